@@ -1,0 +1,115 @@
+#include "DateTimeText.h"
+
+#include <optional>
+
+namespace tw {
+namespace {
+
+std::optional<QLocale>& pinnedLocale()
+{
+    static std::optional<QLocale> pinned;
+    return pinned;
+}
+
+bool isCLocale(const QLocale& locale)
+{
+    return locale.language() == QLocale::C;
+}
+
+// A long time format without its time-zone part: the platform's long time
+// carries no zone, and a zone name could not be read back reliably.
+QString withoutZone(QString format)
+{
+    format.remove(QLatin1Char('t'));
+    return format.trimmed();
+}
+
+int nearestCentury(int twoDigitYearResult)
+{
+    // Two-digit year patterns read back as 19xx; take the century nearest today.
+    const int thisYear = QDate::currentDate().year();
+    int year = twoDigitYearResult;
+    while (year < thisYear - 80)
+        year += 100;
+    return year;
+}
+
+} // namespace
+
+QLocale DateTimeText::locale()
+{
+    return pinnedLocale() ? *pinnedLocale() : QLocale::system();
+}
+
+void DateTimeText::setLocaleForTesting(const QLocale& locale)
+{
+    pinnedLocale() = locale;
+}
+
+void DateTimeText::resetLocale()
+{
+    pinnedLocale().reset();
+}
+
+QString DateTimeText::dateFormat()
+{
+    const QLocale loc = locale();
+    if (isCLocale(loc))
+        return QStringLiteral("dd/MM/yyyy");
+    return loc.dateFormat(QLocale::ShortFormat);
+}
+
+QString DateTimeText::timeFormat()
+{
+    const QLocale loc = locale();
+    if (isCLocale(loc))
+        return QStringLiteral("HH:mm:ss");
+    return withoutZone(loc.timeFormat(QLocale::LongFormat));
+}
+
+QChar DateTimeText::dateSeparator()
+{
+    for (const QChar c : dateFormat()) {
+        if (!c.isLetter())
+            return c;
+    }
+    return QLatin1Char('/');
+}
+
+QString DateTimeText::formatDate(const QDate& date)
+{
+    return locale().toString(date, dateFormat());
+}
+
+QString DateTimeText::formatTime(const QTime& time)
+{
+    return locale().toString(time, timeFormat());
+}
+
+QString DateTimeText::format(const QDateTime& when)
+{
+    const QString date = formatDate(when.date());
+    if (when.time() == QTime(0, 0))
+        return date;
+    return date + QLatin1Char(' ') + formatTime(when.time());
+}
+
+QDateTime DateTimeText::parse(const QString& text)
+{
+    const QLocale loc = locale();
+    const QString trimmed = text.trimmed();
+    QDateTime result = loc.toDateTime(trimmed, dateFormat() + QLatin1Char(' ') + timeFormat());
+    if (!result.isValid()) {
+        const QDate date = loc.toDate(trimmed, dateFormat());
+        if (!date.isValid())
+            return {};
+        result = QDateTime(date, QTime(0, 0));
+    }
+    if (!dateFormat().contains(QLatin1String("yyyy"))) {
+        const QDate d = result.date();
+        result.setDate(QDate(nearestCentury(d.year()), d.month(), d.day()));
+    }
+    return result;
+}
+
+} // namespace tw

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+namespace tw {
+
+// The one date-time text of the program: the system's short date, a blank and
+// the system's long time, the time left out at exactly midnight. The daily log,
+// every report file, the result lists and the query dates all use it, so a text
+// written by one can be read back by another.
+class DateTimeText
+{
+public:
+    static QString format(const QDateTime& when);
+    static QString formatDate(const QDate& date);
+    static QString formatTime(const QTime& time);
+    // Reads a text written by format() (with or without its time part).
+    // Gives an invalid QDateTime when the text is not such a text.
+    static QDateTime parse(const QString& text);
+
+    static QString dateFormat();
+    static QString timeFormat();
+    // The character between the day, month and year of the short date ("/" in the fallback).
+    static QChar dateSeparator();
+
+    // The locale whose formats are used; the system locale unless a test pins one.
+    static QLocale locale();
+    static void setLocaleForTesting(const QLocale& locale);
+    static void resetLocale();
+};
+
+} // namespace tw

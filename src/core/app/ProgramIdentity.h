@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace tw {
+
+// Who and where the program is: its name for logs and reports, the login
+// name of the person running it, and the directory it keeps its files in.
+class ProgramIdentity
+{
+public:
+    // The executable's base name cut before its first ".", first letter upper,
+    // the rest and " (" + version + ")" lower-cased.
+    static QString ProgramName(const QString& executablePath, const QString& versionText);
+    // The OS login name in upper case; "<UNKNOWN>" when it cannot be read.
+    static QString WindowsUserName();
+    // The executable's directory when it is writable, else the per-user data
+    // folder; always ends in the native separator.
+    static QString programDirectory(const QString& executablePath);
+    // A directory text ending in the native separator.
+    static QString withTrailingSeparator(const QString& directory);
+};
+
+} // namespace tw

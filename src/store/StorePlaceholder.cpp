@@ -1,0 +1,1 @@
+#include "gw/Error.h"
