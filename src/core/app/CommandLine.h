@@ -9,10 +9,7 @@ namespace tw {
 class CommandLine
 {
 public:
-    explicit CommandLine(QStringList parameters)
-        : m_parameters(std::move(parameters))
-    {
-    }
+    explicit CommandLine(QStringList parameters) : m_parameters(std::move(parameters)) { }
 
     // The upper-cased value of the first parameter whose key abbreviates `name`
     // (at least `minimumLength` characters, leading "\" and "/" ignored).

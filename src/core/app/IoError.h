@@ -11,11 +11,7 @@ namespace tw {
 class IoError : public std::runtime_error
 {
 public:
-    explicit IoError(const QString& message)
-        : std::runtime_error(message.toStdString())
-        , m_message(message)
-    {
-    }
+    explicit IoError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) { }
     const QString& message() const { return m_message; }
 
 private:

@@ -30,13 +30,13 @@ void LineFile::append(const QString& path, const QStringList& lines, const QStri
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.close();
-        throw IoError(QStringLiteral("Cannot write to the file %1: %2")
-                          .arg(QFileInfo(path).absoluteFilePath(), reason));
+        throw IoError(
+            QStringLiteral("Cannot write to the file %1: %2").arg(QFileInfo(path).absoluteFilePath(), reason));
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        throw IoError(QStringLiteral("Cannot close the file %1: %2")
-                          .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+        throw IoError(
+            QStringLiteral("Cannot close the file %1: %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
     }
 }
 

@@ -42,7 +42,8 @@ void OperationLog::NetWareErrorBox(int code, const QString& text)
 {
     if (code == 0 || !m_host)
         return;
-    const QString hex = QString::number(static_cast<uint>(code) & 0xFFFFFFFFu, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    const QString hex
+        = QString::number(static_cast<uint>(code) & 0xFFFFFFFFu, 16).toUpper().rightJustified(4, QLatin1Char('0'));
     m_host->showMessage(QStringLiteral("Error"), QStringLiteral("Error %1: %2").arg(hex, text), RunHost::Icon::Error);
 }
 

@@ -10,11 +10,7 @@ const QByteArray kActivate("activate\n");
 constexpr int kConnectTimeoutMs = 1000;
 } // namespace
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent)
-    , m_key(key)
-{
-}
+SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent), m_key(key) { }
 
 SingleInstance::~SingleInstance() = default;
 
@@ -22,7 +18,7 @@ QString SingleInstance::keyFor(const QString& title, const QString& user, const 
 {
     const QByteArray hash
         = QCryptographicHash::hash((title + QLatin1Char('|') + user + QLatin1Char('|') + storePath).toUtf8(),
-            QCryptographicHash::Sha1)
+                                   QCryptographicHash::Sha1)
               .toHex()
               .left(16);
     return title + QLatin1Char('-') + QString::fromLatin1(hash);

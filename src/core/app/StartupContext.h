@@ -10,12 +10,12 @@ namespace tw {
 // version block, the login name and where the program keeps its files.
 struct StartupContext
 {
-    CommandLine commandLine{QStringList{}};
+    CommandLine commandLine {QStringList {}};
     QString executablePath;
-    QString versionText;      // "FileVersion" of the version block; empty when it has none
-    QString windowsUserName;  // upper case, or "<UNKNOWN>"
+    QString versionText; // "FileVersion" of the version block; empty when it has none
+    QString windowsUserName; // upper case, or "<UNKNOWN>"
     QString programDirectory; // the daily log's directory, ending in the separator
-    QString storePath;        // the library store the session opens
+    QString storePath; // the library store the session opens
 };
 
 } // namespace tw

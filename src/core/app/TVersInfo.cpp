@@ -7,8 +7,8 @@
 namespace tw {
 namespace {
 
-const char* const kItemNames[] = {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
-    "Trademarks", "OriginalFileName", "ProductName", "ProductVersion", "Comments"};
+const char* const kItemNames[] = {"CompanyName", "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
+                                  "Trademarks",  "OriginalFileName", "ProductName", "ProductVersion", "Comments"};
 constexpr int kSizeDigits = 8;
 
 } // namespace
@@ -69,11 +69,13 @@ void TVersInfo::setFileName(const QString& fileName)
 
     // The translation table is a list of (language, code page) pairs of two
     // bytes each, little-endian, written as hexadecimal digits.
-    const QByteArray table = QByteArray::fromHex(m_values.value(QStringLiteral("\\VarFileInfo\\Translation")).toLatin1());
+    const QByteArray table
+        = QByteArray::fromHex(m_values.value(QStringLiteral("\\VarFileInfo\\Translation")).toLatin1());
     if (table.size() < 4)
         throw VersInfoError(QStringLiteral("Cannot read translation table for file %1").arg(shortName));
     const auto word = [&table](int i) {
-        return static_cast<uint>(static_cast<uchar>(table.at(i))) | static_cast<uint>(static_cast<uchar>(table.at(i + 1))) << 8;
+        return static_cast<uint>(static_cast<uchar>(table.at(i)))
+            | static_cast<uint>(static_cast<uchar>(table.at(i + 1))) << 8;
     };
     m_translation = QStringLiteral("%1%2").arg(word(0), 4, 16, QLatin1Char('0')).arg(word(2), 4, 16, QLatin1Char('0'));
 }

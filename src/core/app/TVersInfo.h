@@ -9,11 +9,7 @@ namespace tw {
 class VersInfoError : public std::runtime_error
 {
 public:
-    explicit VersInfoError(const QString& message)
-        : std::runtime_error(message.toStdString())
-        , m_message(message)
-    {
-    }
+    explicit VersInfoError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) { }
     const QString& message() const { return m_message; }
 
 private:
