@@ -10,11 +10,7 @@ namespace gw {
 class Error : public std::runtime_error
 {
 public:
-    explicit Error(const QString& message)
-        : std::runtime_error(message.toStdString())
-        , m_message(message)
-    {
-    }
+    explicit Error(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) { }
     const QString& message() const { return m_message; }
 
 private:

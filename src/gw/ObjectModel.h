@@ -1,0 +1,25 @@
+#pragma once
+
+// Every interface of the object model, the administration model, the
+// directory and the file server, for callers that want them all.
+#include "gw/Account.h"
+#include "gw/AddressBook.h"
+#include "gw/Admin.h"
+#include "gw/Directory.h"
+#include "gw/Document.h"
+#include "gw/DocumentType.h"
+#include "gw/Error.h"
+#include "gw/FieldDefinition.h"
+#include "gw/Fields.h"
+#include "gw/FileServer.h"
+#include "gw/Folder.h"
+#include "gw/Library.h"
+#include "gw/Messages.h"
+#include "gw/Platform.h"
+#include "gw/Query.h"
+#include "gw/RightsHolder.h"
+#include "gw/Session.h"
+#include "gw/SharingList.h"
+#include "gw/Trash.h"
+#include "gw/Version.h"
+#include "gw/VersionEvent.h"
