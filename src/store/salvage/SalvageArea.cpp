@@ -1,0 +1,164 @@
+#include "SalvageArea.h"
+
+#include "store/salvage/DosName.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace store {
+
+namespace {
+
+const auto RecordSuffix = QStringLiteral(".INF");
+const auto ContentSuffix = QStringLiteral(".DAT");
+
+QString sequenceText(quint32 sequence)
+{
+    return QStringLiteral("%1").arg(sequence, 8, 10, QLatin1Char('0'));
+}
+
+std::optional<SalvageEntry> readRecord(const QString& path, quint32 sequence)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    if (!json.contains(QLatin1String("name")))
+        return std::nullopt;
+    SalvageEntry entry;
+    entry.sequence = sequence;
+    entry.originalName = json.value(QLatin1String("name")).toString();
+    entry.dosName = DosName::forName(entry.originalName);
+    entry.deletedAt = QDateTime::fromString(json.value(QLatin1String("deletedAt")).toString(), Qt::ISODateWithMs);
+    entry.deletedBy = json.value(QLatin1String("deletedBy")).toString();
+    entry.size = json.value(QLatin1String("size")).toInteger();
+    return entry;
+}
+
+} // namespace
+
+SalvageArea::SalvageArea(const QString& directory) : m_directory(QDir::cleanPath(directory)) { }
+
+QString SalvageArea::folderPath() const
+{
+    return m_directory + QLatin1Char('/') + folderName();
+}
+
+QString SalvageArea::recordPath(quint32 sequence) const
+{
+    return folderPath() + QLatin1Char('/') + sequenceText(sequence) + RecordSuffix;
+}
+
+QString SalvageArea::contentPath(quint32 sequence) const
+{
+    return folderPath() + QLatin1Char('/') + sequenceText(sequence) + ContentSuffix;
+}
+
+std::optional<SalvageEntry> SalvageArea::deleteFile(const QString& fileName, const QString& deletedBy,
+                                                    const QDateTime& when)
+{
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || fileName == QLatin1String(".")
+        || fileName == QLatin1String(".."))
+        return std::nullopt;
+    const QFileInfo info(m_directory + QLatin1Char('/') + fileName);
+    if (!info.isFile() || info.isSymLink() || !QDir().mkpath(folderPath()))
+        return std::nullopt;
+
+    QJsonObject json;
+    json.insert(QLatin1String("name"), fileName);
+    json.insert(QLatin1String("deletedAt"), when.toString(Qt::ISODateWithMs));
+    json.insert(QLatin1String("deletedBy"), deletedBy);
+    json.insert(QLatin1String("size"), info.size());
+    const auto sequence = claimSequence(QJsonDocument(json).toJson(QJsonDocument::Compact));
+    if (!sequence)
+        return std::nullopt;
+    if (!QFile::rename(info.filePath(), contentPath(*sequence))) {
+        QFile::remove(recordPath(*sequence));
+        return std::nullopt;
+    }
+    return entry(*sequence);
+}
+
+// The record is created exclusively, which reserves its number even when two processes delete
+// into the same area at once.
+std::optional<quint32> SalvageArea::claimSequence(const QByteArray& record) const
+{
+    const auto existing = entries();
+    quint32 sequence = existing.empty() ? 1 : existing.back().sequence + 1;
+    for (int attempt = 0; attempt < 1000; ++attempt, ++sequence) {
+        QFile file(recordPath(sequence));
+        if (QFile::exists(contentPath(sequence)) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            continue;
+        const bool written = file.write(record) == record.size() && file.flush();
+        file.close();
+        if (written)
+            return sequence;
+        file.remove();
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::vector<SalvageEntry> SalvageArea::entries() const
+{
+    std::vector<SalvageEntry> out;
+    const QDir dir(folderPath());
+    const auto names = dir.entryList({QLatin1Char('*') + RecordSuffix}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        bool ok = false;
+        const quint32 sequence = name.left(name.size() - RecordSuffix.size()).toUInt(&ok);
+        if (!ok || !QFileInfo::exists(contentPath(sequence)))
+            continue;
+        if (auto entry = readRecord(dir.filePath(name), sequence))
+            out.push_back(*entry);
+    }
+    return out;
+}
+
+std::optional<SalvageEntry> SalvageArea::entryAfter(quint32 sequence) const
+{
+    for (const SalvageEntry& entry : entries()) {
+        if (entry.sequence > sequence)
+            return entry;
+    }
+    return std::nullopt;
+}
+
+std::optional<SalvageEntry> SalvageArea::entry(quint32 sequence) const
+{
+    if (!QFileInfo::exists(contentPath(sequence)))
+        return std::nullopt;
+    return readRecord(recordPath(sequence), sequence);
+}
+
+bool SalvageArea::existsIgnoringCase(const QString& name) const
+{
+    const auto present
+        = QDir(m_directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& other : present) {
+        if (other.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+SalvageArea::RecoverResult SalvageArea::recover(quint32 sequence, const QString& name)
+{
+    if (!DosName::isValid(name))
+        return RecoverResult::BadName;
+    const auto found = entry(sequence);
+    if (!found)
+        return RecoverResult::NoSuchEntry;
+    const QString target = name.compare(found->dosName, Qt::CaseInsensitive) == 0 ? found->originalName : name;
+    if (existsIgnoringCase(target) || existsIgnoringCase(name))
+        return RecoverResult::NameExists;
+    if (!QFile::rename(contentPath(sequence), m_directory + QLatin1Char('/') + target))
+        return RecoverResult::Failed;
+    QFile::remove(recordPath(sequence));
+    return RecoverResult::Recovered;
+}
+
+} // namespace store

@@ -1,0 +1,215 @@
+#include "store/salvage/FileServer.h"
+
+#include "store/salvage/FileServerCode.h"
+#include "store/salvage/SalvageArea.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using store::FileServer;
+namespace Code = store::FileServerCode;
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A directory with two deleted files and one handle allocated on it the way the restore does.
+struct Salvaged
+{
+    Salvaged()
+    {
+        writeFile(dir.filePath("0A1B2C3D.DOC"), "version one");
+        writeFile(dir.filePath("0A1B2C3E.TXT"), "version two");
+        store::SalvageArea area(dir.path());
+        area.deleteFile("0A1B2C3D.DOC", "JSMITH");
+        area.deleteFile("0A1B2C3E.TXT", "ADMIN");
+        QDir(dir.path()).mkdir("sub");
+        writeFile(dir.filePath("plain.txt"), "x");
+        QString relative;
+        quint32 dirHandle = 0;
+        server.NWParseNetWarePath(dir.path(), connection, dirHandle, relative);
+        server.NWAllocTemporaryDirectoryHandle(connection, dirHandle, relative, handle);
+    }
+
+    // Scans to the first entry and reports its iteration handle, volume and directory base.
+    void scanFirst(quint32& iteration, quint32& volume, quint32& base)
+    {
+        store::DeletedEntry entry;
+        iteration = FileServer::StartIteration;
+        server.NWScanForDeletedFiles(connection, handle, iteration, volume, base, entry);
+    }
+
+    quint32 recoverFirst(const QString& deletedName, const QString& recoverName, quint32 baseOffset = 0)
+    {
+        quint32 iteration = 0, volume = 0, base = 0;
+        scanFirst(iteration, volume, base);
+        return server.NWRecoverDeletedFile(connection, handle, iteration, volume, base + baseOffset, deletedName,
+                                           recoverName);
+    }
+
+    QTemporaryDir dir;
+    FileServer server;
+    quint32 connection = 0;
+    quint32 handle = 0;
+};
+
+TEST(FileServerTest, ScanGivesOneEntryPerCallThenEndCode)
+{
+    Salvaged s;
+    quint32 iteration = FileServer::StartIteration, volume = 9, base = 0;
+    QStringList names;
+    store::DeletedEntry entry;
+    quint32 code = Code::Ok;
+    while ((code = s.server.NWScanForDeletedFiles(s.connection, s.handle, iteration, volume, base, entry)) == Code::Ok)
+        names << entry.name + "/" + entry.deletedBy;
+    EXPECT_EQ(code, Code::NoMoreEntries);
+    EXPECT_EQ(names, QStringList({"0A1B2C3D.DOC/JSMITH", "0A1B2C3E.TXT/ADMIN"}));
+    EXPECT_EQ(volume, 0u);
+    EXPECT_NE(base, 0u);
+}
+
+TEST(FileServerTest, RecoverBringsFileBackAndRemovesEntry)
+{
+    Salvaged s;
+    ASSERT_EQ(s.recoverFirst("0A1B2C3D.DOC", "0A1B2C3D.DOC"), Code::Ok);
+    QFile file(s.dir.filePath("0A1B2C3D.DOC"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "version one");
+    EXPECT_EQ(store::SalvageArea(s.dir.path()).entries().size(), 1u);
+}
+
+TEST(FileServerTest, ParseGivesConnectionAndAbsoluteDirectory)
+{
+    Salvaged s;
+    quint32 connection = 0, dirHandle = 7;
+    QString relative;
+    ASSERT_EQ(s.server.NWParseNetWarePath(s.dir.path() + "/", connection, dirHandle, relative), Code::Ok);
+    EXPECT_EQ(connection, FileServer::Connection);
+    EXPECT_EQ(dirHandle, 0u);
+    EXPECT_EQ(relative, QDir(s.dir.path()).canonicalPath());
+}
+
+TEST(FileServerTest, HandleRelativeToAnotherHandle)
+{
+    Salvaged s;
+    quint32 sub = 0;
+    ASSERT_EQ(s.server.NWAllocTemporaryDirectoryHandle(s.connection, s.handle, "sub", sub), Code::Ok);
+    EXPECT_NE(sub, s.handle);
+    EXPECT_EQ(s.server.openHandleCount(), 2);
+}
+
+struct CodeCase
+{
+    const char* label;
+    std::function<quint32(Salvaged&)> call;
+    quint32 expected;
+};
+
+class FileServerCodeTest : public ::testing::TestWithParam<CodeCase>
+{
+};
+
+TEST_P(FileServerCodeTest, ReturnsTheServersCode)
+{
+    Salvaged s;
+    EXPECT_EQ(GetParam().call(s), GetParam().expected);
+}
+
+quint32 parse(Salvaged&, const QString& path)
+{
+    FileServer server;
+    quint32 connection = 0, handle = 0;
+    QString relative;
+    return server.NWParseNetWarePath(path, connection, handle, relative);
+}
+
+quint32 alloc(Salvaged& s, quint32 connection, quint32 base, const QString& relative)
+{
+    quint32 handle = 0;
+    return s.server.NWAllocTemporaryDirectoryHandle(connection, base, relative, handle);
+}
+
+quint32 scan(Salvaged& s, quint32 connection, quint32 handle)
+{
+    quint32 iteration = FileServer::StartIteration, volume = 0, base = 0;
+    store::DeletedEntry entry;
+    return s.server.NWScanForDeletedFiles(connection, handle, iteration, volume, base, entry);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, FileServerCodeTest,
+    ::testing::Values(
+        CodeCase {"ParseEmptyPath", [](Salvaged& s) { return parse(s, ""); }, Code::InvalidPath},
+        CodeCase {"ParseMissingDirectory", [](Salvaged& s) { return parse(s, s.dir.filePath("nowhere")); },
+                  Code::InvalidPath},
+        CodeCase {"ParseFileNotDirectory", [](Salvaged& s) { return parse(s, s.dir.filePath("plain.txt")); },
+                  Code::InvalidPath},
+        CodeCase {"ParseRelativePath", [](Salvaged& s) { return parse(s, "sub"); }, Code::InvalidPath},
+        CodeCase {"ParseSalvageFolderItself",
+                  [](Salvaged& s) { return parse(s, s.dir.filePath(store::SalvageArea::folderName())); },
+                  Code::InvalidPath},
+        CodeCase {"AllocBadConnection", [](Salvaged& s) { return alloc(s, 5, 0, s.dir.path()); },
+                  Code::InvalidConnection},
+        CodeCase {"AllocBadBaseHandle", [](Salvaged& s) { return alloc(s, s.connection, 77, "sub"); },
+                  Code::BadDirectoryHandle},
+        CodeCase {"AllocMissingSubdirectory", [](Salvaged& s) { return alloc(s, s.connection, s.handle, "none"); },
+                  Code::InvalidPath},
+        CodeCase {"AllocRelativeWithoutBase", [](Salvaged& s) { return alloc(s, s.connection, 0, "sub"); },
+                  Code::InvalidPath},
+        CodeCase {"ScanUnknownHandle", [](Salvaged& s) { return scan(s, s.connection, 99); }, Code::BadDirectoryHandle},
+        CodeCase {"ScanBadConnection", [](Salvaged& s) { return scan(s, 2, s.handle); }, Code::InvalidConnection},
+        CodeCase {"ScanFreedHandle",
+                  [](Salvaged& s) {
+                      s.server.NWDeallocateDirectoryHandle(s.connection, s.handle);
+                      return scan(s, s.connection, s.handle);
+                  },
+                  Code::BadDirectoryHandle},
+        CodeCase {"ScanEmptyArea",
+                  [](Salvaged& s) {
+                      quint32 sub = 0;
+                      s.server.NWAllocTemporaryDirectoryHandle(s.connection, s.handle, "sub", sub);
+                      return scan(s, s.connection, sub);
+                  },
+                  Code::NoMoreEntries},
+        CodeCase {"RecoverOverExistingFile",
+                  [](Salvaged& s) {
+                      writeFile(s.dir.filePath("0A1B2C3D.DOC"), "edited");
+                      return s.recoverFirst("0A1B2C3D.DOC", "0A1B2C3D.DOC");
+                  },
+                  Code::AllNamesExist},
+        CodeCase {"RecoverUnderLongName",
+                  [](Salvaged& s) { return s.recoverFirst("0A1B2C3D.DOC", "TOOLONGNAME1.DOC"); }, Code::InvalidPath},
+        CodeCase {"RecoverWrongDeletedName", [](Salvaged& s) { return s.recoverFirst("0A1B2C3E.TXT", "0A1B2C3E.TXT"); },
+                  Code::Failure},
+        CodeCase {"RecoverWrongDirectoryBase",
+                  [](Salvaged& s) { return s.recoverFirst("0A1B2C3D.DOC", "0A1B2C3D.DOC", 1); }, Code::Failure},
+        CodeCase {"RecoverTwice",
+                  [](Salvaged& s) {
+                      quint32 iteration = 0, volume = 0, base = 0;
+                      s.scanFirst(iteration, volume, base);
+                      s.server.NWRecoverDeletedFile(s.connection, s.handle, iteration, volume, base, "0A1B2C3D.DOC",
+                                                    "0A1B2C3D.DOC");
+                      QFile::remove(s.dir.filePath("0A1B2C3D.DOC"));
+                      return s.server.NWRecoverDeletedFile(s.connection, s.handle, iteration, volume, base,
+                                                           "0A1B2C3D.DOC", "0A1B2C3D.DOC");
+                  },
+                  Code::Failure},
+        CodeCase {"DeallocTwice",
+                  [](Salvaged& s) {
+                      s.server.NWDeallocateDirectoryHandle(s.connection, s.handle);
+                      return s.server.NWDeallocateDirectoryHandle(s.connection, s.handle);
+                  },
+                  Code::BadDirectoryHandle},
+        CodeCase {"DeallocBadConnection", [](Salvaged& s) { return s.server.NWDeallocateDirectoryHandle(3, s.handle); },
+                  Code::InvalidConnection}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
