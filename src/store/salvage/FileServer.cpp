@@ -25,8 +25,8 @@ quint32 FileServer::directoryBaseOf(const QString& directory)
     return static_cast<quint32>(qHash(QFileInfo(directory).canonicalFilePath()));
 }
 
-quint32 FileServer::NWParseNetWarePath(const QString& path, quint32& connection, quint32& directoryHandle,
-                                       QString& relativePath) const
+int FileServer::NWParseNetWarePath(const QString& path, quint32& connection, quint32& directoryHandle,
+                                   QString& relativePath)
 {
     QString cleaned = QDir::cleanPath(QDir::fromNativeSeparators(path));
     if (path.trimmed().isEmpty() || !isServedDirectory(cleaned))
@@ -37,7 +37,7 @@ quint32 FileServer::NWParseNetWarePath(const QString& path, quint32& connection,
     return FileServerCode::Ok;
 }
 
-bool FileServer::resolveHandle(quint32 connection, quint32 handle, QString& directory, quint32& code) const
+bool FileServer::resolveHandle(quint32 connection, quint32 handle, QString& directory, int& code) const
 {
     if (connection != Connection) {
         code = FileServerCode::InvalidConnection;
@@ -52,11 +52,11 @@ bool FileServer::resolveHandle(quint32 connection, quint32 handle, QString& dire
     return true;
 }
 
-quint32 FileServer::NWAllocTemporaryDirectoryHandle(quint32 connection, quint32 directoryHandle,
-                                                    const QString& relativePath, quint32& newHandle)
+int FileServer::NWAllocTemporaryDirectoryHandle(quint32 connection, quint32 directoryHandle,
+                                                const QString& relativePath, quint32& temporaryHandle)
 {
     QString base;
-    quint32 code = FileServerCode::Ok;
+    int code = FileServerCode::Ok;
     if (directoryHandle == 0) {
         if (connection != Connection)
             return FileServerCode::InvalidConnection;
@@ -68,53 +68,53 @@ quint32 FileServer::NWAllocTemporaryDirectoryHandle(quint32 connection, quint32 
     const QString cleaned = QDir::cleanPath(full);
     if (!isServedDirectory(cleaned))
         return FileServerCode::InvalidPath;
-    if (quint32(m_handles.size()) >= MaxHandles)
+    if (m_handles.size() >= MaxHandles)
         return FileServerCode::NoMoreDirectoryHandles;
     quint32 handle = 1;
     while (m_handles.contains(handle))
         ++handle;
     m_handles.insert(handle, QFileInfo(cleaned).canonicalFilePath());
-    newHandle = handle;
+    temporaryHandle = handle;
     return FileServerCode::Ok;
 }
 
-quint32 FileServer::NWScanForDeletedFiles(quint32 connection, quint32 directoryHandle, quint32& iteration,
-                                          quint32& volumeNumber, quint32& directoryBase, DeletedEntry& entry) const
+int FileServer::NWScanForDeletedFiles(quint32 connection, quint32 temporaryHandle, qint32& iterationHandle,
+                                      gw::DeletedEntry& entry)
 {
     QString directory;
-    quint32 code = FileServerCode::Ok;
-    if (!resolveHandle(connection, directoryHandle, directory, code))
+    int code = FileServerCode::Ok;
+    if (!resolveHandle(connection, temporaryHandle, directory, code))
         return code;
-    const quint32 after = iteration == StartIteration ? 0 : iteration;
+    const quint32 after = iterationHandle < 0 ? 0 : quint32(iterationHandle);
     const auto next = SalvageArea(directory).entryAfter(after);
     if (!next)
         return FileServerCode::NoMoreEntries;
-    iteration = next->sequence;
-    volumeNumber = 0;
-    directoryBase = directoryBaseOf(directory);
+    iterationHandle = qint32(next->sequence);
     entry.name = next->dosName;
+    entry.volumeNumber = 0;
+    entry.directoryBase = directoryBaseOf(directory);
+    entry.iterationHandle = iterationHandle;
     entry.deletedAt = next->deletedAt;
-    entry.deletedBy = next->deletedBy;
-    entry.size = next->size;
+    entry.deletorName = next->deletedBy;
     return FileServerCode::Ok;
 }
 
-quint32 FileServer::NWRecoverDeletedFile(quint32 connection, quint32 directoryHandle, quint32 iteration,
-                                         quint32 volumeNumber, quint32 directoryBase, const QString& deletedName,
-                                         const QString& recoverName)
+int FileServer::NWRecoverDeletedFile(quint32 connection, quint32 temporaryHandle, qint32 iterationHandle,
+                                     quint32 volumeNumber, quint32 directoryBase, const QString& deletedName,
+                                     const QString& recoverName)
 {
     QString directory;
-    quint32 code = FileServerCode::Ok;
-    if (!resolveHandle(connection, directoryHandle, directory, code))
+    int code = FileServerCode::Ok;
+    if (!resolveHandle(connection, temporaryHandle, directory, code))
         return code;
     if (!DosName::isValid(recoverName))
         return FileServerCode::InvalidPath;
     SalvageArea area(directory);
-    const auto entry = area.entry(iteration);
+    const auto entry = iterationHandle > 0 ? area.entry(quint32(iterationHandle)) : std::nullopt;
     if (!entry || volumeNumber != 0 || directoryBase != directoryBaseOf(directory)
         || entry->dosName.compare(deletedName, Qt::CaseInsensitive) != 0)
-        return FileServerCode::Failure;
-    switch (area.recover(iteration, recoverName)) {
+        return FileServerCode::NoSuchEntry;
+    switch (area.recover(entry->sequence, recoverName)) {
     case SalvageArea::RecoverResult::Recovered:
         return FileServerCode::Ok;
     case SalvageArea::RecoverResult::NameExists:
@@ -122,15 +122,15 @@ quint32 FileServer::NWRecoverDeletedFile(quint32 connection, quint32 directoryHa
     case SalvageArea::RecoverResult::BadName:
         return FileServerCode::InvalidPath;
     default:
-        return FileServerCode::Failure;
+        return FileServerCode::NoSuchEntry;
     }
 }
 
-quint32 FileServer::NWDeallocateDirectoryHandle(quint32 connection, quint32 directoryHandle)
+int FileServer::NWDeallocateDirectoryHandle(quint32 connection, quint32 temporaryHandle)
 {
     if (connection != Connection)
         return FileServerCode::InvalidConnection;
-    if (!m_handles.remove(directoryHandle))
+    if (!m_handles.remove(temporaryHandle))
         return FileServerCode::BadDirectoryHandle;
     return FileServerCode::Ok;
 }

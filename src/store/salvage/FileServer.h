@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/salvage/DeletedEntry.h"
+#include "gw/FileServer.h"
 
 #include <QHash>
 #include <QString>
@@ -11,29 +11,28 @@ namespace store {
 // directory handle and a relative path; temporary directory handles name a directory; its
 // salvage area is scanned one deleted entry per call and an entry recovered under a name.
 // Every call returns 0 or a FileServerCode. One object is one client: handles are its own.
-class FileServer
+class FileServer : public gw::FileServer
 {
 public:
     static constexpr quint32 Connection = 1;
-    static constexpr quint32 StartIteration = 0xFFFFFFFFu;
 
-    quint32 NWParseNetWarePath(const QString& path, quint32& connection, quint32& directoryHandle,
-                               QString& relativePath) const;
-    quint32 NWAllocTemporaryDirectoryHandle(quint32 connection, quint32 directoryHandle, const QString& relativePath,
-                                            quint32& newHandle);
-    // `iteration` starts at StartIteration and is advanced past the entry returned.
-    quint32 NWScanForDeletedFiles(quint32 connection, quint32 directoryHandle, quint32& iteration,
-                                  quint32& volumeNumber, quint32& directoryBase, DeletedEntry& entry) const;
-    quint32 NWRecoverDeletedFile(quint32 connection, quint32 directoryHandle, quint32 iteration, quint32 volumeNumber,
-                                 quint32 directoryBase, const QString& deletedName, const QString& recoverName);
-    quint32 NWDeallocateDirectoryHandle(quint32 connection, quint32 directoryHandle);
+    int NWParseNetWarePath(const QString& path, quint32& connection, quint32& directoryHandle,
+                           QString& relativePath) override;
+    int NWAllocTemporaryDirectoryHandle(quint32 connection, quint32 directoryHandle, const QString& relativePath,
+                                        quint32& temporaryHandle) override;
+    // `iterationHandle` starts at -1 and is advanced to the entry returned.
+    int NWScanForDeletedFiles(quint32 connection, quint32 temporaryHandle, qint32& iterationHandle,
+                              gw::DeletedEntry& entry) override;
+    int NWRecoverDeletedFile(quint32 connection, quint32 temporaryHandle, qint32 iterationHandle, quint32 volumeNumber,
+                             quint32 directoryBase, const QString& deletedName, const QString& recoverName) override;
+    int NWDeallocateDirectoryHandle(quint32 connection, quint32 temporaryHandle) override;
 
     int openHandleCount() const { return m_handles.size(); }
 
 private:
-    static constexpr quint32 MaxHandles = 255;
+    static constexpr int MaxHandles = 255;
     static quint32 directoryBaseOf(const QString& directory);
-    bool resolveHandle(quint32 connection, quint32 handle, QString& directory, quint32& code) const;
+    bool resolveHandle(quint32 connection, quint32 handle, QString& directory, int& code) const;
 
     QHash<quint32, QString> m_handles;
 };

@@ -39,20 +39,20 @@ struct Salvaged
         server.NWAllocTemporaryDirectoryHandle(connection, dirHandle, relative, handle);
     }
 
-    // Scans to the first entry and reports its iteration handle, volume and directory base.
-    void scanFirst(quint32& iteration, quint32& volume, quint32& base)
+    // The first entry of a scan from the start.
+    gw::DeletedEntry scanFirst()
     {
-        store::DeletedEntry entry;
-        iteration = FileServer::StartIteration;
-        server.NWScanForDeletedFiles(connection, handle, iteration, volume, base, entry);
+        gw::DeletedEntry entry;
+        qint32 iteration = -1;
+        server.NWScanForDeletedFiles(connection, handle, iteration, entry);
+        return entry;
     }
 
-    quint32 recoverFirst(const QString& deletedName, const QString& recoverName, quint32 baseOffset = 0)
+    int recoverFirst(const QString& deletedName, const QString& recoverName, quint32 baseOffset = 0)
     {
-        quint32 iteration = 0, volume = 0, base = 0;
-        scanFirst(iteration, volume, base);
-        return server.NWRecoverDeletedFile(connection, handle, iteration, volume, base + baseOffset, deletedName,
-                                           recoverName);
+        const auto entry = scanFirst();
+        return server.NWRecoverDeletedFile(connection, handle, entry.iterationHandle, entry.volumeNumber,
+                                           entry.directoryBase + baseOffset, deletedName, recoverName);
     }
 
     QTemporaryDir dir;
@@ -64,16 +64,18 @@ struct Salvaged
 TEST(FileServerTest, ScanGivesOneEntryPerCallThenEndCode)
 {
     Salvaged s;
-    quint32 iteration = FileServer::StartIteration, volume = 9, base = 0;
+    qint32 iteration = -1;
     QStringList names;
-    store::DeletedEntry entry;
-    quint32 code = Code::Ok;
-    while ((code = s.server.NWScanForDeletedFiles(s.connection, s.handle, iteration, volume, base, entry)) == Code::Ok)
-        names << entry.name + "/" + entry.deletedBy;
+    gw::DeletedEntry entry;
+    int code = Code::Ok;
+    while ((code = s.server.NWScanForDeletedFiles(s.connection, s.handle, iteration, entry)) == Code::Ok) {
+        names << entry.name + "/" + entry.deletorName;
+        EXPECT_EQ(entry.iterationHandle, iteration);
+    }
     EXPECT_EQ(code, Code::NoMoreEntries);
     EXPECT_EQ(names, QStringList({"0A1B2C3D.DOC/JSMITH", "0A1B2C3E.TXT/ADMIN"}));
-    EXPECT_EQ(volume, 0u);
-    EXPECT_NE(base, 0u);
+    EXPECT_EQ(entry.volumeNumber, 0u);
+    EXPECT_NE(entry.directoryBase, 0u);
 }
 
 TEST(FileServerTest, RecoverBringsFileBackAndRemovesEntry)
@@ -109,8 +111,8 @@ TEST(FileServerTest, HandleRelativeToAnotherHandle)
 struct CodeCase
 {
     const char* label;
-    std::function<quint32(Salvaged&)> call;
-    quint32 expected;
+    std::function<int(Salvaged&)> call;
+    int expected;
 };
 
 class FileServerCodeTest : public ::testing::TestWithParam<CodeCase>
@@ -123,7 +125,7 @@ TEST_P(FileServerCodeTest, ReturnsTheServersCode)
     EXPECT_EQ(GetParam().call(s), GetParam().expected);
 }
 
-quint32 parse(Salvaged&, const QString& path)
+int parse(Salvaged&, const QString& path)
 {
     FileServer server;
     quint32 connection = 0, handle = 0;
@@ -131,17 +133,17 @@ quint32 parse(Salvaged&, const QString& path)
     return server.NWParseNetWarePath(path, connection, handle, relative);
 }
 
-quint32 alloc(Salvaged& s, quint32 connection, quint32 base, const QString& relative)
+int alloc(Salvaged& s, quint32 connection, quint32 base, const QString& relative)
 {
     quint32 handle = 0;
     return s.server.NWAllocTemporaryDirectoryHandle(connection, base, relative, handle);
 }
 
-quint32 scan(Salvaged& s, quint32 connection, quint32 handle)
+int scan(Salvaged& s, quint32 connection, quint32 handle)
 {
-    quint32 iteration = FileServer::StartIteration, volume = 0, base = 0;
-    store::DeletedEntry entry;
-    return s.server.NWScanForDeletedFiles(connection, handle, iteration, volume, base, entry);
+    qint32 iteration = -1;
+    gw::DeletedEntry entry;
+    return s.server.NWScanForDeletedFiles(connection, handle, iteration, entry);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,20 +190,19 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase {"RecoverUnderLongName",
                   [](Salvaged& s) { return s.recoverFirst("0A1B2C3D.DOC", "TOOLONGNAME1.DOC"); }, Code::InvalidPath},
         CodeCase {"RecoverWrongDeletedName", [](Salvaged& s) { return s.recoverFirst("0A1B2C3E.TXT", "0A1B2C3E.TXT"); },
-                  Code::Failure},
+                  Code::NoSuchEntry},
         CodeCase {"RecoverWrongDirectoryBase",
-                  [](Salvaged& s) { return s.recoverFirst("0A1B2C3D.DOC", "0A1B2C3D.DOC", 1); }, Code::Failure},
+                  [](Salvaged& s) { return s.recoverFirst("0A1B2C3D.DOC", "0A1B2C3D.DOC", 1); }, Code::NoSuchEntry},
         CodeCase {"RecoverTwice",
                   [](Salvaged& s) {
-                      quint32 iteration = 0, volume = 0, base = 0;
-                      s.scanFirst(iteration, volume, base);
-                      s.server.NWRecoverDeletedFile(s.connection, s.handle, iteration, volume, base, "0A1B2C3D.DOC",
-                                                    "0A1B2C3D.DOC");
+                      const auto e = s.scanFirst();
+                      s.server.NWRecoverDeletedFile(s.connection, s.handle, e.iterationHandle, e.volumeNumber,
+                                                    e.directoryBase, "0A1B2C3D.DOC", "0A1B2C3D.DOC");
                       QFile::remove(s.dir.filePath("0A1B2C3D.DOC"));
-                      return s.server.NWRecoverDeletedFile(s.connection, s.handle, iteration, volume, base,
-                                                           "0A1B2C3D.DOC", "0A1B2C3D.DOC");
+                      return s.server.NWRecoverDeletedFile(s.connection, s.handle, e.iterationHandle, e.volumeNumber,
+                                                           e.directoryBase, "0A1B2C3D.DOC", "0A1B2C3D.DOC");
                   },
-                  Code::Failure},
+                  Code::NoSuchEntry},
         CodeCase {"DeallocTwice",
                   [](Salvaged& s) {
                       s.server.NWDeallocateDirectoryHandle(s.connection, s.handle);
