@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+
+namespace store {
+
+// Records activity events of versions: who did what, when, to which
+// content file (its full path).
+class EventLog
+{
+public:
+    static void record(QSqlDatabase& db, qint64 versionRow, int eventType, qint64 userRow, const QString& userName,
+                       const QString& fileName, const QDateTime& when = QDateTime::currentDateTime());
+};
+
+} // namespace store

@@ -1,0 +1,254 @@
+#include "store/Store.h"
+
+#include "store/Schema.h"
+#include "store/Sql.h"
+#include "store/StoreError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace store {
+
+Store::Store(const QString& directory) : m_directory(QDir(directory).absolutePath()) { }
+
+Store::~Store()
+{
+    QStringList names;
+    {
+        QMutexLocker lock(&m_connectionsMutex);
+        names = m_connections.values();
+        m_connections.clear();
+    }
+    for (const QString& name : names) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+}
+
+bool Store::exists(const QString& directory)
+{
+    return QFileInfo::exists(QDir(directory).filePath(QStringLiteral("store.db")));
+}
+
+QString Store::defaultLocation()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TARNWICK_STORE");
+    if (!fromEnvironment.isEmpty()) {
+        return fromEnvironment;
+    }
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("tarnwick/store"));
+}
+
+std::shared_ptr<Store> Store::open(const QString& directory)
+{
+    if (!exists(directory)) {
+        throw StoreError(QStringLiteral("No library store at %1").arg(QDir(directory).absolutePath()));
+    }
+    std::shared_ptr<Store> store(new Store(directory));
+    store->openDatabase(false);
+    return store;
+}
+
+std::shared_ptr<Store> Store::create(const QString& directory)
+{
+    if (exists(directory)) {
+        return open(directory);
+    }
+    if (!QDir().mkpath(QDir(directory).filePath(QStringLiteral("files")))) {
+        throw StoreError(QStringLiteral("Cannot create the store directory %1").arg(directory));
+    }
+    std::shared_ptr<Store> store(new Store(directory));
+    store->openDatabase(true);
+    return store;
+}
+
+QString Store::databasePath() const
+{
+    return QDir(m_directory).filePath(QStringLiteral("store.db"));
+}
+
+QString Store::filesDirectory() const
+{
+    return QDir(m_directory).filePath(QStringLiteral("files"));
+}
+
+QString Store::libraryDirectory(const QString& libraryFolder) const
+{
+    return QDir(filesDirectory()).filePath(libraryFolder);
+}
+
+QString Store::connectionName() const
+{
+    return QStringLiteral("tw_store_%1_%2").arg(quintptr(this), 0, 16).arg(quintptr(QThread::currentThread()), 0, 16);
+}
+
+QSqlDatabase Store::database()
+{
+    void* thread = QThread::currentThread();
+    {
+        QMutexLocker lock(&m_connectionsMutex);
+        auto it = m_connections.constFind(thread);
+        if (it != m_connections.constEnd()) {
+            return QSqlDatabase::database(it.value(), false);
+        }
+    }
+    const QString name = connectionName();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(databasePath());
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    if (!db.open()) {
+        const QString error = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw StoreError(QStringLiteral("Cannot open the library store %1: %2").arg(databasePath(), error));
+    }
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    q.exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    QMutexLocker lock(&m_connectionsMutex);
+    m_connections.insert(thread, name);
+    return db;
+}
+
+void Store::releaseThreadConnection()
+{
+    QString name;
+    {
+        QMutexLocker lock(&m_connectionsMutex);
+        name = m_connections.take(QThread::currentThread());
+    }
+    if (name.isEmpty()) {
+        return;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void Store::openDatabase(bool create)
+{
+    QSqlDatabase db = database();
+    if (create) {
+        Savepoint sp(db);
+        Schema::create(db);
+        Sql::run(db, QStringLiteral("INSERT INTO settings(key, value) VALUES('MajorVersion', '8')"));
+        sp.commit();
+    }
+    const int version = Schema::versionOf(db);
+    if (version != Schema::Version) {
+        throw StoreError(QStringLiteral("The library store at %1 has schema version %2; this program needs schema "
+                                        "version %3")
+                             .arg(m_directory)
+                             .arg(version)
+                             .arg(Schema::Version));
+    }
+    m_faults.load(db);
+}
+
+QString Store::setting(const QString& key, const QString& fallback)
+{
+    QSqlDatabase db = database();
+    const QVariant value = Sql::scalar(db, QStringLiteral("SELECT value FROM settings WHERE key = ?"), {key});
+    return value.isValid() ? value.toString() : fallback;
+}
+
+void Store::setSetting(const QString& key, const QString& value)
+{
+    if (key.trimmed().isEmpty()) {
+        throw StoreError(QStringLiteral("A setting needs a name"));
+    }
+    QSqlDatabase db = database();
+    Sql::run(db, QStringLiteral("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)"), {key, value});
+}
+
+QString Store::clientUser()
+{
+    return setting(QStringLiteral("client.user"));
+}
+
+void Store::setClientUser(const QString& userId)
+{
+    if (userRow(userId) == 0) {
+        throw StoreError(QStringLiteral("No user %1 in the store").arg(userId));
+    }
+    setSetting(QStringLiteral("client.user"), userId.toUpper());
+}
+
+int Store::majorVersion()
+{
+    bool ok = false;
+    const int version = setting(QStringLiteral("MajorVersion"), QStringLiteral("8")).toInt(&ok);
+    return ok ? version : 8;
+}
+
+qint64 Store::userRow(const QString& userId)
+{
+    QSqlDatabase db = database();
+    return Sql::scalar(db, QStringLiteral("SELECT id FROM users WHERE user_id = ?"), {userId}).toLongLong();
+}
+
+qint64 Store::libraryRow(const QString& library)
+{
+    QSqlDatabase db = database();
+    QSqlQuery q = Sql::run(db,
+                           QStringLiteral("SELECT l.id FROM libraries l JOIN post_offices p ON p.id = l.post_office_id "
+                                          "JOIN domains d ON d.id = p.domain_id WHERE l.name = ? OR "
+                                          "d.name || '.' || p.name || '.' || l.name = ?"),
+                           {library, library});
+    qint64 row = 0;
+    int count = 0;
+    while (q.next()) {
+        row = q.value(0).toLongLong();
+        ++count;
+    }
+    if (count > 1) {
+        throw StoreError(QStringLiteral("More than one library is named %1; give its LibraryID").arg(library));
+    }
+    return row;
+}
+
+StoreInfo Store::info()
+{
+    QSqlDatabase db = database();
+    StoreInfo info;
+    info.schemaVersion = Schema::versionOf(db);
+    info.clientUser = clientUser();
+    info.majorVersion = majorVersion();
+    auto count = [&db](const char* table) {
+        return Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toLongLong();
+    };
+    info.postOffices = count("post_offices");
+    info.users = count("users");
+    info.libraries = count("libraries");
+    info.documents = count("documents");
+    info.versions = count("versions");
+    info.events = count("events");
+    info.faultRules = count("fault_rules");
+    return info;
+}
+
+void Store::addFaultRule(const FaultRule& rule)
+{
+    QSqlDatabase db = database();
+    m_faults.add(db, rule);
+}
+
+void Store::clearFaultRules()
+{
+    QSqlDatabase db = database();
+    m_faults.clear(db);
+}
+
+} // namespace store

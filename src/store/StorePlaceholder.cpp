@@ -1,1 +1,0 @@
-#include "gw/Error.h"
