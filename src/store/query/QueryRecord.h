@@ -20,7 +20,6 @@ struct QueryFieldValue
 // invalid date means "never".
 struct QueryRecord
 {
-    QString libraryId;
     qint64 documentNumber = 0;
     qint64 versionNumber = 0;
     QString subject;

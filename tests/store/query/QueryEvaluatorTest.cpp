@@ -12,7 +12,6 @@ QueryRecord record(qint64 doc, qint64 version, const QString& subject, const QSt
                    const QString& creator, QDate created, QDate modified, const QString& file, qint64 size)
 {
     QueryRecord r;
-    r.libraryId = QStringLiteral("DOM.PO.LIB");
     r.documentNumber = doc;
     r.versionNumber = version;
     r.subject = subject;

@@ -1,0 +1,142 @@
+#include "QueryPlan.h"
+
+namespace store {
+
+namespace {
+
+const char* sqlOperator(QueryOp op)
+{
+    switch (op) {
+    case QueryOp::Equal:
+        return "=";
+    case QueryOp::NotEqual:
+        return "<>";
+    case QueryOp::Less:
+        return "<";
+    case QueryOp::LessEqual:
+        return "<=";
+    case QueryOp::Greater:
+        return ">";
+    case QueryOp::GreaterEqual:
+        return ">=";
+    default:
+        return nullptr;
+    }
+}
+
+const char* numberColumn(QueryField field)
+{
+    switch (field) {
+    case QueryField::DocumentNumber:
+        return "d.number";
+    case QueryField::VersionNumber:
+        return "v.number";
+    case QueryField::Size:
+        return "v.size";
+    default:
+        return nullptr;
+    }
+}
+
+const char* flagColumn(QueryField field)
+{
+    switch (field) {
+    case QueryField::CheckedOut:
+        return "v.checked_out";
+    case QueryField::InUse:
+        return "v.in_use";
+    case QueryField::ConnectedReadWrite:
+        return "v.read_write";
+    case QueryField::Archived:
+        return "v.archived";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+QueryPlan::QueryPlan(const ParsedQuery& parsed) : m_parsed(parsed)
+{
+    collectNeeds(*parsed.root);
+    collectConditions(*parsed.root);
+}
+
+void QueryPlan::collectNeeds(const QueryNode& node)
+{
+    for (const auto& child : node.children) {
+        collectNeeds(*child);
+    }
+    if (node.kind != QueryNode::Kind::Term) {
+        return;
+    }
+    switch (node.term.field) {
+    case QueryField::Subject:
+        m_needs |= NeedSubject;
+        break;
+    case QueryField::DocumentType:
+        m_needs |= NeedType;
+        break;
+    case QueryField::Author:
+        m_needs |= NeedAuthor;
+        break;
+    case QueryField::Creator:
+        m_needs |= NeedCreator;
+        break;
+    case QueryField::CreateDate:
+        m_needs |= NeedCreated;
+        break;
+    case QueryField::ModifyDate:
+        m_needs |= NeedModified;
+        break;
+    case QueryField::FileName:
+        m_needs |= NeedFileName;
+        break;
+    case QueryField::UserString:
+    case QueryField::UserNumeric:
+        if (!m_userFields.contains(node.term.userField, Qt::CaseInsensitive)) {
+            m_userFields.append(node.term.userField);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void QueryPlan::collectConditions(const QueryNode& node)
+{
+    switch (node.kind) {
+    case QueryNode::Kind::And:
+        for (const auto& child : node.children) {
+            collectConditions(*child);
+        }
+        break;
+    case QueryNode::Kind::Term:
+        addCondition(node.term, false);
+        break;
+    case QueryNode::Kind::Not:
+        if (node.children.front()->kind == QueryNode::Kind::Term) {
+            addCondition(node.children.front()->term, true);
+        }
+        break;
+    case QueryNode::Kind::Or:
+        break;
+    }
+}
+
+void QueryPlan::addCondition(const QueryTerm& term, bool negated)
+{
+    if (const char* flag = flagColumn(term.field)) {
+        m_conditions << QStringLiteral("%1 %2 0").arg(QLatin1String(flag),
+                                                      negated ? QLatin1String("=") : QLatin1String("<>"));
+        return;
+    }
+    const char* column = numberColumn(term.field);
+    const char* op = sqlOperator(term.op);
+    if (column && op && !negated) {
+        m_conditions << QStringLiteral("%1 %2 ?").arg(QLatin1String(column), QLatin1String(op));
+        m_binds << term.integer;
+    }
+}
+
+} // namespace store
