@@ -22,7 +22,7 @@ std::shared_ptr<gw::Message> QueryHitMessages::Item(int index)
 {
     const int count = m_hits->count();
     if (index < 1 || index > count) {
-        throw gw::Error(QStringLiteral("Index %1 is out of range (1 to %2)").arg(index).arg(count));
+        throw gw::Error(QStringLiteral("Index %1 is outside the collection").arg(index));
     }
     const QueryHit hit = m_hits->at(index - 1);
     checkFault(QStringLiteral("Item"), &hit);

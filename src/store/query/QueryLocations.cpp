@@ -47,7 +47,7 @@ std::vector<qint64> QueryLocations::libraryRows() const
 void QueryLocations::checkIndex(int index) const
 {
     if (index < 1 || index > int(m_libraries.size())) {
-        throw gw::Error(QStringLiteral("Index %1 is out of range (1 to %2)").arg(index).arg(m_libraries.size()));
+        throw gw::Error(QStringLiteral("Index %1 is outside the collection").arg(index));
     }
 }
 
