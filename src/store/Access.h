@@ -16,6 +16,9 @@ public:
     // An SQL condition over a documents row aliased `d`, true when userRow may see it.
     static QString visibleCondition(qint64 userRow);
     static bool canView(QSqlDatabase& db, qint64 userRow, qint64 documentRow);
+    // The rights mask (at any version level) a user holds on a document: every right for its
+    // author or creator and for a librarian of its library, else as visibleCondition decides.
+    static int effectiveRights(QSqlDatabase& db, qint64 userRow, qint64 documentRow);
     // Explicit library rights decide; without them the library's default rights.
     static bool isLibrarian(QSqlDatabase& db, qint64 userRow, qint64 libraryRow);
 };

@@ -1,0 +1,143 @@
+#include "store/model/RowLoader.h"
+
+#include "store/Sql.h"
+#include "store/Store.h"
+
+#include <QSqlQuery>
+
+namespace store {
+
+namespace {
+
+const char* const kLibrarySelect
+    = "SELECT l.id, l.name, d.name || '.' || p.name || '.' || l.name, l.description, l.directory FROM libraries l "
+      "JOIN post_offices p ON p.id = l.post_office_id JOIN domains d ON d.id = p.domain_id ";
+
+const char* const kDocumentSelect
+    = "SELECT d.id, d.library_id, d.number, d.subject, d.author_id, a.display_name, d.creator_id, c.display_name, "
+      "COALESCE(t.name, ''), d.created, d.official_version, d.current_version FROM documents d "
+      "LEFT JOIN users a ON a.id = d.author_id LEFT JOIN users c ON c.id = d.creator_id "
+      "LEFT JOIN document_types t ON t.id = d.type_id ";
+
+const char* const kVersionSelect
+    = "SELECT v.id, v.document_id, v.number, v.creator_id, c.display_name, v.retriever_id, r.display_name, "
+      "v.retrieved, v.created, v.expires, v.description, v.file_type, v.content_file, v.staged_file, v.size, "
+      "v.archived, v.checked_out, v.in_use, v.read_write FROM versions v LEFT JOIN users c ON c.id = v.creator_id "
+      "LEFT JOIN users r ON r.id = v.retriever_id ";
+
+LibraryRow libraryFrom(Store& store, const QSqlQuery& q)
+{
+    LibraryRow l;
+    l.row = q.value(0).toLongLong();
+    l.name = q.value(1).toString();
+    l.libraryId = q.value(2).toString();
+    l.description = q.value(3).toString();
+    l.directory = store.libraryDirectory(q.value(4).toString());
+    return l;
+}
+
+DocumentRow documentFrom(const QSqlQuery& q)
+{
+    DocumentRow d;
+    d.row = q.value(0).toLongLong();
+    d.libraryRow = q.value(1).toLongLong();
+    d.number = q.value(2).toLongLong();
+    d.subject = q.value(3).toString();
+    d.authorRow = q.value(4).toLongLong();
+    d.authorName = q.value(5).toString();
+    d.creatorRow = q.value(6).toLongLong();
+    d.creatorName = q.value(7).toString();
+    d.typeName = q.value(8).toString();
+    d.created = Sql::toDate(q.value(9));
+    d.officialVersion = q.value(10).toInt();
+    d.currentVersion = q.value(11).toInt();
+    return d;
+}
+
+VersionRow versionFrom(const QSqlQuery& q)
+{
+    VersionRow v;
+    v.row = q.value(0).toLongLong();
+    v.documentRow = q.value(1).toLongLong();
+    v.number = q.value(2).toInt();
+    v.creatorRow = q.value(3).toLongLong();
+    v.creatorName = q.value(4).toString();
+    v.retrieverRow = q.value(5).toLongLong();
+    v.retrieverName = q.value(6).toString();
+    v.retrieved = Sql::toDate(q.value(7));
+    v.created = Sql::toDate(q.value(8));
+    v.expires = Sql::toDate(q.value(9));
+    v.description = q.value(10).toString();
+    v.fileType = q.value(11).toString();
+    v.contentFile = q.value(12).toString();
+    v.stagedFile = q.value(13).toString();
+    v.size = q.value(14).toLongLong();
+    v.archived = q.value(15).toInt() != 0;
+    v.checkedOut = q.value(16).toInt() != 0;
+    v.inUse = q.value(17).toInt() != 0;
+    v.readWrite = q.value(18).toInt() != 0;
+    return v;
+}
+
+} // namespace
+
+std::vector<LibraryRow> RowLoader::libraries(Store& store, QSqlDatabase& db)
+{
+    QSqlQuery q = Sql::run(db, QLatin1String(kLibrarySelect) + QLatin1String("ORDER BY l.id"));
+    std::vector<LibraryRow> result;
+    while (q.next()) {
+        result.push_back(libraryFrom(store, q));
+    }
+    return result;
+}
+
+std::optional<LibraryRow> RowLoader::library(Store& store, QSqlDatabase& db, qint64 libraryRow)
+{
+    QSqlQuery q = Sql::run(db, QLatin1String(kLibrarySelect) + QLatin1String("WHERE l.id = ?"), {libraryRow});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return libraryFrom(store, q);
+}
+
+std::optional<DocumentRow> RowLoader::document(QSqlDatabase& db, qint64 libraryRow, qint64 number)
+{
+    QSqlQuery q
+        = Sql::run(db, QLatin1String(kDocumentSelect) + QLatin1String("WHERE d.library_id = ? AND d.number = ?"),
+                   {libraryRow, number});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return documentFrom(q);
+}
+
+std::optional<DocumentRow> RowLoader::documentByRow(QSqlDatabase& db, qint64 documentRow)
+{
+    QSqlQuery q = Sql::run(db, QLatin1String(kDocumentSelect) + QLatin1String("WHERE d.id = ?"), {documentRow});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return documentFrom(q);
+}
+
+std::vector<VersionRow> RowLoader::versions(QSqlDatabase& db, qint64 documentRow)
+{
+    QSqlQuery q = Sql::run(
+        db, QLatin1String(kVersionSelect) + QLatin1String("WHERE v.document_id = ? ORDER BY v.number"), {documentRow});
+    std::vector<VersionRow> result;
+    while (q.next()) {
+        result.push_back(versionFrom(q));
+    }
+    return result;
+}
+
+std::optional<VersionRow> RowLoader::version(QSqlDatabase& db, qint64 versionRow)
+{
+    QSqlQuery q = Sql::run(db, QLatin1String(kVersionSelect) + QLatin1String("WHERE v.id = ?"), {versionRow});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return versionFrom(q);
+}
+
+} // namespace store
