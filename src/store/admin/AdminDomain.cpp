@@ -1,0 +1,30 @@
+#include "AdminDomain.h"
+
+#include "store/Store.h"
+
+namespace store {
+
+AdminDomain::AdminDomain(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
+
+QString AdminDomain::Name()
+{
+    m_data->checkFault(QStringLiteral("Name"));
+    return m_data->text(QStringLiteral("SELECT name FROM domains WHERE id = ?"), {m_row});
+}
+
+QString AdminDomain::DistinguishedName()
+{
+    m_data->checkFault(QStringLiteral("DistinguishedName"));
+    const QString dn = m_data->text(QStringLiteral("SELECT dn FROM domains WHERE id = ?"), {m_row});
+    return dn.isEmpty() ? Name() : dn;
+}
+
+// A domain without a recorded database directory lives in the store's own directory.
+QString AdminDomain::Path()
+{
+    m_data->checkFault(QStringLiteral("Path"));
+    const QString path = m_data->text(QStringLiteral("SELECT path FROM domains WHERE id = ?"), {m_row});
+    return path.isEmpty() ? m_data->store().directory() : path;
+}
+
+} // namespace store

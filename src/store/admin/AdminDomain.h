@@ -1,0 +1,23 @@
+#pragma once
+
+#include "gw/AdminDomain.h"
+#include "store/admin/AdminData.h"
+
+namespace store {
+
+class AdminDomain : public gw::AdminDomain
+{
+public:
+    AdminDomain(AdminDataPtr data, qint64 row);
+    qint64 row() const { return m_row; }
+
+    QString Name() override;
+    QString DistinguishedName() override;
+    QString Path() override;
+
+private:
+    AdminDataPtr m_data;
+    qint64 m_row;
+};
+
+} // namespace store

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gw/AdminLibrary.h"
+#include "store/admin/AdminData.h"
+
+namespace store {
+
+class AdminLibrary : public gw::AdminLibrary
+{
+public:
+    AdminLibrary(AdminDataPtr data, qint64 row);
+
+    std::shared_ptr<gw::AdminDomain> Domain() override;
+    std::shared_ptr<gw::AdminPostOffice> PostOffice() override;
+    QString Name() override;
+    QString DistinguishedName() override;
+    std::shared_ptr<gw::AdminAccessRights> DMSAccessRights() override;
+    std::shared_ptr<gw::AdminUserRights> DefaultRights() override;
+
+private:
+    // domain + "." + post office + "." + library, as fault rules name libraries.
+    QString libraryId();
+    void checkFault(const char* member);
+
+    AdminDataPtr m_data;
+    qint64 m_row;
+};
+
+} // namespace store

@@ -1,0 +1,40 @@
+#include "AdminPostOffices.h"
+
+#include "gw/Error.h"
+#include "store/admin/AdminDomain.h"
+#include "store/admin/AdminPostOffice.h"
+#include "store/admin/AdminRowIterator.h"
+
+namespace store {
+
+AdminPostOffices::AdminPostOffices(AdminDataPtr data, qint64 domainRow)
+    : m_data(std::move(data)), m_domainRow(domainRow)
+{
+}
+
+std::shared_ptr<gw::AdminIterator<gw::AdminPostOffice>> AdminPostOffices::CreateIterator()
+{
+    m_data->checkFault(QStringLiteral("CreateIterator"));
+    auto data = m_data;
+    return std::make_shared<AdminRowIterator<gw::AdminPostOffice>>(
+        m_data->rows(QStringLiteral("SELECT id FROM post_offices WHERE domain_id = ? ORDER BY id"), {m_domainRow}),
+        [data](qint64 row) { return std::make_shared<AdminPostOffice>(data, row); });
+}
+
+// Post office names are compared ignoring case, as the administration model does; the domain
+// is looked up by its name, so any domain object naming the same domain will do.
+std::shared_ptr<gw::AdminPostOffice> AdminPostOffices::Item(const QString& name,
+                                                            const std::shared_ptr<gw::AdminDomain>& domain)
+{
+    m_data->checkFault(QStringLiteral("Item"));
+    const QString domainName = domain ? domain->Name() : QString();
+    const auto rows = m_data->rows(QStringLiteral("SELECT p.id FROM post_offices p JOIN domains d ON d.id = p.domain_id"
+                                                  " WHERE d.name = ? COLLATE NOCASE AND p.name = ? COLLATE NOCASE"),
+                                   {domainName, name.trimmed()});
+    if (rows.isEmpty())
+        throw gw::Error(
+            QStringLiteral("The post office \"%1\" cannot be found in domain \"%2\"").arg(name, domainName));
+    return std::make_shared<AdminPostOffice>(m_data, rows.first());
+}
+
+} // namespace store

@@ -1,0 +1,28 @@
+#include "AdminUser.h"
+
+namespace store {
+
+AdminUser::AdminUser(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
+
+QString AdminUser::column(const char* name, const char* member)
+{
+    m_data->checkFault(QLatin1String(member));
+    return m_data->text(QStringLiteral("SELECT %1 FROM users WHERE id = ?").arg(QLatin1String(name)), {m_row});
+}
+
+QString AdminUser::GivenName()
+{
+    return column("given_name", "GivenName");
+}
+
+QString AdminUser::Surname()
+{
+    return column("surname", "Surname");
+}
+
+QString AdminUser::MailBoxID()
+{
+    return column("user_id", "MailBoxID");
+}
+
+} // namespace store
