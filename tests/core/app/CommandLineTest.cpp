@@ -1,5 +1,7 @@
 #include "core/app/CommandLine.h"
 
+#include "support/GTestQt.h"
+
 #include <gtest/gtest.h>
 
 using tw::CommandLine;

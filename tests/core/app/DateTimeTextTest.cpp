@@ -1,5 +1,7 @@
 #include "core/app/DateTimeText.h"
 
+#include "support/GTestQt.h"
+
 #include <gtest/gtest.h>
 
 using tw::DateTimeText;

@@ -2,6 +2,7 @@
 
 #include "core/app/DateTimeText.h"
 #include "core/app/IoError.h"
+#include "support/GTestQt.h"
 #include "support/ScriptedHost.h"
 
 #include <QDir>

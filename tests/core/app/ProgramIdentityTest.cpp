@@ -1,5 +1,7 @@
 #include "core/app/ProgramIdentity.h"
 
+#include "support/GTestQt.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #include "core/app/SingleInstance.h"
 
+#include "support/GTestQt.h"
+
 #include <QProcess>
 #include <QUuid>
 #include <gtest/gtest.h>

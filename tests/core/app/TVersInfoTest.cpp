@@ -1,5 +1,7 @@
 #include "core/app/TVersInfo.h"
 
+#include "support/GTestQt.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

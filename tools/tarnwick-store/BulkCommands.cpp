@@ -1,0 +1,6 @@
+#include "Commands.h"
+
+QList<Command> bulkCommands()
+{
+    return {};
+}
