@@ -16,7 +16,13 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
         throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
     }
     for (const QVariant& value : binds) {
-        q.addBindValue(value);
+        // A null QString is empty text, never SQL NULL: NULL is only ever
+        // bound on purpose (an absent date or row).
+        if (value.typeId() == QMetaType::QString && value.toString().isNull()) {
+            q.addBindValue(QStringLiteral(""));
+        } else {
+            q.addBindValue(value);
+        }
     }
     if (!q.exec()) {
         throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
