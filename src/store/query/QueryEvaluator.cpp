@@ -69,9 +69,9 @@ bool QueryEvaluator::matchesTerm(const QueryTerm& term, const QueryRecord& recor
     case QueryField::Creator:
         return comparePerson(term, record.creatorId, record.creatorName);
     case QueryField::CreateDate:
-        return record.created.isValid() && compare(term.op, record.created, term.date);
+        return compareDay(term, record.created);
     case QueryField::ModifyDate:
-        return record.modified.isValid() && compare(term.op, record.modified, term.date);
+        return compareDay(term, record.modified);
     case QueryField::UserString:
     case QueryField::UserNumeric:
         return compareUserField(term, record);
@@ -94,6 +94,30 @@ template <typename T> bool QueryEvaluator::compare(QueryOp op, const T& left, co
         return left > right;
     case QueryOp::GreaterEqual:
         return left >= right;
+    default:
+        return false;
+    }
+}
+
+// A date compares by the local calendar day it falls on.
+bool QueryEvaluator::compareDay(const QueryTerm& term, qint64 msecs)
+{
+    if (msecs == QueryRecord::Never) {
+        return false;
+    }
+    switch (term.op) {
+    case QueryOp::Equal:
+        return msecs >= term.dayStart && msecs < term.dayEnd;
+    case QueryOp::NotEqual:
+        return msecs < term.dayStart || msecs >= term.dayEnd;
+    case QueryOp::Less:
+        return msecs < term.dayStart;
+    case QueryOp::LessEqual:
+        return msecs < term.dayEnd;
+    case QueryOp::Greater:
+        return msecs >= term.dayEnd;
+    case QueryOp::GreaterEqual:
+        return msecs >= term.dayStart;
     default:
         return false;
     }

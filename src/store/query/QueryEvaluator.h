@@ -16,6 +16,7 @@ public:
     static bool matchesTerm(const QueryTerm& term, const QueryRecord& record);
 
 private:
+    static bool compareDay(const QueryTerm& term, qint64 msecs);
     static bool compareText(const QueryTerm& term, const QString& value);
     static bool comparePerson(const QueryTerm& term, const QString& id, const QString& name);
     static bool compareUserField(const QueryTerm& term, const QueryRecord& record);

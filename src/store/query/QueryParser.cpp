@@ -2,6 +2,8 @@
 
 #include "gw/Error.h"
 
+#include <QDateTime>
+
 namespace store {
 
 namespace {
@@ -342,6 +344,8 @@ void QueryParser::parseDateOperand(QueryTerm& term)
         failAt(m_token, QStringLiteral("invalid date \"%1\"").arg(m_token.source));
     }
     term.date = m_token.date;
+    term.dayStart = QDateTime(term.date, QTime(0, 0)).toMSecsSinceEpoch();
+    term.dayEnd = QDateTime(term.date.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
     advance();
 }
 

@@ -131,11 +131,49 @@ void QueryPlan::addCondition(const QueryTerm& term, bool negated)
                                                       negated ? QLatin1String("=") : QLatin1String("<>"));
         return;
     }
+    if (term.field == QueryField::CreateDate && !negated) {
+        addDayCondition(term);
+        return;
+    }
     const char* column = numberColumn(term.field);
     const char* op = sqlOperator(term.op);
     if (column && op && !negated) {
         m_conditions << QStringLiteral("%1 %2 ?").arg(QLatin1String(column), QLatin1String(op));
         m_binds << term.integer;
+    }
+}
+
+// The same whole-day bounds the evaluator uses; a document never created
+// (NULL) fails every comparison in both.
+void QueryPlan::addDayCondition(const QueryTerm& term)
+{
+    switch (term.op) {
+    case QueryOp::Equal:
+        m_conditions << QStringLiteral("d.created >= ? AND d.created < ?");
+        m_binds << term.dayStart << term.dayEnd;
+        break;
+    case QueryOp::NotEqual:
+        m_conditions << QStringLiteral("(d.created < ? OR d.created >= ?)");
+        m_binds << term.dayStart << term.dayEnd;
+        break;
+    case QueryOp::Less:
+        m_conditions << QStringLiteral("d.created < ?");
+        m_binds << term.dayStart;
+        break;
+    case QueryOp::LessEqual:
+        m_conditions << QStringLiteral("d.created < ?");
+        m_binds << term.dayEnd;
+        break;
+    case QueryOp::Greater:
+        m_conditions << QStringLiteral("d.created >= ?");
+        m_binds << term.dayEnd;
+        break;
+    case QueryOp::GreaterEqual:
+        m_conditions << QStringLiteral("d.created >= ?");
+        m_binds << term.dayStart;
+        break;
+    default:
+        break;
     }
 }
 

@@ -9,8 +9,8 @@
 namespace store {
 
 // How a parsed expression is run over the versions table: the cheap terms that
-// every hit must pass go into the SQL (document and version numbers, sizes and
-// flags joined to the top by AND), and only the columns the expression reads
+// every hit must pass go into the SQL (document and version numbers, sizes, flags
+// and creation dates joined to the top by AND), and only the columns the expression reads
 // are fetched and converted. The evaluator still tests every term, so the SQL
 // part only has to keep every possible hit.
 class QueryPlan
@@ -41,6 +41,7 @@ private:
     void collectNeeds(const QueryNode& node);
     void collectConditions(const QueryNode& node);
     void addCondition(const QueryTerm& term, bool negated);
+    void addDayCondition(const QueryTerm& term);
 
     ParsedQuery m_parsed;
     unsigned m_needs = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
+#include <limits>
 #include <vector>
 
 namespace store {
@@ -16,10 +16,12 @@ struct QueryFieldValue
     bool numeric = false;
 };
 
-// What a query can see of one document version. Dates are calendar days; an
-// invalid date means "never".
+// What a query can see of one document version. Dates are milliseconds since
+// the epoch, as the store keeps them; Never stands for a date of 0.
 struct QueryRecord
 {
+    static constexpr qint64 Never = std::numeric_limits<qint64>::min();
+
     qint64 documentNumber = 0;
     qint64 versionNumber = 0;
     QString subject;
@@ -28,8 +30,8 @@ struct QueryRecord
     QString authorName;
     QString creatorId;
     QString creatorName;
-    QDate created; // the document's creation date
-    QDate modified; // the version's last change: the later of its creation and retrieval
+    qint64 created = Never; // the document's creation
+    qint64 modified = Never; // the version's last change: the later of its creation and retrieval
     QString fileName;
     qint64 size = 0;
     bool checkedOut = false;

@@ -54,7 +54,11 @@ struct QueryTerm
     std::vector<QStringList> words;
     qint64 integer = 0;
     double number = 0;
+    // A date term names a whole local calendar day: [dayStart, dayEnd) in
+    // milliseconds since the epoch.
     QDate date;
+    qint64 dayStart = 0;
+    qint64 dayEnd = 0;
 };
 
 } // namespace store

@@ -3,8 +3,8 @@
 #include "gw/Error.h"
 #include "store/Access.h"
 
-#include <QDateTime>
 #include <QSqlError>
+#include <algorithm>
 
 namespace store {
 
@@ -44,15 +44,15 @@ QString idList(const std::vector<qint64>& ids)
     return parts.join(QLatin1Char(','));
 }
 
-QDate localDate(const QVariant& msecs)
+qint64 msecsOf(const QVariant& value)
 {
-    return msecs.isNull() ? QDate() : QDateTime::fromMSecsSinceEpoch(msecs.toLongLong()).date();
+    return value.isNull() ? QueryRecord::Never : value.toLongLong();
 }
 
 } // namespace
 
 VersionScan::VersionScan(QSqlDatabase& db, const QueryPlan& plan, const ScanScope& scope)
-    : m_plan(plan), m_scope(scope), m_query(db)
+    : m_plan(plan), m_scope(scope), m_db(db), m_query(db)
 {
     m_query.setForwardOnly(true);
 }
@@ -66,24 +66,53 @@ QString VersionScan::selectText() const
         QStringLiteral("v.id"),          QStringLiteral("d.library_id"), QStringLiteral("d.number"),
         QStringLiteral("v.number"),      QStringLiteral("v.size"),       QStringLiteral("v.archived"),
         QStringLiteral("v.checked_out"), QStringLiteral("v.in_use"),     QStringLiteral("v.read_write")};
-    columns << pick(QueryPlan::NeedSubject, "d.subject")
-            << pick(QueryPlan::NeedType, "(SELECT t.name FROM document_types t WHERE t.id = d.type_id)")
-            << pick(QueryPlan::NeedAuthor, "(SELECT u.user_id FROM users u WHERE u.id = d.author_id)")
-            << pick(QueryPlan::NeedAuthor, "(SELECT u.display_name FROM users u WHERE u.id = d.author_id)")
-            << pick(QueryPlan::NeedCreator, "(SELECT u.user_id FROM users u WHERE u.id = d.creator_id)")
-            << pick(QueryPlan::NeedCreator, "(SELECT u.display_name FROM users u WHERE u.id = d.creator_id)")
+    columns << pick(QueryPlan::NeedSubject, "d.subject") << pick(QueryPlan::NeedType, "t.name")
+            << pick(QueryPlan::NeedAuthor, "ua.user_id") << pick(QueryPlan::NeedAuthor, "ua.display_name")
+            << pick(QueryPlan::NeedCreator, "uc.user_id") << pick(QueryPlan::NeedCreator, "uc.display_name")
             << pick(QueryPlan::NeedCreated, "d.created") << pick(QueryPlan::NeedModified, "v.created")
             << pick(QueryPlan::NeedModified, "v.retrieved") << pick(QueryPlan::NeedFileName, "v.content_file")
             << pick(QueryPlan::NeedFileName, "v.file_type");
-    for (int i = 0; i < m_plan.userFields().size(); ++i) {
-        const QString lookup = QStringLiteral("FROM field_values fv JOIN field_definitions fd ON fd.id = fv.field_id "
-                                              "WHERE fv.document_id = d.id AND fd.library_id = d.library_id "
-                                              "AND fd.name = ? COLLATE NOCASE");
-        columns << QStringLiteral("(SELECT fv.value %1)").arg(lookup)
-                << QStringLiteral("(SELECT fd.field_type %1)").arg(lookup);
+    QString from = QStringLiteral(" FROM documents d JOIN versions v ON v.document_id = d.id");
+    if (m_plan.needs(QueryPlan::NeedType)) {
+        from += QStringLiteral(" LEFT JOIN document_types t ON t.id = d.type_id");
     }
-    return QStringLiteral("SELECT ") + columns.join(QStringLiteral(", "))
-        + QStringLiteral(" FROM documents d JOIN versions v ON v.document_id = d.id");
+    if (m_plan.needs(QueryPlan::NeedAuthor)) {
+        from += QStringLiteral(" LEFT JOIN users ua ON ua.id = d.author_id");
+    }
+    if (m_plan.needs(QueryPlan::NeedCreator)) {
+        from += QStringLiteral(" LEFT JOIN users uc ON uc.id = d.creator_id");
+    }
+    // A document belongs to one library and each library has at most one
+    // definition of a name, so each join gives at most one value.
+    for (size_t i = 0; i < m_fieldIds.size(); ++i) {
+        columns << QStringLiteral("fv%1.value").arg(i) << QStringLiteral("fd%1.field_type").arg(i);
+        from += QStringLiteral(" LEFT JOIN field_values fv%1 ON fv%1.document_id = d.id AND fv%1.field_id IN (%2)"
+                               " LEFT JOIN field_definitions fd%1 ON fd%1.id = fv%1.field_id")
+                    .arg(i)
+                    .arg(m_fieldIds[i].empty() ? QStringLiteral("NULL") : idList(m_fieldIds[i]));
+    }
+    return QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) + from;
+}
+
+// Field names ignore case, as in the expression; where a library holds two
+// names differing only in case, the first defined is the one searched.
+void VersionScan::resolveFields(QSqlDatabase& db)
+{
+    m_fieldIds.clear();
+    for (const QString& name : m_plan.userFields()) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT MIN(id) FROM field_definitions WHERE name = ? COLLATE NOCASE "
+                                 "GROUP BY library_id"));
+        q.addBindValue(name);
+        if (!q.exec()) {
+            throw gw::Error(QStringLiteral("The query cannot be run: %1").arg(q.lastError().text()));
+        }
+        std::vector<qint64> ids;
+        while (q.next()) {
+            ids.push_back(q.value(0).toLongLong());
+        }
+        m_fieldIds.push_back(ids);
+    }
 }
 
 QString VersionScan::whereText() const
@@ -107,13 +136,10 @@ QString VersionScan::whereText() const
 
 void VersionScan::start()
 {
+    resolveFields(m_db);
     const QString sql = selectText() + whereText() + QStringLiteral(" ORDER BY d.library_id, d.number, v.number");
     if (!m_query.prepare(sql)) {
         throw gw::Error(QStringLiteral("The query cannot be run: %1").arg(m_query.lastError().text()));
-    }
-    for (const QString& name : m_plan.userFields()) {
-        m_query.addBindValue(name);
-        m_query.addBindValue(name);
     }
     for (const QVariant& bind : m_plan.binds()) {
         m_query.addBindValue(bind);
@@ -157,16 +183,12 @@ bool VersionScan::next(ScannedVersion& out)
         r.creatorName = q.value(ColCreatorName).toString();
     }
     if (m_plan.needs(QueryPlan::NeedCreated)) {
-        r.created = localDate(q.value(ColCreated));
+        r.created = msecsOf(q.value(ColCreated));
     }
     if (m_plan.needs(QueryPlan::NeedModified)) {
         // A version changes when it is created and when it is checked back in,
         // which the store records as its retrieval.
-        const QVariant created = q.value(ColVersionCreated);
-        const QVariant retrieved = q.value(ColRetrieved);
-        const bool useRetrieved
-            = !retrieved.isNull() && (created.isNull() || retrieved.toLongLong() > created.toLongLong());
-        r.modified = localDate(useRetrieved ? retrieved : created);
+        r.modified = std::max(msecsOf(q.value(ColVersionCreated)), msecsOf(q.value(ColRetrieved)));
     }
     if (m_plan.needs(QueryPlan::NeedFileName)) {
         // A version whose content is gone still has its file type.

@@ -41,9 +41,12 @@ public:
 private:
     QString selectText() const;
     QString whereText() const;
+    void resolveFields(QSqlDatabase& db);
 
     const QueryPlan& m_plan;
     const ScanScope& m_scope;
+    QSqlDatabase m_db;
+    std::vector<std::vector<qint64>> m_fieldIds;
     QSqlQuery m_query;
 };
 

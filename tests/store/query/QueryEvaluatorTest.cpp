@@ -2,11 +2,18 @@
 
 #include "store/query/QueryParser.h"
 
+#include <QDateTime>
 #include <gtest/gtest.h>
 
 namespace {
 
 using store::QueryRecord;
+
+// Noon of a day, local time; an invalid day is "never".
+qint64 noon(QDate day)
+{
+    return day.isValid() ? QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch() : QueryRecord::Never;
+}
 
 QueryRecord record(qint64 doc, qint64 version, const QString& subject, const QString& type, const QString& author,
                    const QString& creator, QDate created, QDate modified, const QString& file, qint64 size)
@@ -20,8 +27,8 @@ QueryRecord record(qint64 doc, qint64 version, const QString& subject, const QSt
     r.authorName = author.section(QLatin1Char('|'), 1);
     r.creatorId = creator.section(QLatin1Char('|'), 0, 0);
     r.creatorName = creator.section(QLatin1Char('|'), 1);
-    r.created = created;
-    r.modified = modified;
+    r.created = noon(created);
+    r.modified = noon(modified);
     r.fileName = file;
     r.size = size;
     return r;
@@ -36,7 +43,7 @@ std::vector<QueryRecord> fixture()
     rs.back().fields = {{"Client", "Acme Ltd", 0, false}, {"Amount", "1500", 1500, true}};
     rs.push_back(rs.back());
     rs.back().versionNumber = 2;
-    rs.back().modified = QDate(2024, 3, 1);
+    rs.back().modified = noon(QDate(2024, 3, 1));
     rs.back().fileName = "0000001B.DOC";
     rs.back().size = 1048577;
     rs.back().checkedOut = true;
@@ -148,5 +155,55 @@ INSTANTIATE_TEST_SUITE_P(
                  "Contains \"Acme\" AND <Amount, NUMERIC> >= 5 AND NOT DOCVERSION_CHECKED_OUT) AND "
                  "(SEARCH_AS_LIBRARIAN)",
                  "1.1"}));
+
+} // namespace
+
+namespace {
+
+struct DayCase
+{
+    const char* created; // local date-time "yyyy-MM-dd HH:mm:ss.zzz", empty for never
+    const char* expression;
+    bool matches;
+};
+
+void PrintTo(const DayCase& c, std::ostream* os)
+{
+    *os << c.created << " " << c.expression;
+}
+
+class DayBoundary : public testing::TestWithParam<DayCase>
+{
+};
+
+// A date term covers the whole local day, from midnight to the last millisecond.
+TEST_P(DayBoundary, DateTermsCoverWholeLocalDays)
+{
+    const DayCase& c = GetParam();
+    QueryRecord r;
+    if (*c.created) {
+        const QDateTime when
+            = QDateTime::fromString(QString::fromLatin1(c.created), QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+        ASSERT_TRUE(when.isValid());
+        r.created = when.toMSecsSinceEpoch();
+    }
+    const store::ParsedQuery parsed = store::QueryParser::parse(QString::fromLatin1(c.expression));
+    EXPECT_EQ(store::QueryEvaluator::matches(*parsed.root, r), c.matches);
+}
+
+INSTANTIATE_TEST_SUITE_P(Query, DayBoundary,
+                         testing::Values(DayCase {"2024-01-15 00:00:00.000", "CREATE_DATE = 2024/01/15", true},
+                                         DayCase {"2024-01-15 23:59:59.999", "CREATE_DATE = 2024/01/15", true},
+                                         DayCase {"2024-01-15 23:59:59.999", "CREATE_DATE <= 2024/01/15", true},
+                                         DayCase {"2024-01-16 00:00:00.000", "CREATE_DATE <= 2024/01/15", false},
+                                         DayCase {"2024-01-14 23:59:59.999", "CREATE_DATE >= 2024/01/15", false},
+                                         DayCase {"2024-01-15 00:00:00.000", "CREATE_DATE >= 2024/01/15", true},
+                                         DayCase {"2024-01-15 23:59:59.999", "CREATE_DATE > 2024/01/15", false},
+                                         DayCase {"2024-01-16 00:00:00.000", "CREATE_DATE > 2024/01/15", true},
+                                         DayCase {"2024-01-14 23:59:59.999", "CREATE_DATE < 2024/01/15", true},
+                                         DayCase {"2024-01-15 00:00:00.000", "CREATE_DATE < 2024/01/15", false},
+                                         DayCase {"2024-01-16 00:00:00.000", "CREATE_DATE <> 2024/01/15", true},
+                                         DayCase {"", "CREATE_DATE <> 2024/01/15", false},
+                                         DayCase {"", "NOT CREATE_DATE = 2024/01/15", true}));
 
 } // namespace

@@ -120,6 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
         StoreHitCase {"LIBR", "LIB1", "<Amount, NUMERIC> <= 1000 AND SEARCH_AS_LIBRARIAN", ""},
         StoreHitCase {"LIBR", "LIB1", "CREATE_DATE >= 2024/01/01 AND CREATE_DATE <= 2024/01/31 AND SEARCH_AS_LIBRARIAN",
                       "LIB1.1.1 LIB1.1.2"},
+        StoreHitCase {"LIBR", "LIB1", "CREATE_DATE = 2024.1.15 AND SEARCH_AS_LIBRARIAN", "LIB1.1.1 LIB1.1.2"},
+        StoreHitCase {"LIBR", "LIB1", "CREATE_DATE <> 2024/01/15 AND SEARCH_AS_LIBRARIAN",
+                      "LIB1.2.1 LIB1.3.1 LIB1.4.1"},
+        StoreHitCase {"LIBR", "LIB1", "CREATE_DATE < 2023/07/01 AND SEARCH_AS_LIBRARIAN", "LIB1.2.1"},
+        StoreHitCase {"LIBR", "LIB1", "CREATE_DATE > 2024/01/15 AND SEARCH_AS_LIBRARIAN", ""},
+        StoreHitCase {"LIBR", "LIB1", "NOT CREATE_DATE > 2023/07/01 AND SEARCH_AS_LIBRARIAN", "LIB1.2.1 LIB1.3.1"},
         StoreHitCase {"LIBR", "LIB1", "MODIFY_DATE >= 2024/03/01 AND SEARCH_AS_LIBRARIAN", "LIB1.1.2 LIB1.3.1"}));
 
 TEST(StoreQueryFind, KeepsTheOrderOfTheReferencesAndDropsTheOthers)
