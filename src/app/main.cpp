@@ -1,7 +1,73 @@
+#include "core/app/CommandLine.h"
+#include "core/app/ProgramIdentity.h"
+#include "core/app/SingleInstance.h"
+#include "core/app/StartupContext.h"
+#include "gui/app/GuiHost.h"
+#include "gui/app/TMainScreen.h"
+#include "gui/app/TSplash.h"
+
 #include <QApplication>
+#include <QDir>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tarnwick");
+
+QString storePath()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TARNWICK_STORE");
+    if (!fromEnvironment.isEmpty())
+        return QDir(fromEnvironment).absolutePath();
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/tarnwick/store");
+}
+
+QString programDirectory(const QString& executablePath)
+{
+    // Tests point the daily log somewhere of their own.
+    const QString fromEnvironment = qEnvironmentVariable("TARNWICK_PROGRAM_DIR");
+    if (!fromEnvironment.isEmpty()) {
+        QDir().mkpath(fromEnvironment);
+        return tw::ProgramIdentity::withTrailingSeparator(QDir(fromEnvironment).absolutePath());
+    }
+    return tw::ProgramIdentity::programDirectory(executablePath);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(kTitle);
+
+    tw::StartupContext context;
+    context.commandLine = tw::CommandLine(QApplication::arguments().mid(1));
+    context.executablePath = QApplication::applicationFilePath();
+    context.storePath = storePath();
+    context.windowsUserName = tw::ProgramIdentity::WindowsUserName();
+
+    // One program per title, user and store: a second start brings the first
+    // to the front and ends, with no message and no log line.
+    tw::SingleInstance instance(tw::SingleInstance::keyFor(kTitle, context.windowsUserName, context.storePath));
+    if (!instance.claim())
+        return 0;
+    context.programDirectory = programDirectory(context.executablePath);
+
+    tw::GuiHost host;
+    tw::TSplash splash(kTitle);
+    splash.setWindowFlag(Qt::SplashScreen);
+    splash.loadVersion(context.executablePath, host);
+    context.versionText = splash.versionText();
+    if (!context.commandLine.noSplash())
+        splash.showCentred();
+
+    tw::TMainScreen screen(context, host);
+    QObject::connect(&instance, &tw::SingleInstance::activationRequested, &screen, &tw::TMainScreen::bringToFront);
+    if (!screen.FormCreate())
+        return 1;
+    splash.close();
+    screen.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "PromptSeam.h"
+#include "core/app/RunHost.h"
+
+#include <QPointer>
+#include <QStringList>
+
+class QLabel;
+class QWidget;
+
+namespace tw {
+
+// The program's window as the logic sees it, with real widgets: the status
+// bar's first panel, the event pump, message boxes, questions, the folder
+// picker and the hourglass. Every prompt passes the PromptSeam first.
+class GuiHost : public RunHost
+{
+public:
+    GuiHost() = default;
+
+    void attach(QWidget* window, QLabel* statusPanel);
+    PromptSeam& prompts() { return m_prompts; }
+
+    void showStatus(const QString& text) override;
+    void pumpEvents() override;
+    void showMessage(const QString& caption, const QString& text, Icon icon) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
+    QString pickFolder(const QString& caption, const QString& start) override;
+    void setBusyCursor(bool busy) override;
+    // Puts back every cursor this host replaced (an operation that ended by an error).
+    void resetBusyCursor();
+
+    // Every message box and question shown so far, as "caption: text".
+    const QStringList& shownPrompts() const { return m_shown; }
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QLabel> m_statusPanel;
+    PromptSeam m_prompts;
+    QStringList m_shown;
+    int m_busyDepth = 0;
+};
+
+} // namespace tw

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMainWindow;
+
+namespace tw {
+
+// The main window's menus: "File" > "Exit", the "Options" check marks and
+// "Help" > "About". The option marks are the only state attached to them.
+class MainMenus : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MainMenus(QMainWindow* window);
+
+    QAction* Exit1 = nullptr;
+    QAction* UseUserID1 = nullptr;
+    QAction* ShortFilename1 = nullptr;
+    QAction* JolietCompatible1 = nullptr;
+    QAction* CleanFileName1 = nullptr;
+    QAction* Delete1 = nullptr;
+    QAction* Automatic1 = nullptr;
+    QAction* ShowPDF = nullptr;
+    QAction* About1 = nullptr;
+
+    // The export option defaults, set each time the main window is shown.
+    void setExportDefaults();
+
+private:
+    QAction* option(const QString& name, const QString& caption);
+};
+
+} // namespace tw

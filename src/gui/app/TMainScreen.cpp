@@ -1,0 +1,511 @@
+#include "TMainScreen.h"
+
+#include "GuiHost.h"
+#include "LibraryPanel.h"
+#include "MainMenus.h"
+#include "TSplash.h"
+#include "UnansweredPrompt.h"
+#include "core/app/IoError.h"
+#include "core/app/ProgramIdentity.h"
+#include "gui/docinfo/CustomFieldsTab.h"
+#include "gui/docinfo/DocInfoTab.h"
+#include "gui/maint/CheckInOutTab.h"
+#include "gui/query/QueryTab.h"
+#include "gui/reports/ExportTab.h"
+#include "gui/reports/PresetsTab.h"
+#include "gui/reports/ReporterTab.h"
+#include "gui/restore/DoRoDiTab.h"
+#include "gui/restore/RestoreTab.h"
+#include "gui/rights/EditRightsTab.h"
+#include "gui/rights/ExcessRightsTab.h"
+#include "gui/widgets/MultiRowTabBar.h"
+#include "gui/widgets/PageControl.h"
+#include "gui/widgets/WidgetKit.h"
+#include "gw/Error.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+namespace tw {
+
+namespace {
+const QString kTitle = QStringLiteral("Tarnwick");
+constexpr int kClientWidth = 720;
+constexpr int kClientHeight = 498;
+constexpr int kMargin = 6;
+} // namespace
+
+TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
+    : QMainWindow(parent)
+    , m_context(std::move(context))
+    , m_host(host)
+    , m_log(m_context.programDirectory, QString(), &host)
+{
+    setObjectName(QStringLiteral("MainScreen"));
+    setWindowTitle(kTitle);
+    // No title-bar buttons: the window closes only through "Close" or "File" > "Exit".
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    m_menus = new MainMenus(this);
+    setCentralWidget(buildCentralArea());
+    buildStatusBar();
+    m_host.attach(this, m_statusOperation);
+    connectHandlers();
+
+    // A single fixed border: the client area is at least 720 by 498 and large
+    // enough for every tab at the default fonts.
+    // The tab bar wraps by the width, so the width is settled before the height is asked.
+    const int menuHeight = menuBar()->sizeHint().height();
+    m_pageControl->tabBar()->resize(kClientWidth - 2 * kMargin, 1);
+    const QSize least = minimumSizeHint();
+    setFixedSize(qMax(kClientWidth, least.width()), qMax(kClientHeight + menuHeight, least.height()));
+}
+
+TMainScreen::~TMainScreen() = default;
+
+QWidget* TMainScreen::buildCentralArea()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(kMargin, 4, kMargin, 2);
+    layout->setSpacing(3);
+
+    m_libs = WidgetKit::pickList(QStringLiteral("ComboB_Libs"), QStringLiteral("Select Required Library"), central);
+    m_libs->setMinimumContentsLength(30);
+    m_close = WidgetKit::button(QStringLiteral("BClose"), QStringLiteral("Close"), QStringLiteral("Close the Program"),
+                                central);
+    auto* top = new QHBoxLayout;
+    top->addWidget(WidgetKit::label(QStringLiteral("Select Source Library"), central));
+    top->addWidget(m_libs, 1);
+    top->addSpacing(20);
+    top->addWidget(m_close);
+    layout->addLayout(top);
+    m_libraryPanel = new LibraryPanel(central);
+    layout->addWidget(m_libraryPanel);
+
+    m_pageControl = new PageControl(central);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_docInfo = new DocInfoTab;
+    m_query = new QueryTab;
+    m_export = new ExportTab;
+    m_checkInOut = new CheckInOutTab;
+    m_reporter = new ReporterTab;
+    m_presets = new PresetsTab;
+    m_excess = new ExcessRightsTab;
+    m_custom = new CustomFieldsTab;
+    m_restore = new RestoreTab;
+    m_editRights = new EditRightsTab;
+    m_doRoDi = new DoRoDiTab;
+    const std::pair<QWidget*, const char*> pages[] = {{m_docInfo, "DocInfo"},
+                                                      {m_query, "Query"},
+                                                      {m_export, "Export"},
+                                                      {m_checkInOut, "Check In/Out"},
+                                                      {m_reporter, "Reporter"},
+                                                      {m_presets, "Preset Reports"},
+                                                      {m_excess, "Excessive Rights"},
+                                                      {m_custom, "Customise Fields"},
+                                                      {m_restore, "Restore"},
+                                                      {m_editRights, "Edit Rights"},
+                                                      {m_doRoDi, "DoRoDi"}};
+    for (const auto& [page, caption] : pages)
+        m_pageControl->addTab(page, QString::fromLatin1(caption));
+    layout->addWidget(m_pageControl, 1);
+    return central;
+}
+
+void TMainScreen::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    m_statusOperation = new QLabel(bar);
+    m_statusOperation->setObjectName(QStringLiteral("StatusPanel0"));
+    m_statusOperation->setFixedWidth(360);
+    m_statusHint = new QLabel(bar);
+    m_statusHint->setObjectName(QStringLiteral("StatusPanel1"));
+    // The hint panel is 50 pixels at least and takes the rest of the bar, so a long hint stays readable.
+    m_statusHint->setMinimumWidth(50);
+    bar->addWidget(m_statusOperation);
+    bar->addWidget(m_statusHint, 1);
+}
+
+void TMainScreen::connectHandlers()
+{
+    connect(m_close, &QPushButton::clicked, this, &TMainScreen::BCloseClick);
+    connect(m_menus->Exit1, &QAction::triggered, this, &TMainScreen::Exit1Click);
+    connect(m_menus->About1, &QAction::triggered, this, &TMainScreen::About1Click);
+    connect(m_libs, &QComboBox::activated, this, &TMainScreen::ComboB_LibsChange);
+    m_pageControl->setChangingGuard([this](int from, int to) { return PageControl1Changing(from, to); });
+    connect(m_pageControl, &PageControl::currentChanged, this, &TMainScreen::PageControl1Change);
+}
+
+// --- start-up -------------------------------------------------------------
+
+bool TMainScreen::FormCreate()
+{
+    m_programName = ProgramIdentity::ProgramName(m_context.executablePath, m_context.versionText);
+    m_log.setProgramName(m_programName);
+    m_reportAuthor = m_context.windowsUserName;
+    logBlock(QStringLiteral("Starting ") + m_programName + QStringLiteral(" Program"));
+
+    m_debugMode = m_context.commandLine.switchOn(QStringLiteral("Debug"), 2);
+    m_libResetEnabled = m_context.commandLine.switchOn(QStringLiteral("LibReset"), 4);
+    m_log.setDebugMode(m_debugMode);
+
+    if (!GWLogin())
+        return false;
+    m_adminRights = AdminLogin(m_context.windowsUserName);
+    QString caption = windowTitle();
+    if (caption.endsWith(QLatin1Char(')'))) {
+        caption.chop(1);
+        setCaption(caption
+                   + (m_adminRights ? QStringLiteral(" - Admin Rights)") : QStringLiteral(" - Limited Rights)")));
+    }
+
+    setTabDefaults();
+    fillUserSelectors();
+    m_pageControl->setCurrentIndex(DocInfo);
+    m_hintHandlerInstalled = true;
+    return true;
+}
+
+bool TMainScreen::GWLogin()
+{
+    // Until the session is opened from the library store, the program runs
+    // logged in as the person at the workstation, with no libraries to list.
+    m_libs->clear();
+    setCaption(kTitle + QStringLiteral(" (Logged in as ") + m_reportAuthor + QLatin1Char(')'));
+    return true;
+}
+
+bool TMainScreen::AdminLogin(const QString&)
+{
+    return false;
+}
+
+void TMainScreen::ComboB_LibsChange()
+{
+    m_host.setBusyCursor(true);
+    m_operationIdle = false;
+    m_cancelRequested = false;
+    DocInfoClear();
+    QueryInfoClear();
+    ExportInfoClear();
+    ReporterInfoClear();
+    m_libraryPanel->setLibrarianLine(QString());
+    m_librarianAccess = false;
+    m_docInfo->ui().Edit1->clear();
+    try {
+        // No library of the session matches the selector's text yet.
+        m_log.ErrorCheck(QStringLiteral("Library \"") + m_libs->currentText() + QStringLiteral("\" Not Accessible"),
+                         true, true);
+    } catch (const IoError& error) {
+        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
+    }
+    m_libraryPanel->showUnknown();
+    m_host.setBusyCursor(false);
+    m_operationIdle = true;
+    m_cancelRequested = false;
+}
+
+void TMainScreen::setTabDefaults()
+{
+    m_docInfo->setStartState();
+    m_query->QueryInfoClear();
+    m_export->setStartState();
+    m_checkInOut->setStartState(m_libResetEnabled);
+    m_reporter->setStartState();
+    m_presets->setStartState();
+    m_excess->setStartState();
+    m_editRights->setStartState(ProgramIdentity::withTrailingSeparator(m_context.programDirectory));
+    m_custom->setStartState();
+    m_restore->setStartState();
+    m_doRoDi->setStartState();
+}
+
+void TMainScreen::fillUserSelectors()
+{
+    const QStringList names = m_adminRights ? AdminUserNames() : QStringList();
+    QComboBox* users = m_excess->ui().ComboB_Users;
+    for (QComboBox* box : {users, m_editRights->ui().ComboB_FEUsers, m_editRights->ui().ComboB_SEUsers}) {
+        box->clear();
+        box->addItems(names);
+    }
+    users->addItem(QStringLiteral("<Strays>"));
+    for (QComboBox* box : {users, m_editRights->ui().ComboB_FEUsers, m_editRights->ui().ComboB_SEUsers}) {
+        box->model()->sort(0);
+        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    }
+}
+
+void TMainScreen::FormShow()
+{
+    m_docInfo->ui().Edit1->setFocus();
+    ComboB_LibsChange();
+    m_menus->setExportDefaults();
+}
+
+void TMainScreen::FormActivate()
+{
+    m_operationIdle = true;
+    m_cancelRequested = false;
+}
+
+void TMainScreen::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    FormShow();
+}
+
+bool TMainScreen::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        // The hint handler: the long hint of the control under the mouse goes to the second panel.
+        if (m_hintHandlerInstalled)
+            m_statusHint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    if (event->type() == QEvent::WindowActivate && !m_activatedOnce) {
+        // Only the first activation: a message box closing in the middle of a
+        // run activates the window again and must not make the program idle.
+        m_activatedOnce = true;
+        FormActivate();
+    }
+    return QMainWindow::event(event);
+}
+
+// --- closing --------------------------------------------------------------
+
+void TMainScreen::BCloseClick()
+{
+    if (m_close->text() == QLatin1String("Cancel")) {
+        m_cancelRequested = true;
+        return;
+    }
+    close();
+}
+
+void TMainScreen::Exit1Click()
+{
+    close();
+}
+
+void TMainScreen::closeEvent(QCloseEvent* event)
+{
+    // FormClose: a running operation keeps the window open; the user cancels it first.
+    if (!m_operationIdle) {
+        event->ignore();
+        return;
+    }
+    GWLogout();
+    m_hintHandlerInstalled = false;
+    logBlock(QStringLiteral("Closing Down ") + m_programName + QStringLiteral(" Program"));
+    event->accept();
+}
+
+void TMainScreen::About1Click()
+{
+    TSplash about(kTitle, this);
+    about.setObjectName(QStringLiteral("About"));
+    about.loadVersion(m_context.executablePath, m_host);
+    about.setFooter(QStringLiteral("Double Click to Exit"));
+    about.setCloseOnDoubleClick(true);
+    about.move(geometry().center() - about.rect().center());
+    about.exec();
+}
+
+void TMainScreen::bringToFront()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+// --- tabs -----------------------------------------------------------------
+
+bool TMainScreen::PageControl1Changing(int from, int) const
+{
+    return from == DocInfo || from == Query || m_operationIdle;
+}
+
+void TMainScreen::PageControl1Change(int index)
+{
+    m_statusHint->clear();
+    switch (index) {
+    case DocInfo:
+        m_docInfo->ui().Edit1->setFocus();
+        break;
+    case Query:
+        m_query->ui().MaskEdit1->setFocus();
+        break;
+    case Export:
+        m_export->clearResultLines();
+        break;
+    case CheckInOut:
+        m_checkInOut->ui().Edit15->setFocus();
+        m_checkInOut->clearResultLines();
+        break;
+    case DoRoDi:
+        m_doRoDi->ui().Edit36->setFocus();
+        m_doRoDi->resetScanLines();
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainScreen::DocInfoClear()
+{
+    m_docInfo->DocInfoClear();
+}
+void TMainScreen::QueryInfoClear()
+{
+    m_query->QueryInfoClear();
+}
+void TMainScreen::ExportInfoClear()
+{
+    m_export->ExportInfoClear();
+}
+void TMainScreen::CIOInfoClear()
+{
+    m_checkInOut->CIOInfoClear();
+}
+void TMainScreen::ReporterInfoClear()
+{
+    m_reporter->ReporterInfoClear();
+}
+void TMainScreen::PresetsInfoClear()
+{
+    m_presets->PresetsInfoClear();
+}
+void TMainScreen::ExcessInfoClear()
+{
+    m_excess->ExcessInfoClear();
+}
+void TMainScreen::EDitInfoClear()
+{
+    m_editRights->EDitInfoClear();
+}
+void TMainScreen::RDocInfoClear()
+{
+    m_restore->RDocInfoClear();
+}
+
+// A click on an option item inverts its mark; these do what a click does.
+void TMainScreen::UseUserID1Click()
+{
+    m_menus->UseUserID1->trigger();
+}
+void TMainScreen::ShortFilename1Click()
+{
+    m_menus->ShortFilename1->trigger();
+}
+void TMainScreen::JolietCompatible1Click()
+{
+    m_menus->JolietCompatible1->trigger();
+}
+void TMainScreen::CleanFileName1Click()
+{
+    m_menus->CleanFileName1->trigger();
+}
+void TMainScreen::Delete1Click()
+{
+    m_menus->Delete1->trigger();
+}
+void TMainScreen::Automatic1Click()
+{
+    m_menus->Automatic1->trigger();
+}
+void TMainScreen::ShowPDFClick()
+{
+    m_menus->ShowPDF->trigger();
+}
+
+// --- operations -----------------------------------------------------------
+
+void TMainScreen::beginOperation()
+{
+    m_close->setText(QStringLiteral("Cancel"));
+    WidgetKit::setHint(m_close, QStringLiteral("Cancel this Operation"));
+    m_cancelRequested = false;
+}
+
+void TMainScreen::endOperation()
+{
+    m_close->setText(QStringLiteral("Close"));
+    WidgetKit::setHint(m_close, QStringLiteral("Close the Program"));
+}
+
+bool TMainScreen::runOperation(const std::function<void()>& body)
+{
+    if (!m_operationIdle)
+        return false;
+    beginOperation();
+    auto backToIdle = [this] {
+        m_operationIdle = true;
+        m_cancelRequested = false;
+        m_host.resetBusyCursor();
+        endOperation();
+    };
+    try {
+        body();
+    } catch (const UnansweredPrompt&) {
+        backToIdle();
+        throw;
+    } catch (const gw::Error& error) {
+        backToIdle();
+        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
+        return true;
+    } catch (const IoError& error) {
+        backToIdle();
+        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
+        return true;
+    } catch (const std::exception& error) {
+        backToIdle();
+        m_host.showMessage(kTitle, QString::fromLocal8Bit(error.what()), RunHost::Icon::Error);
+        return true;
+    }
+    backToIdle();
+    return true;
+}
+
+// --- helpers --------------------------------------------------------------
+
+void TMainScreen::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void TMainScreen::writeLogOnly(const QString& message)
+{
+    try {
+        m_log.ErrorCheck(message, false, true);
+    } catch (const IoError& error) {
+        // The daily log cannot be written: say so and carry on, the program stays usable.
+        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
+    }
+}
+
+void TMainScreen::logBlock(const QString& message)
+{
+    writeLogOnly(QString());
+    writeLogOnly(message);
+    writeLogOnly(QString());
+}
+
+} // namespace tw

@@ -1,0 +1,175 @@
+#pragma once
+
+#include "core/app/OperationLog.h"
+#include "core/app/StartupContext.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tw {
+
+class CheckInOutTab;
+class CustomFieldsTab;
+class DocInfoTab;
+class DoRoDiTab;
+class EditRightsTab;
+class ExcessRightsTab;
+class ExportTab;
+class GuiHost;
+class LibraryPanel;
+class MainMenus;
+class PageControl;
+class PresetsTab;
+class QueryTab;
+class ReporterTab;
+class RestoreTab;
+
+// The main window: the library selector and the Close button above the eleven
+// tabs, the menus and the two-panel status bar. It owns the state every tab
+// shares: the busy flag, the Cancel request, the librarian flag and the option
+// marks. Construction builds the controls; FormCreate then runs the start-up
+// steps (log, switches, login, administration check, tab defaults).
+class TMainScreen : public QMainWindow
+{
+    Q_OBJECT
+public:
+    enum Page { DocInfo, Query, Export, CheckInOut, Reporter, Presets, Excess, Custom, Restore, EditRights, DoRoDi };
+
+    TMainScreen(StartupContext context, GuiHost& host, QWidget* parent = nullptr);
+    ~TMainScreen() override;
+
+    // False when login failed; the program then ends.
+    bool FormCreate();
+    void FormShow();
+    void FormActivate();
+
+    void BCloseClick();
+    void Exit1Click();
+    void About1Click();
+    bool PageControl1Changing(int from, int to) const;
+    void PageControl1Change(int index);
+    void UseUserID1Click();
+    void ShortFilename1Click();
+    void JolietCompatible1Click();
+    void CleanFileName1Click();
+    void Delete1Click();
+    void Automatic1Click();
+    void ShowPDFClick();
+
+    void DocInfoClear();
+    void QueryInfoClear();
+    void ExportInfoClear();
+    void CIOInfoClear();
+    void ReporterInfoClear();
+    void PresetsInfoClear();
+    void ExcessInfoClear();
+    void EDitInfoClear();
+    void RDocInfoClear();
+
+    // Shared state of every query and run.
+    bool OperationIdle() const { return m_operationIdle; }
+    void setOperationIdle(bool idle) { m_operationIdle = idle; }
+    bool CancelRequested() const { return m_cancelRequested; }
+    void setCancelRequested(bool requested) { m_cancelRequested = requested; }
+    bool LibrarianAccess() const { return m_librarianAccess; }
+
+    // A button-started query or run: "Close" becomes "Cancel" and the Cancel
+    // request is cleared; endOperation puts "Close" back.
+    void beginOperation();
+    void endOperation();
+    // Runs `body` as one operation when the program is idle (false otherwise).
+    // Whatever escapes it is shown to the user, and the program always ends
+    // idle with the button reading "Close".
+    bool runOperation(const std::function<void()>& body);
+
+    QString ProgramName() const { return m_programName; }
+    QString ReportAuthor() const { return m_reportAuthor; }
+    bool DebugMode() const { return m_debugMode; }
+    bool LibResetEnabled() const { return m_libResetEnabled; }
+    bool AdminRights() const { return m_adminRights; }
+    const StartupContext& context() const { return m_context; }
+    OperationLog& log() { return m_log; }
+    GuiHost& host() { return m_host; }
+    MainMenus& menus() { return *m_menus; }
+    PageControl* pageControl() const { return m_pageControl; }
+    LibraryPanel* libraryPanel() const { return m_libraryPanel; }
+    QComboBox* libraries() const { return m_libs; }
+    QLabel* statusPanel(int index) const { return index == 0 ? m_statusOperation : m_statusHint; }
+
+    DocInfoTab* docInfoTab() const { return m_docInfo; }
+    QueryTab* queryTab() const { return m_query; }
+    ExportTab* exportTab() const { return m_export; }
+    CheckInOutTab* checkInOutTab() const { return m_checkInOut; }
+    ReporterTab* reporterTab() const { return m_reporter; }
+    PresetsTab* presetsTab() const { return m_presets; }
+    ExcessRightsTab* excessTab() const { return m_excess; }
+    CustomFieldsTab* customTab() const { return m_custom; }
+    RestoreTab* restoreTab() const { return m_restore; }
+    EditRightsTab* editRightsTab() const { return m_editRights; }
+    DoRoDiTab* doRoDiTab() const { return m_doRoDi; }
+
+    // A second start asked this instance to come to the front.
+    void bringToFront();
+
+protected:
+    // Session hooks that the login and the administration check fill in.
+    virtual bool GWLogin();
+    virtual bool AdminLogin(const QString& windowsUserName);
+    virtual QStringList AdminUserNames() const { return {}; }
+    virtual void GWLogout() { }
+    virtual void ComboB_LibsChange();
+
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildCentralArea();
+    void buildStatusBar();
+    void connectHandlers();
+    void setTabDefaults();
+    void fillUserSelectors();
+    void setCaption(const QString& caption);
+    void writeLogOnly(const QString& message);
+    void logBlock(const QString& message);
+
+    StartupContext m_context;
+    GuiHost& m_host;
+    OperationLog m_log;
+    QString m_programName;
+    QString m_reportAuthor;
+    bool m_debugMode = false;
+    bool m_libResetEnabled = false;
+    bool m_adminRights = false;
+    bool m_operationIdle = true;
+    bool m_cancelRequested = false;
+    bool m_librarianAccess = false;
+    bool m_hintHandlerInstalled = false;
+    bool m_shownOnce = false;
+    bool m_activatedOnce = false;
+
+    MainMenus* m_menus = nullptr;
+    QComboBox* m_libs = nullptr;
+    QPushButton* m_close = nullptr;
+    LibraryPanel* m_libraryPanel = nullptr;
+    PageControl* m_pageControl = nullptr;
+    QLabel* m_statusOperation = nullptr;
+    QLabel* m_statusHint = nullptr;
+    DocInfoTab* m_docInfo = nullptr;
+    QueryTab* m_query = nullptr;
+    ExportTab* m_export = nullptr;
+    CheckInOutTab* m_checkInOut = nullptr;
+    ReporterTab* m_reporter = nullptr;
+    PresetsTab* m_presets = nullptr;
+    ExcessRightsTab* m_excess = nullptr;
+    CustomFieldsTab* m_custom = nullptr;
+    RestoreTab* m_restore = nullptr;
+    EditRightsTab* m_editRights = nullptr;
+    DoRoDiTab* m_doRoDi = nullptr;
+};
+
+} // namespace tw

@@ -1,0 +1,116 @@
+#include "ExportTab.h"
+
+#include "gui/widgets/FilesInProcessBox.h"
+#include "gui/widgets/SearchCriteriaPanel.h"
+#include "gui/widgets/WidgetKit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tw {
+
+ExportTab::ExportTab(QWidget* parent)
+    : TabPage(QStringLiteral("TSExport"), QStringLiteral("Mass Document Exporter"), parent)
+{
+    auto* grid = new QGridLayout(group());
+    grid->setVerticalSpacing(5);
+    m_ui.EDocOutputDir = WidgetKit::edit(QStringLiteral("EDocOutputDir"),
+                                         QStringLiteral("Use the Button to Select the Required Output Directory"));
+    m_ui.SpdBOPDir
+        = WidgetKit::folderButton(QStringLiteral("SpdBOPDir"), QStringLiteral("Select the Required Output Directory"));
+    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Top Output Directory:"), m_ui.EDocOutputDir,
+                            m_ui.SpdBOPDir, 2);
+
+    grid->addWidget(buildFieldPicker(), 1, 0, 1, 2);
+    m_ui.filesInProcess = new FilesInProcessBox(
+        {QStringLiteral("Document Number"), QStringLiteral("Document Subject"), QStringLiteral("Document Version:"),
+         QStringLiteral("Output File Name"), QStringLiteral("File Extension:")},
+        {QStringLiteral("Edit10"), QStringLiteral("Edit11"), QStringLiteral("Edit12"), QStringLiteral("Edit13"),
+         QStringLiteral("Edit14")},
+        group());
+    grid->addWidget(m_ui.filesInProcess, 1, 2, Qt::AlignTop);
+
+    m_ui.Edit22
+        = WidgetKit::readOnlyEdit(QStringLiteral("Edit22"), QStringLiteral("Selected Output Subdirectory Structure"));
+    grid->addWidget(WidgetKit::label(QStringLiteral("Subdirectory Structure:")), 2, 0);
+    grid->addWidget(m_ui.Edit22, 2, 1, 1, 2);
+
+    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup6"), QStringLiteral("BExTestQuery"),
+                                            QStringLiteral("Label59"), group());
+    m_ui.CBText = WidgetKit::checkBox(QStringLiteral("CBText"), QStringLiteral("Use Export.lst"));
+    m_ui.BExport
+        = WidgetKit::button(QStringLiteral("BExport"), QStringLiteral("Export"), QStringLiteral("Run Document Export"));
+    m_ui.ProgressBar1 = WidgetKit::progressBar(QStringLiteral("ProgressBar1"));
+    m_ui.Label60 = WidgetKit::valueLine(QStringLiteral("Label60"));
+
+    auto* run = new QGridLayout;
+    run->addWidget(m_ui.criteria, 0, 0, 3, 1);
+    run->addWidget(m_ui.CBText, 0, 1);
+    run->addWidget(m_ui.BExport, 1, 1, Qt::AlignLeft);
+    run->addWidget(m_ui.ProgressBar1, 0, 2);
+    run->addWidget(m_ui.Label60, 1, 2);
+    run->setColumnStretch(2, 1);
+    run->setColumnMinimumWidth(1, 120);
+    grid->addLayout(run, 3, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(1, 1);
+}
+
+QWidget* ExportTab::buildFieldPicker()
+{
+    auto* box = new QWidget(group());
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    m_ui.ListBox1
+        = WidgetKit::listBox(QStringLiteral("ListBox1"), QStringLiteral("Available Document Fields"), true, box);
+    m_ui.ListBox2
+        = WidgetKit::listBox(QStringLiteral("ListBox2"), QStringLiteral("Selected Document Fields"), false, box);
+    m_ui.SpeedButton8 = WidgetKit::speedButton(QStringLiteral("SpeedButton8"), QStringLiteral(">"),
+                                               QStringLiteral("Add Document Field"), box);
+    m_ui.SpeedButton9 = WidgetKit::speedButton(QStringLiteral("SpeedButton9"), QStringLiteral("<"),
+                                               QStringLiteral("Remove Document Field"), box);
+    auto* movers = new QVBoxLayout;
+    movers->addStretch(1);
+    movers->addWidget(m_ui.SpeedButton8);
+    movers->addWidget(m_ui.SpeedButton9);
+    movers->addStretch(1);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Select Fields for Sub Structure:")), 0, 0, 1, 3);
+    grid->addWidget(m_ui.ListBox1, 1, 0);
+    grid->addLayout(movers, 1, 1);
+    grid->addWidget(m_ui.ListBox2, 1, 2);
+    return box;
+}
+
+void ExportTab::ExportInfoClear()
+{
+    m_ui.Edit22->clear();
+    m_ui.filesInProcess->clear();
+    clearResultLines();
+    m_ui.ProgressBar1->setMinimum(0);
+    m_ui.ProgressBar1->setValue(0);
+}
+
+void ExportTab::clearResultLines()
+{
+    m_ui.criteria->resultLine()->clear();
+    m_ui.Label60->clear();
+}
+
+void ExportTab::setStartState()
+{
+    ExportInfoClear();
+    m_ui.EDocOutputDir->clear();
+    m_ui.BExport->setEnabled(false);
+}
+
+} // namespace tw

@@ -1,0 +1,90 @@
+#include "PresetsTab.h"
+
+#include "gui/widgets/SearchCriteriaPanel.h"
+#include "gui/widgets/WidgetKit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tw {
+
+PresetsTab::PresetsTab(QWidget* parent)
+    : TabPage(QStringLiteral("TSPresets"), QStringLiteral("Preset Printable Reports"), parent)
+{
+    auto* grid = new QGridLayout(group());
+    grid->setVerticalSpacing(4);
+    m_ui.Edit30 = WidgetKit::edit(QStringLiteral("Edit30"),
+                                  QStringLiteral("Use the Button to Select the Required Report Directory"));
+    m_ui.SpeedButton12 = WidgetKit::folderButton(QStringLiteral("SpeedButton12"),
+                                                 QStringLiteral("Select the Required Output Directory"));
+    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit30, m_ui.SpeedButton12, 3);
+
+    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup2"), QStringLiteral("BPresetTestQuery"),
+                                            QStringLiteral("Label74"), group());
+    grid->addWidget(m_ui.criteria, 1, 0, 4, 1, Qt::AlignTop);
+
+    m_ui.ComboB_Presets = WidgetKit::pickList(QStringLiteral("ComboB_Presets"), QString());
+    m_ui.ComboB_Presets->addItems(
+        {QStringLiteral("1 - No Subject"), QStringLiteral("2 - Archived"), QStringLiteral("3 - Checked Out"),
+         QStringLiteral("4 - In Use (All)"), QStringLiteral("5 - In Use (Only)"), QStringLiteral("6 - Missing Numbers"),
+         QStringLiteral("7 - No BLOB File"), QStringLiteral("8 - Not Shared"), QStringLiteral("9 - Information")});
+    m_ui.ComboB_Presets->model()->sort(0);
+    m_ui.Button3 = WidgetKit::button(QStringLiteral("Button3"), QStringLiteral("Report"), QStringLiteral("Run Report"));
+    m_ui.ProgressBar5 = WidgetKit::progressBar(QStringLiteral("ProgressBar5"));
+    m_ui.Label75 = WidgetKit::valueLine(QStringLiteral("Label75"));
+    grid->addWidget(WidgetKit::label(QStringLiteral("Select Preset Report:")), 1, 1);
+    grid->addWidget(m_ui.ComboB_Presets, 1, 2);
+    grid->addWidget(m_ui.Button3, 1, 3);
+    grid->addWidget(m_ui.ProgressBar5, 2, 1, 1, 3);
+    grid->addWidget(m_ui.Label75, 3, 1, 1, 3);
+
+    m_ui.LV_Presets
+        = WidgetKit::listView(QStringLiteral("LV_Presets"),
+                              {QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
+                               QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
+                              QStringLiteral("Click Column Heading to Sort Results"));
+    m_ui.LV_Presets->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    m_ui.LV_Presets->header()->setSectionsClickable(true);
+    const int widths[] = {64, 56, 180, 120, 80};
+    for (int i = 0; i < 5; ++i)
+        m_ui.LV_Presets->setColumnWidth(i, widths[i]);
+    grid->addWidget(m_ui.LV_Presets, 5, 0, 1, 4);
+
+    m_ui.Button4 = WidgetKit::button(QStringLiteral("Button4"), QStringLiteral("Print"));
+    m_ui.Button13 = WidgetKit::button(QStringLiteral("Button13"), QStringLiteral("Clipboard"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ui.Button4);
+    buttons->addWidget(m_ui.Button13);
+    grid->addLayout(buttons, 6, 0, 1, 4);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(5, 1);
+}
+
+void PresetsTab::PresetsInfoClear()
+{
+    m_ui.Edit30->clear();
+    m_ui.criteria->resultLine()->clear();
+    m_ui.Label75->clear();
+    m_ui.ProgressBar5->setMinimum(0);
+    m_ui.ProgressBar5->setValue(0);
+}
+
+void PresetsTab::setStartState()
+{
+    PresetsInfoClear();
+    m_ui.Edit30->clear();
+    m_ui.ComboB_Presets->setCurrentIndex(m_ui.ComboB_Presets->findText(QStringLiteral("1 - No Subject")));
+}
+
+} // namespace tw

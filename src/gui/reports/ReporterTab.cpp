@@ -1,0 +1,100 @@
+#include "ReporterTab.h"
+
+#include "gui/widgets/FilesInProcessBox.h"
+#include "gui/widgets/SearchCriteriaPanel.h"
+#include "gui/widgets/WidgetKit.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tw {
+
+ReporterTab::ReporterTab(QWidget* parent)
+    : TabPage(QStringLiteral("TSReporter"), QStringLiteral("Document Exporter"), parent)
+{
+    auto* grid = new QGridLayout(group());
+    grid->setVerticalSpacing(5);
+    m_ui.Edit23 = WidgetKit::edit(QStringLiteral("Edit23"),
+                                  QStringLiteral("Use the Button to Select the Required Report Directory"));
+    m_ui.SpeedButton7 = WidgetKit::folderButton(QStringLiteral("SpeedButton7"),
+                                                QStringLiteral("Select the Required Output Directory"));
+    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit23, m_ui.SpeedButton7, 2);
+
+    grid->addWidget(buildFieldPicker(), 1, 0, 1, 2);
+    m_ui.filesInProcess = new FilesInProcessBox(
+        {QStringLiteral("Document Number"), QStringLiteral("Document Subject"), QStringLiteral("Document Version:"),
+         QStringLiteral("Report Output Line"), QStringLiteral("File Extension:")},
+        {QStringLiteral("Edit24"), QStringLiteral("Edit25"), QStringLiteral("Edit26"), QStringLiteral("Edit27"),
+         QStringLiteral("Edit28")},
+        group());
+    grid->addWidget(m_ui.filesInProcess, 1, 2, Qt::AlignTop);
+
+    m_ui.Edit29 = WidgetKit::readOnlyEdit(QStringLiteral("Edit29"));
+    grid->addWidget(WidgetKit::label(QStringLiteral("Report Structure:")), 2, 0);
+    grid->addWidget(m_ui.Edit29, 2, 1, 1, 2);
+
+    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup1"), QStringLiteral("BRepTestQuery"),
+                                            QStringLiteral("Label64"), group());
+    m_ui.BReport = WidgetKit::button(QStringLiteral("BReport"), QStringLiteral("Report"), QStringLiteral("Run Report"));
+    m_ui.ProgressBar4 = WidgetKit::progressBar(QStringLiteral("ProgressBar4"));
+    m_ui.Label65 = WidgetKit::valueLine(QStringLiteral("Label65"));
+    auto* run = new QGridLayout;
+    run->addWidget(m_ui.criteria, 0, 0, 3, 1);
+    run->addWidget(m_ui.BReport, 0, 1, Qt::AlignLeft);
+    run->addWidget(m_ui.ProgressBar4, 0, 2);
+    run->addWidget(m_ui.Label65, 1, 2);
+    run->setColumnStretch(2, 1);
+    run->setColumnMinimumWidth(1, 120);
+    grid->addLayout(run, 3, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(1, 1);
+}
+
+QWidget* ReporterTab::buildFieldPicker()
+{
+    auto* box = new QWidget(group());
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    m_ui.ListBox3 = WidgetKit::listBox(QStringLiteral("ListBox3"), QString(), true, box);
+    m_ui.ListBox4 = WidgetKit::listBox(QStringLiteral("ListBox4"), QString(), false, box);
+    m_ui.SpeedButton10 = WidgetKit::speedButton(QStringLiteral("SpeedButton10"), QStringLiteral(">"), QString(), box);
+    m_ui.SpeedButton11 = WidgetKit::speedButton(QStringLiteral("SpeedButton11"), QStringLiteral("<"), QString(), box);
+    auto* movers = new QVBoxLayout;
+    movers->addStretch(1);
+    movers->addWidget(m_ui.SpeedButton10);
+    movers->addWidget(m_ui.SpeedButton11);
+    movers->addStretch(1);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Select Fields for Report Output")), 0, 0, 1, 3);
+    grid->addWidget(m_ui.ListBox3, 1, 0);
+    grid->addLayout(movers, 1, 1);
+    grid->addWidget(m_ui.ListBox4, 1, 2);
+    return box;
+}
+
+void ReporterTab::ReporterInfoClear()
+{
+    m_ui.Edit29->clear();
+    m_ui.filesInProcess->clear();
+    m_ui.criteria->resultLine()->clear();
+    m_ui.Label65->clear();
+    m_ui.ProgressBar4->setMinimum(0);
+    m_ui.ProgressBar4->setValue(0);
+}
+
+void ReporterTab::setStartState()
+{
+    ReporterInfoClear();
+    m_ui.Edit23->clear();
+    m_ui.BReport->setEnabled(false);
+}
+
+} // namespace tw

@@ -1,0 +1,101 @@
+#include "DoRoDiTab.h"
+
+#include "gui/widgets/WidgetKit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tw {
+
+DoRoDiTab::DoRoDiTab(QWidget* parent)
+    : TabPage(QStringLiteral("TSDivavi"), QStringLiteral("Clear Stray DMS Files"), parent)
+{
+    auto* grid = new QGridLayout(group());
+    grid->setVerticalSpacing(4);
+    m_ui.Edit36 = WidgetKit::edit(QStringLiteral("Edit36"), QString());
+    m_ui.SpeedButton17 = WidgetKit::folderButton(QStringLiteral("SpeedButton17"),
+                                                 QStringLiteral("Select the Required Output Directory"));
+    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Top User Directory:"), m_ui.Edit36, m_ui.SpeedButton17,
+                            2);
+    grid->addLayout(buildScanLines(), 1, 0, 1, 3);
+
+    m_ui.LV_OFiles
+        = WidgetKit::listView(QStringLiteral("LV_OFiles"),
+                              {QStringLiteral("File Name"), QStringLiteral("Path"), QStringLiteral("Doc #"),
+                               QStringLiteral("Version"), QStringLiteral("File Date"), QStringLiteral("GW Date")},
+                              QStringLiteral("Click Column Heading to Sort Results"));
+    const int widths[] = {110, 170, 56, 56, 130};
+    for (int i = 0; i < 5; ++i)
+        m_ui.LV_OFiles->setColumnWidth(i, widths[i]);
+    grid->addWidget(m_ui.LV_OFiles, 2, 0, 1, 3);
+
+    m_ui.cbDMSFilter = WidgetKit::checkBox(QStringLiteral("cbDMSFilter"), QStringLiteral("DMS Only Filter"));
+    m_ui.Button15 = WidgetKit::button(QStringLiteral("Button15"), QStringLiteral("Scan"));
+    m_ui.Button11 = WidgetKit::button(QStringLiteral("Button11"), QStringLiteral("Delete"));
+    m_ui.Button14 = WidgetKit::button(QStringLiteral("Button14"), QStringLiteral("Print"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_ui.cbDMSFilter);
+    buttons->addStretch(1);
+    for (QPushButton* button : {m_ui.Button15, m_ui.Button11, m_ui.Button14})
+        buttons->addWidget(button);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    resetScanLines();
+}
+
+QLayout* DoRoDiTab::buildScanLines()
+{
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(3);
+    m_ui.Label99 = WidgetKit::valueLine(QStringLiteral("Label99"));
+    m_ui.Label97 = WidgetKit::valueLine(QStringLiteral("Label97"));
+    grid->addWidget(WidgetKit::label(QStringLiteral("Checking Directory:")), 0, 0);
+    grid->addWidget(m_ui.Label99, 0, 1, 1, 7);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Checking File:")), 1, 0);
+    grid->addWidget(m_ui.Label97, 1, 1, 1, 7);
+    struct Counter
+    {
+        QLabel** target;
+        const char* name;
+        const char* caption;
+    };
+    const Counter counters[] = {
+        {&m_ui.Label105, "Label105", "Files Checked:"},
+        {&m_ui.Label107, "Label107", "Files Marked:"},
+        {&m_ui.Label109, "Label109", "Files Listed:"},
+        {&m_ui.Label111, "Label111", "Marked Size:"},
+    };
+    int column = 0;
+    for (const Counter& counter : counters) {
+        *counter.target = WidgetKit::valueLine(QString::fromLatin1(counter.name));
+        grid->addWidget(WidgetKit::label(QString::fromLatin1(counter.caption)), 2, column);
+        grid->addWidget(*counter.target, 2, column + 1);
+        grid->setColumnStretch(column + 1, 1);
+        column += 2;
+    }
+    return grid;
+}
+
+void DoRoDiTab::resetScanLines()
+{
+    m_ui.Label99->clear();
+    m_ui.Label97->clear();
+    for (QLabel* counter : {m_ui.Label105, m_ui.Label107, m_ui.Label109, m_ui.Label111})
+        counter->setText(QStringLiteral("0"));
+}
+
+void DoRoDiTab::setStartState()
+{
+    m_ui.Edit36->clear();
+}
+
+} // namespace tw

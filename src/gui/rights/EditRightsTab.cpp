@@ -1,0 +1,120 @@
+#include "EditRightsTab.h"
+
+#include "gui/widgets/SearchCriteriaPanel.h"
+#include "gui/widgets/WidgetKit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tw {
+
+namespace {
+QComboBox* userBox(const QString& name, QWidget* parent)
+{
+    QComboBox* box = WidgetKit::pickList(name, QString(), parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::InsertAlphabetically);
+    box->setMinimumContentsLength(14);
+    return box;
+}
+} // namespace
+
+EditRightsTab::EditRightsTab(QWidget* parent)
+    : TabPage(QStringLiteral("TSEditR"), QStringLiteral("Document Rights Editor Reports"), parent)
+{
+    auto* grid = new QGridLayout(group());
+    grid->setVerticalSpacing(4);
+    m_ui.Edit35 = WidgetKit::edit(QStringLiteral("Edit35"),
+                                  QStringLiteral("Use the Button to Select the Required Report Directory"));
+    m_ui.SpeedButton16 = WidgetKit::folderButton(QStringLiteral("SpeedButton16"),
+                                                 QStringLiteral("Select the Required Output Directory"));
+    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit35, m_ui.SpeedButton16, 2);
+
+    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup8"), QStringLiteral("Button8"),
+                                            QStringLiteral("Label92"), group());
+    grid->addWidget(m_ui.criteria, 1, 0, Qt::AlignTop);
+    grid->addWidget(buildAlterGroup(), 1, 1, Qt::AlignTop);
+
+    m_ui.Button9 = WidgetKit::button(QStringLiteral("Button9"), QStringLiteral("Report"), QStringLiteral("Run Report"));
+    m_ui.ProgressBar7 = WidgetKit::progressBar(QStringLiteral("ProgressBar7"));
+    m_ui.Label93 = WidgetKit::valueLine(QStringLiteral("Label93"));
+    auto* run = new QVBoxLayout;
+    run->setSpacing(4);
+    run->addWidget(m_ui.Button9, 0, Qt::AlignLeft);
+    run->addWidget(m_ui.ProgressBar7);
+    run->addWidget(m_ui.Label93);
+    run->addStretch(1);
+    grid->addLayout(run, 1, 2);
+
+    m_ui.LV_REdits = WidgetKit::listView(QStringLiteral("LV_REdits"),
+                                         {QStringLiteral("Original Name"), QStringLiteral("Replacement Name"),
+                                          QStringLiteral("Action"), QStringLiteral("Rights")});
+    m_ui.LV_REdits->setColumnWidth(0, 190);
+    m_ui.LV_REdits->setColumnWidth(1, 190);
+    m_ui.LV_REdits->setColumnWidth(2, 80);
+    m_ui.SaveList = new QAction(QStringLiteral("Save List"), m_ui.LV_REdits);
+    m_ui.SaveList->setObjectName(QStringLiteral("SaveList1"));
+    m_ui.LoadList = new QAction(QStringLiteral("Load List"), m_ui.LV_REdits);
+    m_ui.LoadList->setObjectName(QStringLiteral("LoadList1"));
+    m_ui.LV_REdits->addActions({m_ui.SaveList, m_ui.LoadList});
+    m_ui.LV_REdits->setContextMenuPolicy(Qt::ActionsContextMenu);
+    grid->addWidget(m_ui.LV_REdits, 2, 0, 1, 3);
+
+    m_ui.Label94
+        = new QLabel(QStringLiteral("If a Replace record is checked, an existing rights entry will be modified "
+                                    "- double click to toggle entry."),
+                     group());
+    m_ui.Label94->setObjectName(QStringLiteral("Label94"));
+    m_ui.Label94->setWordWrap(true);
+    m_ui.Button10 = WidgetKit::button(QStringLiteral("Button10"), QStringLiteral("Delete"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_ui.Label94, 1);
+    bottom->addWidget(m_ui.Button10);
+    grid->addLayout(bottom, 3, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
+}
+
+QWidget* EditRightsTab::buildAlterGroup()
+{
+    auto* box = new QGroupBox(QStringLiteral("Alter Document Rights"), group());
+    box->setObjectName(QStringLiteral("GBAlterRights"));
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(4);
+    m_ui.ComboB_FEUsers = userBox(QStringLiteral("ComboB_FEUsers"), box);
+    m_ui.ComboB_SEUsers = userBox(QStringLiteral("ComboB_SEUsers"), box);
+    m_ui.Button12 = WidgetKit::button(QStringLiteral("Button12"), QStringLiteral("Delete"), QString(), box);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Select First User:")), 0, 0);
+    grid->addWidget(m_ui.ComboB_FEUsers, 0, 1);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Select Second User:")), 1, 0);
+    grid->addWidget(m_ui.ComboB_SEUsers, 1, 1);
+    grid->addWidget(m_ui.Button12, 2, 1, Qt::AlignRight);
+    return box;
+}
+
+void EditRightsTab::EDitInfoClear()
+{
+    m_ui.Edit35->clear();
+    m_ui.criteria->resultLine()->clear();
+    m_ui.Label93->clear();
+    m_ui.ProgressBar7->setMinimum(0);
+    m_ui.ProgressBar7->setValue(0);
+}
+
+void EditRightsTab::setStartState(const QString& programDirectory)
+{
+    EDitInfoClear();
+    m_ui.Edit35->setText(programDirectory);
+}
+
+} // namespace tw

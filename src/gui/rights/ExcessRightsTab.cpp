@@ -1,0 +1,114 @@
+#include "ExcessRightsTab.h"
+
+#include "gui/widgets/RadioGroup.h"
+#include "gui/widgets/SearchCriteriaPanel.h"
+#include "gui/widgets/WidgetKit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tw {
+
+ExcessRightsTab::ExcessRightsTab(QWidget* parent)
+    : TabPage(QStringLiteral("TSExcess"), QStringLiteral("Document Rights Reports"), parent)
+{
+    auto* grid = new QGridLayout(group());
+    grid->setVerticalSpacing(4);
+    m_ui.Edit31 = WidgetKit::edit(QStringLiteral("Edit31"),
+                                  QStringLiteral("Use the Button to Select the Required Report Directory"));
+    m_ui.SpeedButton13 = WidgetKit::folderButton(QStringLiteral("SpeedButton13"),
+                                                 QStringLiteral("Select the Required Output Directory"));
+    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit31, m_ui.SpeedButton13, 3);
+
+    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup4"), QStringLiteral("BExRTestQuery"),
+                                            QStringLiteral("Label83"), group());
+    grid->addWidget(m_ui.criteria, 1, 0, Qt::AlignTop);
+    m_ui.RadioGroup5 = new RadioGroup(
+        QStringLiteral("RadioGroup5"), QStringLiteral("Rights Selector"),
+        {QStringLiteral("Creator"), QStringLiteral("General User"), QStringLiteral("Specified")}, QString(), group());
+    m_ui.RadioGroup5->setItemIndex(2);
+    grid->addWidget(m_ui.RadioGroup5, 1, 1, Qt::AlignTop);
+    grid->addLayout(buildRightsBoxes(), 1, 2, Qt::AlignTop);
+
+    m_ui.ComboB_Users = WidgetKit::pickList(QStringLiteral("ComboB_Users"), QString());
+    m_ui.ComboB_Users->setEditable(true);
+    m_ui.ComboB_Users->setInsertPolicy(QComboBox::InsertAlphabetically);
+    m_ui.Button5 = WidgetKit::button(QStringLiteral("Button5"), QStringLiteral("Report"), QStringLiteral("Run Report"));
+    m_ui.CB_RFull = WidgetKit::checkBox(QStringLiteral("CB_RFull"), QStringLiteral("Full Report"));
+    m_ui.ProgressBar6 = WidgetKit::progressBar(QStringLiteral("ProgressBar6"));
+    m_ui.Label84 = WidgetKit::valueLine(QStringLiteral("Label84"));
+    auto* run = new QVBoxLayout;
+    run->setSpacing(4);
+    run->addWidget(WidgetKit::label(QStringLiteral("Select Specific User:")));
+    run->addWidget(m_ui.ComboB_Users);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_ui.Button5);
+    buttons->addWidget(m_ui.CB_RFull);
+    buttons->addStretch(1);
+    run->addLayout(buttons);
+    run->addWidget(m_ui.ProgressBar6);
+    run->addWidget(m_ui.Label84);
+    grid->addLayout(run, 1, 3, Qt::AlignTop);
+
+    m_ui.LV_Rights
+        = WidgetKit::listView(QStringLiteral("LV_Rights"),
+                              {QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
+                               QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
+                              QStringLiteral("Click Column Heading to Sort Results"));
+    m_ui.LV_Rights->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    const int widths[] = {64, 56, 180, 120, 80};
+    for (int i = 0; i < 5; ++i)
+        m_ui.LV_Rights->setColumnWidth(i, widths[i]);
+    grid->addWidget(m_ui.LV_Rights, 2, 0, 1, 4);
+
+    m_ui.Button6 = WidgetKit::button(QStringLiteral("Button6"), QStringLiteral("Print"));
+    m_ui.Button7 = WidgetKit::button(QStringLiteral("Button7"), QStringLiteral("MDO File"));
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addStretch(1);
+    listButtons->addWidget(m_ui.Button6);
+    listButtons->addWidget(m_ui.Button7);
+    grid->addLayout(listButtons, 3, 0, 1, 4);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(2, 1);
+}
+
+QLayout* ExcessRightsTab::buildRightsBoxes()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(2);
+    m_ui.CB_View = WidgetKit::checkBox(QStringLiteral("CB_View"), QStringLiteral("View"));
+    m_ui.CB_Edit = WidgetKit::checkBox(QStringLiteral("CB_Edit"), QStringLiteral("Edit"));
+    m_ui.CB_Delete = WidgetKit::checkBox(QStringLiteral("CB_Delete"), QStringLiteral("Delete"));
+    m_ui.CB_Share = WidgetKit::checkBox(QStringLiteral("CB_Share"), QStringLiteral("Share"));
+    m_ui.CB_ModSec = WidgetKit::checkBox(QStringLiteral("CB_ModSec"), QStringLiteral("Modify Security"));
+    for (QCheckBox* box : {m_ui.CB_View, m_ui.CB_Edit, m_ui.CB_Delete, m_ui.CB_Share, m_ui.CB_ModSec})
+        column->addWidget(box);
+    return column;
+}
+
+void ExcessRightsTab::ExcessInfoClear()
+{
+    m_ui.Edit31->clear();
+    m_ui.criteria->resultLine()->clear();
+    m_ui.Label84->clear();
+    m_ui.ProgressBar6->setMinimum(0);
+    m_ui.ProgressBar6->setValue(0);
+}
+
+void ExcessRightsTab::setStartState()
+{
+    ExcessInfoClear();
+    m_ui.CB_RFull->setEnabled(false);
+}
+
+} // namespace tw

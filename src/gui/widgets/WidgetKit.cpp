@@ -1,0 +1,146 @@
+#include "WidgetKit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace tw {
+
+void WidgetKit::setHint(QWidget* widget, const QString& hint)
+{
+    widget->setStatusTip(hint);
+    widget->setToolTip(hint);
+}
+
+QLabel* WidgetKit::label(const QString& text, QWidget* parent)
+{
+    return new QLabel(text, parent);
+}
+
+QLabel* WidgetKit::valueLine(const QString& name, QWidget* parent)
+{
+    auto* line = new QLabel(parent);
+    line->setObjectName(name);
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    line->setMinimumWidth(40);
+    return line;
+}
+
+QLineEdit* WidgetKit::edit(const QString& name, const QString& hint, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    setHint(field, hint);
+    return field;
+}
+
+QLineEdit* WidgetKit::readOnlyEdit(const QString& name, const QString& hint, QWidget* parent)
+{
+    QLineEdit* field = edit(name, hint, parent);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+QPushButton* WidgetKit::button(const QString& name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* pushButton = new QPushButton(caption, parent);
+    pushButton->setObjectName(name);
+    pushButton->setAutoDefault(false);
+    setHint(pushButton, hint);
+    return pushButton;
+}
+
+QToolButton* WidgetKit::speedButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* speed = new QToolButton(parent);
+    speed->setObjectName(name);
+    speed->setText(caption);
+    speed->setMinimumWidth(26);
+    setHint(speed, hint);
+    return speed;
+}
+
+QToolButton* WidgetKit::folderButton(const QString& name, const QString& hint, QWidget* parent)
+{
+    QToolButton* speed = speedButton(name, QString(), hint, parent);
+    speed->setIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon));
+    return speed;
+}
+
+QCheckBox* WidgetKit::checkBox(const QString& name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    setHint(box, hint);
+    return box;
+}
+
+QComboBox* WidgetKit::pickList(const QString& name, const QString& hint, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(6);
+    setHint(combo, hint);
+    return combo;
+}
+
+QListWidget* WidgetKit::listBox(const QString& name, const QString& hint, bool sorted, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSortingEnabled(sorted);
+    setHint(list, hint);
+    return list;
+}
+
+QTreeWidget* WidgetKit::listView(const QString& name, const QStringList& columns, const QString& hint, QWidget* parent)
+{
+    auto* view = new QTreeWidget(parent);
+    view->setObjectName(name);
+    view->setHeaderLabels(columns);
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setAllColumnsShowFocus(true);
+    view->header()->setStretchLastSection(true);
+    view->header()->setSectionsMovable(false);
+    setHint(view, hint);
+    return view;
+}
+
+QProgressBar* WidgetKit::progressBar(const QString& name, QWidget* parent)
+{
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(name);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    return bar;
+}
+
+void WidgetKit::directoryRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* field, QToolButton* picker,
+                             int span)
+{
+    grid->addWidget(label(caption), row, 0);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(2);
+    line->addWidget(field, 1);
+    line->addWidget(picker);
+    grid->addLayout(line, row, 1, 1, span);
+}
+
+} // namespace tw

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "gui/app/GuiHost.h"
+#include "gui/app/TMainScreen.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace tw::test {
+
+// A main window started as the program starts it, in a temporary program
+// directory, with every prompt answered from the seam (scripted mode).
+class MainScreenFixture
+{
+public:
+    explicit MainScreenFixture(const QStringList& parameters = {});
+
+    TMainScreen& screen() { return *m_screen; }
+    GuiHost& host() { return m_host; }
+    QString programDirectory() const { return m_dir.path() + QLatin1Char('/'); }
+    // Every line of today's daily log, without line ends.
+    QStringList logLines() const;
+
+    template <typename T> T* find(const QString& name) const { return m_screen->findChild<T*>(name); }
+
+private:
+    QTemporaryDir m_dir;
+    GuiHost m_host;
+    std::unique_ptr<TMainScreen> m_screen;
+};
+
+} // namespace tw::test
