@@ -57,7 +57,7 @@ int main(int argc, char** argv)
 
     tw::GuiHost host;
     tw::TSplash splash(kTitle);
-    splash.setWindowFlag(Qt::SplashScreen);
+    splash.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.loadVersion(context.executablePath, host);
     context.versionText = splash.versionText();
     if (!context.commandLine.noSplash())

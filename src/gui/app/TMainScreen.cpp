@@ -307,15 +307,21 @@ void TMainScreen::Exit1Click()
 
 void TMainScreen::closeEvent(QCloseEvent* event)
 {
-    // FormClose: a running operation keeps the window open; the user cancels it first.
-    if (!m_operationIdle) {
+    if (FormClose())
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
+}
+
+bool TMainScreen::FormClose()
+{
+    // A running operation keeps the window open; the user cancels it first.
+    if (!m_operationIdle)
+        return false;
     GWLogout();
     m_hintHandlerInstalled = false;
     logBlock(QStringLiteral("Closing Down ") + m_programName + QStringLiteral(" Program"));
-    event->accept();
+    return true;
 }
 
 void TMainScreen::About1Click()
@@ -491,21 +497,16 @@ void TMainScreen::setCaption(const QString& caption)
     setWindowTitle(caption);
 }
 
-void TMainScreen::writeLogOnly(const QString& message)
-{
-    try {
-        m_log.ErrorCheck(message, false, true);
-    } catch (const IoError& error) {
-        // The daily log cannot be written: say so and carry on, the program stays usable.
-        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
-    }
-}
-
 void TMainScreen::logBlock(const QString& message)
 {
-    writeLogOnly(QString());
-    writeLogOnly(message);
-    writeLogOnly(QString());
+    // Start-up and shut-down set their line off with an empty entry before and after it.
+    try {
+        for (const QString& line : {QString(), message, QString()})
+            m_log.ErrorCheck(line, false, true);
+    } catch (const IoError& error) {
+        // The daily log cannot be written: say so once and carry on, the program stays usable.
+        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
+    }
 }
 
 } // namespace tw

@@ -46,6 +46,8 @@ public:
     bool FormCreate();
     void FormShow();
     void FormActivate();
+    // The close request: false (refused) while an operation runs.
+    bool FormClose();
 
     void BCloseClick();
     void Exit1Click();
@@ -134,7 +136,6 @@ private:
     void setTabDefaults();
     void fillUserSelectors();
     void setCaption(const QString& caption);
-    void writeLogOnly(const QString& message);
     void logBlock(const QString& message);
 
     StartupContext m_context;

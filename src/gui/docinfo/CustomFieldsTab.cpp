@@ -31,8 +31,8 @@ CustomFieldsTab::CustomFieldsTab(QWidget* parent)
         {QStringLiteral("Name"), QStringLiteral("Source"), QStringLiteral("Type"), QStringLiteral("Length")},
         QStringLiteral("Available Customised Fields"));
     m_ui.ListView1->setColumnWidth(0, 70);
-    m_ui.ListView1->setColumnWidth(1, 150);
-    m_ui.ListView1->setColumnWidth(2, 70);
+    m_ui.ListView1->setColumnWidth(1, 130);
+    m_ui.ListView1->setColumnWidth(2, 60);
 
     auto* movers = new QVBoxLayout;
     movers->addStretch(1);
@@ -63,6 +63,7 @@ QLayout* CustomFieldsTab::buildCutControls()
     m_ui.Edit32 = WidgetKit::edit(QStringLiteral("Edit32"), QString());
 
     auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(10);
     fields->addWidget(WidgetKit::label(QStringLiteral("String Length")), 0, 0);
     fields->addWidget(m_ui.SpinEdit1, 0, 1, Qt::AlignLeft);
     fields->addWidget(WidgetKit::label(QStringLiteral("Excluded Characters")), 1, 0);

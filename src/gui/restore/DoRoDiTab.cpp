@@ -74,14 +74,14 @@ QLayout* DoRoDiTab::buildScanLines()
         {&m_ui.Label109, "Label109", "Files Listed:"},
         {&m_ui.Label111, "Label111", "Marked Size:"},
     };
-    int column = 0;
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
     for (const Counter& counter : counters) {
         *counter.target = WidgetKit::valueLine(QString::fromLatin1(counter.name));
-        grid->addWidget(WidgetKit::label(QString::fromLatin1(counter.caption)), 2, column);
-        grid->addWidget(*counter.target, 2, column + 1);
-        grid->setColumnStretch(column + 1, 1);
-        column += 2;
+        row->addWidget(WidgetKit::label(QString::fromLatin1(counter.caption)));
+        row->addWidget(*counter.target, 1);
     }
+    grid->addLayout(row, 2, 0, 1, 8);
     return grid;
 }
 

@@ -8,10 +8,18 @@
 namespace tw::test {
 
 MainScreenFixture::MainScreenFixture(const QStringList& parameters)
+    : MainScreenFixture(Setup {parameters, QString(), QStringList()})
+{
+}
+
+MainScreenFixture::MainScreenFixture(const Setup& setup)
+    : m_programDirectory(setup.programDirectory.isEmpty() ? m_dir.path() + QLatin1Char('/') : setup.programDirectory)
 {
     m_host.prompts().setScripted(true);
+    for (const QString& answer : setup.messageAnswers)
+        m_host.prompts().queue(PromptSeam::Kind::Message, answer);
     StartupContext context;
-    context.commandLine = CommandLine(parameters);
+    context.commandLine = CommandLine(setup.parameters);
     context.executablePath = QStringLiteral("/opt/tarnwick/TARNWICK.bin");
     context.versionText = QStringLiteral("1.2.3.4");
     context.windowsUserName = QStringLiteral("TESTER");

@@ -14,11 +14,19 @@ namespace tw::test {
 class MainScreenFixture
 {
 public:
+    struct Setup
+    {
+        QStringList parameters;
+        QString programDirectory; // empty: a fresh temporary directory
+        QStringList messageAnswers; // queued before the window is created
+    };
+
     explicit MainScreenFixture(const QStringList& parameters = {});
+    explicit MainScreenFixture(const Setup& setup);
 
     TMainScreen& screen() { return *m_screen; }
     GuiHost& host() { return m_host; }
-    QString programDirectory() const { return m_dir.path() + QLatin1Char('/'); }
+    QString programDirectory() const { return m_programDirectory; }
     // Every line of today's daily log, without line ends.
     QStringList logLines() const;
 
@@ -26,6 +34,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_programDirectory;
     GuiHost m_host;
     std::unique_ptr<TMainScreen> m_screen;
 };

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void failedOperationEndsIdle();
     void startAndCloseAreLogged();
     void statusBarPanels();
+    void unwritableLogIsReportedOnce();
     void searchCriteriaFollowTheChoice_data();
     void searchCriteriaFollowTheChoice();
     void libraryResetFollowsTheSwitch_data();
@@ -260,6 +262,19 @@ void TMainScreenTest::startAndCloseAreLogged()
     QVERIFY(lines.at(last - 2).endsWith(QLatin1Char('\t')));
     QCOMPARE(message(last - 1), QStringLiteral("Closing Down Tarnwick (1.2.3.4) Program"));
     QVERIFY(lines.at(last).endsWith(QLatin1Char('\t')));
+}
+
+void TMainScreenTest::unwritableLogIsReportedOnce()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("no/such/dir/"));
+    MainScreenFixture fixture(MainScreenFixture::Setup {{}, missing, {QStringLiteral("ok")}});
+    const QStringList shown = fixture.host().shownPrompts();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().startsWith(QLatin1String("Tarnwick: Cannot open the file ")), qPrintable(shown.first()));
+    // Start-up went on past the log: the window is ready with its defaults.
+    QCOMPARE(fixture.screen().windowTitle(), QStringLiteral("Tarnwick (Logged in as TESTER - Limited Rights)"));
+    QCOMPARE(fixture.find<QLineEdit>(QStringLiteral("Edit35"))->text(), missing);
 }
 
 void TMainScreenTest::statusBarPanels()
