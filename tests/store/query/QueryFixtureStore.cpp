@@ -69,8 +69,9 @@ void QueryFixtureStore::build()
     }
     s.addDistributionList(QStringLiteral("PO1"), QStringLiteral("TEAM"), {QStringLiteral("MEMBER")});
     for (const char* lib : {"LIB1", "LIB2"}) {
-        m_libraryRows.insert(QString::fromLatin1(lib),
-                             s.addLibrary(QStringLiteral("PO1"), QString::fromLatin1(lib), QStringLiteral("Fixture library")));
+        m_libraryRows.insert(
+            QString::fromLatin1(lib),
+            s.addLibrary(QStringLiteral("PO1"), QString::fromLatin1(lib), QStringLiteral("Fixture library")));
     }
     s.setLibraryRights(QStringLiteral("LIB1"), QStringLiteral("LIBR"), true);
     s.addFieldDefinition(QStringLiteral("LIB1"), QStringLiteral("Client"), 1);
