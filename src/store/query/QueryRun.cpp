@@ -5,6 +5,7 @@
 #include "VersionScan.h"
 #include "gw/Error.h"
 #include "store/Access.h"
+#include "store/Sql.h"
 #include "store/Store.h"
 
 #include <QSqlQuery>
@@ -45,6 +46,9 @@ QString QueryRun::error() const
 void QueryRun::scan()
 {
     QSqlDatabase db = m_context->store->database();
+    // One read transaction: the librarian check, the field names and every row
+    // come from the same snapshot, and in WAL mode it never holds up a writer.
+    Savepoint snapshot(db);
     const QueryPlan plan(m_parsed);
     ScanScope scope;
     scope.libraries = m_libraries;
@@ -52,14 +56,18 @@ void QueryRun::scan()
     if (m_parsed.searchAsLibrarian) {
         scope.librarianLibraries = librarianLibraries();
     }
-    VersionScan versions(db, plan, scope);
-    versions.start();
-    ScannedVersion row;
-    while (!m_stop.load(std::memory_order_relaxed) && versions.next(row)) {
-        if (QueryEvaluator::matches(*m_parsed.root, row.record)) {
-            m_hits->append({row.versionRow, row.libraryRow, row.record.documentNumber, int(row.record.versionNumber)});
+    {
+        VersionScan versions(db, plan, scope);
+        versions.start();
+        ScannedVersion row;
+        while (!m_stop.load(std::memory_order_relaxed) && versions.next(row)) {
+            if (QueryEvaluator::matches(*m_parsed.root, row.record)) {
+                m_hits->append(
+                    {row.versionRow, row.libraryRow, row.record.documentNumber, int(row.record.versionNumber)});
+            }
         }
     }
+    snapshot.commit();
 }
 
 std::vector<qint64> QueryRun::librarianLibraries()
