@@ -21,10 +21,10 @@ public:
         qint64 versions = 0;
     };
 
-    // The library is made (in the first post office, or a BENCH domain when there is none) when it
-    // does not exist; documents are authored by the client user, or a BENCH user made with this library as its
-    // default. Raises
-    // StoreError on bad counts; a failure removes the files written and leaves the store as it was.
+    // The library is made (in the first post office, or a BENCH domain when there is none) when
+    // it does not exist; documents are authored by the client user, or a BENCH user made with
+    // this library as its default. Raises StoreError on bad counts; a failure removes the files
+    // written and leaves the store as it was.
     static Result generate(Store& store, const QString& library, qint64 documents, int versionsPerDocument);
 
     static constexpr qint64 MaxDocuments = 10'000'000;
