@@ -25,18 +25,17 @@ LibraryPanel::LibraryPanel(QWidget* parent)
     showUnknown();
 }
 
-void LibraryPanel::showLibrary(const QString& name, const QString& description, qint64 highestDocumentNumber)
+void LibraryPanel::setPanel(const QString& caption, const QString& highestNumber, const QString& description)
 {
-    setTitle(QStringLiteral("Currently Selected Library - ") + name);
+    setTitle(caption);
+    m_highest->setText(highestNumber);
     m_description->setText(description);
-    m_highest->setText(QString::number(highestDocumentNumber));
 }
 
 void LibraryPanel::showUnknown()
 {
-    setTitle(QStringLiteral("Currently Selected Library - <Unknown>"));
-    m_description->setText(QStringLiteral("<Unknown>"));
-    m_highest->setText(QStringLiteral("0"));
+    setPanel(QStringLiteral("Currently Selected Library - <Unknown>"), QStringLiteral("0"),
+             QStringLiteral("<Unknown>"));
 }
 
 void LibraryPanel::setLibrarianLine(const QString& text)

@@ -14,7 +14,7 @@ class LibraryPanel : public QGroupBox
 public:
     explicit LibraryPanel(QWidget* parent = nullptr);
 
-    void showLibrary(const QString& name, const QString& description, qint64 highestDocumentNumber);
+    void setPanel(const QString& caption, const QString& highestNumber, const QString& description);
     // The selector's text matched no library the account can reach.
     void showUnknown();
     void setLibrarianLine(const QString& text);

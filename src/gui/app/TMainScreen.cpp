@@ -2,6 +2,7 @@
 
 #include "GuiHost.h"
 #include "LibraryPanel.h"
+#include "MainLibraryView.h"
 #include "MainMenus.h"
 #include "TSplash.h"
 #include "UnansweredPrompt.h"
@@ -58,6 +59,7 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_menus = new MainMenus(this);
     setCentralWidget(buildCentralArea());
+    m_libraryView = std::make_unique<MainLibraryView>(*this);
     buildStatusBar();
     m_host.attach(this, m_statusOperation);
     connectHandlers();
@@ -72,6 +74,11 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
 }
 
 TMainScreen::~TMainScreen() = default;
+
+LibraryView& TMainScreen::libraryView()
+{
+    return *m_libraryView;
+}
 
 QWidget* TMainScreen::buildCentralArea()
 {
@@ -181,32 +188,51 @@ bool TMainScreen::FormCreate()
 
 bool TMainScreen::GWLogin()
 {
-    // Until the session is opened from the library store, the program runs
-    // logged in as the person at the workstation, with no libraries to list.
+    if (m_hooks.GWLogin) {
+        if (!m_hooks.GWLogin())
+            return false;
+        if (m_hooks.ownerName)
+            m_reportAuthor = m_hooks.ownerName();
+        return true;
+    }
+    // Without a session the program runs logged in as the person at the
+    // workstation, with no libraries to list.
     m_libs->clear();
     setCaption(kTitle + QStringLiteral(" (Logged in as ") + m_reportAuthor + QLatin1Char(')'));
     return true;
 }
 
-bool TMainScreen::AdminLogin(const QString&)
+bool TMainScreen::AdminLogin(const QString& windowsUserName)
 {
-    return false;
+    return m_hooks.AdminLogin ? m_hooks.AdminLogin(windowsUserName) : false;
+}
+
+QStringList TMainScreen::AdminUserNames() const
+{
+    return m_hooks.adminUserNames ? m_hooks.adminUserNames() : QStringList();
+}
+
+void TMainScreen::GWLogout()
+{
+    if (m_hooks.GWLogout)
+        m_hooks.GWLogout();
+    m_refs.release();
 }
 
 void TMainScreen::ComboB_LibsChange()
 {
+    if (m_hooks.ComboB_LibsChange) {
+        m_hooks.ComboB_LibsChange(m_libs->currentText());
+        return;
+    }
     m_host.setBusyCursor(true);
-    m_operationIdle = false;
-    m_cancelRequested = false;
-    DocInfoClear();
-    QueryInfoClear();
-    ExportInfoClear();
-    ReporterInfoClear();
+    m_state.OperationIdle = false;
+    m_state.CancelRequested = false;
+    m_libraryView->clearForLibrary();
     m_libraryPanel->setLibrarianLine(QString());
-    m_librarianAccess = false;
-    m_docInfo->ui().Edit1->clear();
+    m_state.LibrarianAccess = false;
     try {
-        // No library of the session matches the selector's text yet.
+        // Without a session no library matches the selector's text.
         m_log.ErrorCheck(QStringLiteral("Library \"") + m_libs->currentText() + QStringLiteral("\" Not Accessible"),
                          true, true);
     } catch (const IoError& error) {
@@ -214,8 +240,8 @@ void TMainScreen::ComboB_LibsChange()
     }
     m_libraryPanel->showUnknown();
     m_host.setBusyCursor(false);
-    m_operationIdle = true;
-    m_cancelRequested = false;
+    m_state.OperationIdle = true;
+    m_state.CancelRequested = false;
 }
 
 void TMainScreen::setTabDefaults()
@@ -257,8 +283,8 @@ void TMainScreen::FormShow()
 
 void TMainScreen::FormActivate()
 {
-    m_operationIdle = true;
-    m_cancelRequested = false;
+    m_state.OperationIdle = true;
+    m_state.CancelRequested = false;
 }
 
 void TMainScreen::showEvent(QShowEvent* event)
@@ -294,7 +320,7 @@ bool TMainScreen::event(QEvent* event)
 void TMainScreen::BCloseClick()
 {
     if (m_close->text() == QLatin1String("Cancel")) {
-        m_cancelRequested = true;
+        m_state.CancelRequested = true;
         return;
     }
     close();
@@ -316,7 +342,7 @@ void TMainScreen::closeEvent(QCloseEvent* event)
 bool TMainScreen::FormClose()
 {
     // A running operation keeps the window open; the user cancels it first.
-    if (!m_operationIdle)
+    if (!m_state.OperationIdle)
         return false;
     GWLogout();
     m_hintHandlerInstalled = false;
@@ -346,7 +372,7 @@ void TMainScreen::bringToFront()
 
 bool TMainScreen::PageControl1Changing(int from, int) const
 {
-    return from == DocInfo || from == Query || m_operationIdle;
+    return from == DocInfo || from == Query || m_state.OperationIdle;
 }
 
 void TMainScreen::PageControl1Change(int index)
@@ -448,7 +474,7 @@ void TMainScreen::beginOperation()
 {
     m_close->setText(QStringLiteral("Cancel"));
     WidgetKit::setHint(m_close, QStringLiteral("Cancel this Operation"));
-    m_cancelRequested = false;
+    m_state.CancelRequested = false;
 }
 
 void TMainScreen::endOperation()
@@ -459,12 +485,12 @@ void TMainScreen::endOperation()
 
 bool TMainScreen::runOperation(const std::function<void()>& body)
 {
-    if (!m_operationIdle)
+    if (!m_state.OperationIdle)
         return false;
     beginOperation();
     auto backToIdle = [this] {
-        m_operationIdle = true;
-        m_cancelRequested = false;
+        m_state.OperationIdle = true;
+        m_state.CancelRequested = false;
         m_host.resetBusyCursor();
         endOperation();
     };

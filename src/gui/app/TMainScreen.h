@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
+#include "core/app/RunState.h"
 #include "core/app/StartupContext.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -21,6 +24,8 @@ class ExcessRightsTab;
 class ExportTab;
 class GuiHost;
 class LibraryPanel;
+class LibraryView;
+class MainLibraryView;
 class MainMenus;
 class PageControl;
 class PresetsTab;
@@ -37,10 +42,29 @@ class TMainScreen : public QMainWindow
 {
     Q_OBJECT
 public:
+    // How the session reaches the window: start-up (src/app) connects these to
+    // the library session and the administration check. Unset, the program runs
+    // logged in as the person at the workstation with no libraries.
+    struct SessionHooks
+    {
+        std::function<bool()> GWLogin;
+        std::function<QString()> ownerName;
+        std::function<bool(const QString& windowsUserName)> AdminLogin;
+        std::function<QStringList()> adminUserNames;
+        std::function<void(const QString& selectorText)> ComboB_LibsChange;
+        std::function<void()> GWLogout;
+    };
+
     enum Page { DocInfo, Query, Export, CheckInOut, Reporter, Presets, Excess, Custom, Restore, EditRights, DoRoDi };
 
     TMainScreen(StartupContext context, GuiHost& host, QWidget* parent = nullptr);
     ~TMainScreen() override;
+
+    void setSessionHooks(SessionHooks hooks) { m_hooks = std::move(hooks); }
+    // What the login and the library selection show, rendered into this window.
+    LibraryView& libraryView();
+    RunState& runState() { return m_state; }
+    GwRefs& refs() { return m_refs; }
 
     // False when login failed; the program then ends.
     bool FormCreate();
@@ -73,11 +97,11 @@ public:
     void RDocInfoClear();
 
     // Shared state of every query and run.
-    bool OperationIdle() const { return m_operationIdle; }
-    void setOperationIdle(bool idle) { m_operationIdle = idle; }
-    bool CancelRequested() const { return m_cancelRequested; }
-    void setCancelRequested(bool requested) { m_cancelRequested = requested; }
-    bool LibrarianAccess() const { return m_librarianAccess; }
+    bool OperationIdle() const { return m_state.OperationIdle; }
+    void setOperationIdle(bool idle) { m_state.OperationIdle = idle; }
+    bool CancelRequested() const { return m_state.CancelRequested; }
+    void setCancelRequested(bool requested) { m_state.CancelRequested = requested; }
+    bool LibrarianAccess() const { return m_state.LibrarianAccess; }
 
     // A button-started query or run: "Close" becomes "Cancel" and the Cancel
     // request is cleared; endOperation puts "Close" back.
@@ -118,11 +142,11 @@ public:
     void bringToFront();
 
 protected:
-    // Session hooks that the login and the administration check fill in.
+    // The session's steps; each runs its hook when one is set.
     virtual bool GWLogin();
     virtual bool AdminLogin(const QString& windowsUserName);
-    virtual QStringList AdminUserNames() const { return {}; }
-    virtual void GWLogout() { }
+    virtual QStringList AdminUserNames() const;
+    virtual void GWLogout();
     virtual void ComboB_LibsChange();
 
     bool event(QEvent* event) override;
@@ -146,9 +170,10 @@ private:
     bool m_debugMode = false;
     bool m_libResetEnabled = false;
     bool m_adminRights = false;
-    bool m_operationIdle = true;
-    bool m_cancelRequested = false;
-    bool m_librarianAccess = false;
+    RunState m_state;
+    GwRefs m_refs;
+    SessionHooks m_hooks;
+    std::unique_ptr<MainLibraryView> m_libraryView;
     bool m_hintHandlerInstalled = false;
     bool m_shownOnce = false;
     bool m_activatedOnce = false;

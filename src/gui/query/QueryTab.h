@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/app/LibraryView.h"
 #include "gui/widgets/TabPage.h"
+
+#include <QList>
 
 class QComboBox;
 class QGridLayout;
@@ -50,11 +53,17 @@ public:
     // field rows are not touched.
     void QueryInfoClear();
 
+    // The selected library's text and numeric fields for the additional field
+    // dialog, with their operators and search texts; they live as long as the library.
+    void setAdditionalFields(const QList<AdditionalFieldRow>& rows) { m_additionalFields = rows; }
+    const QList<AdditionalFieldRow>& additionalFields() const { return m_additionalFields; }
+
 private:
     void buildFields(QGridLayout* grid);
     void buildDateRow(QGridLayout* grid, int row, const QString& caption, int first);
 
     Controls m_ui;
+    QList<AdditionalFieldRow> m_additionalFields;
 };
 
 } // namespace tw

@@ -8,7 +8,7 @@
 namespace tw::test {
 
 MainScreenFixture::MainScreenFixture(const QStringList& parameters)
-    : MainScreenFixture(Setup {parameters, QString(), QStringList()})
+    : MainScreenFixture(Setup {parameters, QString(), QStringList(), nullptr})
 {
 }
 
@@ -25,6 +25,8 @@ MainScreenFixture::MainScreenFixture(const Setup& setup)
     context.windowsUserName = QStringLiteral("TESTER");
     context.programDirectory = programDirectory();
     m_screen = std::make_unique<TMainScreen>(context, m_host);
+    if (setup.prepare)
+        setup.prepare(*m_screen);
     m_screen->FormCreate();
 }
 

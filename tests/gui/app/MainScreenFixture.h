@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace tw::test {
@@ -19,6 +20,7 @@ public:
         QStringList parameters;
         QString programDirectory; // empty: a fresh temporary directory
         QStringList messageAnswers; // queued before the window is created
+        std::function<void(TMainScreen&)> prepare; // runs before FormCreate
     };
 
     explicit MainScreenFixture(const QStringList& parameters = {});

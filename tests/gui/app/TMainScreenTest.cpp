@@ -1,5 +1,6 @@
 #include "MainScreenFixture.h"
 #include "gui/app/MainMenus.h"
+#include "gui/query/QueryTab.h"
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusTipEvent>
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void startAndCloseAreLogged();
     void statusBarPanels();
     void unwritableLogIsReportedOnce();
+    void sessionDrivesTheWindow();
     void searchCriteriaFollowTheChoice_data();
     void searchCriteriaFollowTheChoice();
     void libraryResetFollowsTheSwitch_data();
@@ -268,13 +271,86 @@ void TMainScreenTest::unwritableLogIsReportedOnce()
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("no/such/dir/"));
-    MainScreenFixture fixture(MainScreenFixture::Setup {{}, missing, {QStringLiteral("ok")}});
+    MainScreenFixture fixture(MainScreenFixture::Setup {{}, missing, {QStringLiteral("ok")}, nullptr});
     const QStringList shown = fixture.host().shownPrompts();
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown.first().startsWith(QLatin1String("Tarnwick: Cannot open the file ")), qPrintable(shown.first()));
     // Start-up went on past the log: the window is ready with its defaults.
     QCOMPARE(fixture.screen().windowTitle(), QStringLiteral("Tarnwick (Logged in as TESTER - Limited Rights)"));
     QCOMPARE(fixture.find<QLineEdit>(QStringLiteral("Edit35"))->text(), missing);
+}
+
+void TMainScreenTest::sessionDrivesTheWindow()
+{
+    QStringList selections;
+    int logouts = 0;
+    MainScreenFixture::Setup setup;
+    setup.prepare = [&](TMainScreen& screen) {
+        TMainScreen::SessionHooks hooks;
+        hooks.GWLogin = [&screen] {
+            screen.libraryView().setLibraryEntries({QStringLiteral("Archive (LIB10)"), QStringLiteral("Main (LIB1)")},
+                                                   QStringLiteral("Main (LIB1)"));
+            screen.libraryView().setWindowCaption(QStringLiteral("Tarnwick (Logged in as Ann Smith)"));
+            return true;
+        };
+        hooks.ownerName = [] { return QStringLiteral("Ann Smith"); };
+        hooks.AdminLogin = [](const QString& user) { return user == QLatin1String("TESTER"); };
+        hooks.adminUserNames = [] {
+            return QStringList {QStringLiteral("Zed Quill"), QStringLiteral("Ann Smith"), QStringLiteral("Sales List")};
+        };
+        hooks.ComboB_LibsChange = [&selections](const QString& text) { selections.append(text); };
+        hooks.GWLogout = [&logouts] { ++logouts; };
+        screen.setSessionHooks(hooks);
+    };
+    MainScreenFixture fixture(setup);
+    TMainScreen& screen = fixture.screen();
+    QCOMPARE(screen.windowTitle(), QStringLiteral("Tarnwick (Logged in as Ann Smith - Admin Rights)"));
+    QCOMPARE(screen.ReportAuthor(), QStringLiteral("Ann Smith"));
+    QCOMPARE(screen.libraries()->currentText(), QStringLiteral("Main (LIB1)"));
+    auto* users = fixture.find<QComboBox>(QStringLiteral("ComboB_Users"));
+    QCOMPARE(users->count(), 4);
+    QCOMPARE(users->itemText(0), QStringLiteral("<Strays>"));
+    QCOMPARE(users->currentIndex(), 0);
+    auto* first = fixture.find<QComboBox>(QStringLiteral("ComboB_FEUsers"));
+    QCOMPARE(first->count(), 3);
+    QCOMPARE(first->currentText(), QStringLiteral("Ann Smith"));
+
+    screen.show();
+    QCOMPARE(selections, QStringList {QStringLiteral("Main (LIB1)")});
+
+    // A new library refills the pick lists and discards the chosen fields.
+    auto* chosen = fixture.find<QListWidget>(QStringLiteral("ListBox2"));
+    chosen->addItem(QStringLiteral("Author"));
+    screen.libraryView().setFieldLists(
+        {QStringLiteral("Subject"), QStringLiteral("Author")},
+        {QStringLiteral("Subject"), QStringLiteral("Author"), QStringLiteral("Description")});
+    auto* available = fixture.find<QListWidget>(QStringLiteral("ListBox1"));
+    QCOMPARE(available->count(), 2);
+    QCOMPARE(available->item(0)->text(), QStringLiteral("Author"));
+    QCOMPARE(chosen->count(), 0);
+    QCOMPARE(fixture.find<QListWidget>(QStringLiteral("ListBox3"))->count(), 3);
+    QCOMPARE(fixture.find<QListWidget>(QStringLiteral("ListBox5"))->count(), 2);
+
+    screen.libraryView().setDocumentTypes({QString(), QStringLiteral("Memo"), QStringLiteral("Contract")});
+    auto* types = fixture.find<QComboBox>(QStringLiteral("ComboB_DocTypes"));
+    QCOMPARE(types->itemText(0), QString());
+    QCOMPARE(types->itemText(1), QStringLiteral("Contract"));
+    QCOMPARE(types->currentIndex(), -1);
+
+    const QList<tw::AdditionalFieldRow> rows {
+        {QStringLiteral("Matter"), QStringLiteral("Contains"), QString(), QStringLiteral("C")}};
+    screen.libraryView().setAdditionalFields(rows, true);
+    QVERIFY(fixture.find<QPushButton>(QStringLiteral("BAddFields"))->isEnabled());
+    QCOMPARE(screen.queryTab()->additionalFields(), rows);
+
+    screen.libraryView().setLibraryPanel(QStringLiteral("Currently Selected Library - Main"), QStringLiteral("41"),
+                                         QStringLiteral("Contracts"));
+    QCOMPARE(fixture.find<QGroupBox>(QStringLiteral("GBLibrary"))->title(),
+             QStringLiteral("Currently Selected Library - Main"));
+    QCOMPARE(fixture.find<QLabel>(QStringLiteral("LHighestDocNumber"))->text(), QStringLiteral("41"));
+
+    screen.close();
+    QCOMPARE(logouts, 1);
 }
 
 void TMainScreenTest::statusBarPanels()
