@@ -31,6 +31,12 @@ INSTANTIATE_TEST_SUITE_P(
                       DosNameCase {"Quarterly report.docx", false, "QUARTE~1.DOC"},
                       DosNameCase {"a.b.c", false, "AB~1.C"}, DosNameCase {"name.", false, "NAME~1"},
                       DosNameCase {".hidden", false, "HIDDEN~1"}, DosNameCase {"x*y.txt", false, "XY~1.TXT"},
-                      DosNameCase {"", false, "FILE~1"}));
+                      DosNameCase {"", false, "FILE~1"}),
+    [](const auto& info) {
+        std::string label = "n" + std::to_string(info.index) + "_";
+        for (const char* p = info.param.name; *p; ++p)
+            label += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+        return label;
+    });
 
 } // namespace
