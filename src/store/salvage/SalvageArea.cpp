@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
+#include <algorithm>
 
 namespace store {
 
@@ -86,8 +88,8 @@ std::optional<SalvageEntry> SalvageArea::deleteFile(const QString& fileName, con
 // into the same area at once.
 std::optional<quint32> SalvageArea::claimSequence(const QByteArray& record) const
 {
-    const auto existing = entries();
-    quint32 sequence = existing.empty() ? 1 : existing.back().sequence + 1;
+    const auto existing = sequences();
+    quint32 sequence = existing.empty() ? 1 : existing.back() + 1;
     for (int attempt = 0; attempt < 1000; ++attempt, ++sequence) {
         QFile file(recordPath(sequence));
         if (QFile::exists(contentPath(sequence)) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
@@ -102,27 +104,49 @@ std::optional<quint32> SalvageArea::claimSequence(const QByteArray& record) cons
     return std::nullopt;
 }
 
+// The sequences of whole entries (record and content both present), from one listing of the
+// area, so that a scan reads only the record it returns.
+std::vector<quint32> SalvageArea::sequences() const
+{
+    const auto names = QDir(folderPath()).entryList(QDir::Files | QDir::Hidden);
+    QSet<quint32> records;
+    QSet<quint32> contents;
+    for (const QString& name : names) {
+        bool ok = false;
+        const quint32 sequence = name.left(name.size() - 4).toUInt(&ok);
+        if (!ok)
+            continue;
+        if (name.endsWith(RecordSuffix))
+            records.insert(sequence);
+        else if (name.endsWith(ContentSuffix))
+            contents.insert(sequence);
+    }
+    std::vector<quint32> out;
+    for (quint32 sequence : std::as_const(records)) {
+        if (contents.contains(sequence))
+            out.push_back(sequence);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 std::vector<SalvageEntry> SalvageArea::entries() const
 {
     std::vector<SalvageEntry> out;
-    const QDir dir(folderPath());
-    const auto names = dir.entryList({QLatin1Char('*') + RecordSuffix}, QDir::Files, QDir::Name);
-    for (const QString& name : names) {
-        bool ok = false;
-        const quint32 sequence = name.left(name.size() - RecordSuffix.size()).toUInt(&ok);
-        if (!ok || !QFileInfo::exists(contentPath(sequence)))
-            continue;
-        if (auto entry = readRecord(dir.filePath(name), sequence))
-            out.push_back(*entry);
+    for (quint32 sequence : sequences()) {
+        if (auto found = readRecord(recordPath(sequence), sequence))
+            out.push_back(*found);
     }
     return out;
 }
 
 std::optional<SalvageEntry> SalvageArea::entryAfter(quint32 sequence) const
 {
-    for (const SalvageEntry& entry : entries()) {
-        if (entry.sequence > sequence)
-            return entry;
+    for (quint32 next : sequences()) {
+        if (next <= sequence)
+            continue;
+        if (auto found = readRecord(recordPath(next), next))
+            return found;
     }
     return std::nullopt;
 }

@@ -48,6 +48,7 @@ public:
 
 private:
     QString recordPath(quint32 sequence) const;
+    std::vector<quint32> sequences() const;
     std::optional<quint32> claimSequence(const QByteArray& record) const;
     bool existsIgnoringCase(const QString& name) const;
 
