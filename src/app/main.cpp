@@ -60,8 +60,10 @@ int main(int argc, char** argv)
     splash.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.loadVersion(context.executablePath, host);
     context.versionText = splash.versionText();
-    if (!context.commandLine.noSplash())
+    if (!context.commandLine.noSplash()) {
         splash.showCentred();
+        QApplication::processEvents(); // painted at once, before the login's lookups
+    }
 
     tw::TMainScreen screen(context, host);
     QObject::connect(&instance, &tw::SingleInstance::activationRequested, &screen, &tw::TMainScreen::bringToFront);

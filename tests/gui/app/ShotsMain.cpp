@@ -1,4 +1,5 @@
 #include "MainScreenFixture.h"
+#include "gui/app/TSplash.h"
 #include "gui/widgets/PageControl.h"
 
 #include <QApplication>
@@ -7,7 +8,9 @@
 #include <QPixmap>
 #include <QTextStream>
 
-// Writes the whole main window with each tab in front into DIR/<tab>.png.
+// Writes the whole main window with each tab in front into DIR/<tab>.png, and
+// the splash and About windows with the version block of EXECUTABLE, if given.
+//   tw_gui_shots DIR [EXECUTABLE]
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -26,6 +29,13 @@ int main(int argc, char** argv)
         screen.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
         const QSize least = pages->widget(i)->minimumSizeHint();
         out << name << " needs " << least.width() << "x" << least.height() << "\n";
+    }
+    if (argc > 2) {
+        tw::TSplash splash(QStringLiteral("Tarnwick"));
+        splash.loadVersion(QString::fromLocal8Bit(argv[2]), fixture.host());
+        splash.grab().save(dir + QStringLiteral("/Splash.png"));
+        splash.setFooter(QStringLiteral("Double Click to Exit"));
+        splash.grab().save(dir + QStringLiteral("/About.png"));
     }
     return 0;
 }
