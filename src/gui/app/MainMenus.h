@@ -13,23 +13,29 @@ class MainMenus : public QObject
 {
     Q_OBJECT
 public:
-    explicit MainMenus(QMainWindow* window);
+    struct Actions
+    {
+        QAction* Exit1 = nullptr;
+        QAction* UseUserID1 = nullptr;
+        QAction* ShortFilename1 = nullptr;
+        QAction* JolietCompatible1 = nullptr;
+        QAction* CleanFileName1 = nullptr;
+        QAction* Delete1 = nullptr;
+        QAction* Automatic1 = nullptr;
+        QAction* ShowPDF = nullptr;
+        QAction* About1 = nullptr;
+    };
 
-    QAction* Exit1 = nullptr;
-    QAction* UseUserID1 = nullptr;
-    QAction* ShortFilename1 = nullptr;
-    QAction* JolietCompatible1 = nullptr;
-    QAction* CleanFileName1 = nullptr;
-    QAction* Delete1 = nullptr;
-    QAction* Automatic1 = nullptr;
-    QAction* ShowPDF = nullptr;
-    QAction* About1 = nullptr;
+    explicit MainMenus(QMainWindow* window);
+    const Actions& actions() const { return m_actions; }
 
     // The export option defaults, set each time the main window is shown.
     void setExportDefaults();
 
 private:
     QAction* option(const QString& name, const QString& caption);
+
+    Actions m_actions;
 };
 
 } // namespace tw

@@ -4,8 +4,8 @@
 #include "LibraryPanel.h"
 #include "MainLibraryView.h"
 #include "MainMenus.h"
+#include "OperationControl.h"
 #include "TSplash.h"
-#include "UnansweredPrompt.h"
 #include "core/app/IoError.h"
 #include "core/app/ProgramIdentity.h"
 #include "gui/docinfo/CustomFieldsTab.h"
@@ -22,7 +22,6 @@
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/WidgetKit.h"
-#include "gw/Error.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -60,6 +59,7 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
     m_menus = new MainMenus(this);
     setCentralWidget(buildCentralArea());
     m_libraryView = std::make_unique<MainLibraryView>(*this);
+    m_operations = std::make_unique<OperationControl>(m_state, m_close, m_host);
     buildStatusBar();
     m_host.attach(this, m_statusOperation);
     connectHandlers();
@@ -149,8 +149,8 @@ void TMainScreen::buildStatusBar()
 void TMainScreen::connectHandlers()
 {
     connect(m_close, &QPushButton::clicked, this, &TMainScreen::BCloseClick);
-    connect(m_menus->Exit1, &QAction::triggered, this, &TMainScreen::Exit1Click);
-    connect(m_menus->About1, &QAction::triggered, this, &TMainScreen::About1Click);
+    connect(m_menus->actions().Exit1, &QAction::triggered, this, &TMainScreen::Exit1Click);
+    connect(m_menus->actions().About1, &QAction::triggered, this, &TMainScreen::About1Click);
     connect(m_libs, &QComboBox::activated, this, &TMainScreen::ComboB_LibsChange);
     m_pageControl->setChangingGuard([this](int from, int to) { return PageControl1Changing(from, to); });
     connect(m_pageControl, &PageControl::currentChanged, this, &TMainScreen::PageControl1Change);
@@ -319,11 +319,8 @@ bool TMainScreen::event(QEvent* event)
 
 void TMainScreen::BCloseClick()
 {
-    if (m_close->text() == QLatin1String("Cancel")) {
-        m_state.CancelRequested = true;
-        return;
-    }
-    close();
+    if (m_operations->closeClicked())
+        close();
 }
 
 void TMainScreen::Exit1Click()
@@ -441,79 +438,48 @@ void TMainScreen::RDocInfoClear()
 // A click on an option item inverts its mark; these do what a click does.
 void TMainScreen::UseUserID1Click()
 {
-    m_menus->UseUserID1->trigger();
+    m_menus->actions().UseUserID1->trigger();
 }
 void TMainScreen::ShortFilename1Click()
 {
-    m_menus->ShortFilename1->trigger();
+    m_menus->actions().ShortFilename1->trigger();
 }
 void TMainScreen::JolietCompatible1Click()
 {
-    m_menus->JolietCompatible1->trigger();
+    m_menus->actions().JolietCompatible1->trigger();
 }
 void TMainScreen::CleanFileName1Click()
 {
-    m_menus->CleanFileName1->trigger();
+    m_menus->actions().CleanFileName1->trigger();
 }
 void TMainScreen::Delete1Click()
 {
-    m_menus->Delete1->trigger();
+    m_menus->actions().Delete1->trigger();
 }
 void TMainScreen::Automatic1Click()
 {
-    m_menus->Automatic1->trigger();
+    m_menus->actions().Automatic1->trigger();
 }
 void TMainScreen::ShowPDFClick()
 {
-    m_menus->ShowPDF->trigger();
+    m_menus->actions().ShowPDF->trigger();
 }
 
 // --- operations -----------------------------------------------------------
 
 void TMainScreen::beginOperation()
 {
-    m_close->setText(QStringLiteral("Cancel"));
-    WidgetKit::setHint(m_close, QStringLiteral("Cancel this Operation"));
-    m_state.CancelRequested = false;
+    m_operations->begin();
 }
 
 void TMainScreen::endOperation()
 {
-    m_close->setText(QStringLiteral("Close"));
-    WidgetKit::setHint(m_close, QStringLiteral("Close the Program"));
+    m_operations->end();
 }
 
 bool TMainScreen::runOperation(const std::function<void()>& body)
 {
-    if (!m_state.OperationIdle)
-        return false;
-    beginOperation();
-    auto backToIdle = [this] {
-        m_state.OperationIdle = true;
-        m_state.CancelRequested = false;
-        m_host.resetBusyCursor();
-        endOperation();
-    };
-    try {
-        body();
-    } catch (const UnansweredPrompt&) {
-        backToIdle();
-        throw;
-    } catch (const gw::Error& error) {
-        backToIdle();
-        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
-        return true;
-    } catch (const IoError& error) {
-        backToIdle();
-        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
-        return true;
-    } catch (const std::exception& error) {
-        backToIdle();
-        m_host.showMessage(kTitle, QString::fromLocal8Bit(error.what()), RunHost::Icon::Error);
-        return true;
-    }
-    backToIdle();
-    return true;
+    return m_operations->run(body);
 }
 
 // --- helpers --------------------------------------------------------------

@@ -26,6 +26,7 @@ class GuiHost;
 class LibraryPanel;
 class LibraryView;
 class MainLibraryView;
+class OperationControl;
 class MainMenus;
 class PageControl;
 class PresetsTab;
@@ -174,6 +175,7 @@ private:
     GwRefs m_refs;
     SessionHooks m_hooks;
     std::unique_ptr<MainLibraryView> m_libraryView;
+    std::unique_ptr<OperationControl> m_operations;
     bool m_hintHandlerInstalled = false;
     bool m_shownOnce = false;
     bool m_activatedOnce = false;

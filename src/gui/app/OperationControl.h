@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+
+class QPushButton;
+
+namespace tw {
+
+class GuiHost;
+struct RunState;
+
+// The frame around every button-started query or run: the Close button reads
+// "Cancel" while it runs and sets the Cancel request when pressed, and
+// whatever the run leaves behind (an error, a cursor) is cleared so that the
+// program always returns to idle with the button reading "Close".
+class OperationControl
+{
+public:
+    OperationControl(RunState& state, QPushButton* closeButton, GuiHost& host);
+
+    void begin();
+    void end();
+    // Runs `body` when the program is idle (false otherwise). Errors that
+    // escape it are shown; a prompt left without an answer in scripted mode
+    // is passed on after the program is idle again.
+    bool run(const std::function<void()>& body);
+    // The Close button's click: true when it reads "Close" and the window is
+    // to close; while it reads "Cancel" the click only sets the Cancel request.
+    bool closeClicked();
+
+private:
+    void backToIdle();
+
+    RunState& m_state;
+    QPointer<QPushButton> m_close;
+    GuiHost& m_host;
+};
+
+} // namespace tw
