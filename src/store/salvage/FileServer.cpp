@@ -1,5 +1,7 @@
 #include "FileServer.h"
 
+#include "gw/Error.h"
+#include "store/Store.h"
 #include "store/salvage/DosName.h"
 #include "store/salvage/FileServerCode.h"
 #include "store/salvage/SalvageArea.h"
@@ -20,6 +22,24 @@ bool isServedDirectory(const QString& path)
 
 } // namespace
 
+FileServer::FileServer(std::shared_ptr<Store> store) : m_store(std::move(store)) { }
+
+int FileServer::faultCode(const char* call) const
+{
+    if (!m_store || !m_store->faults().any())
+        return FileServerCode::Ok;
+    try {
+        FaultPoint point;
+        point.member = QLatin1String(call);
+        m_store->faults().check(point);
+    } catch (const gw::Error& e) {
+        bool ok = false;
+        const int code = e.message().trimmed().toInt(&ok, 0);
+        return ok && code != 0 ? code : FileServerCode::NoMoreEntries;
+    }
+    return FileServerCode::Ok;
+}
+
 quint32 FileServer::directoryBaseOf(const QString& directory)
 {
     return static_cast<quint32>(qHash(QFileInfo(directory).canonicalFilePath()));
@@ -28,6 +48,8 @@ quint32 FileServer::directoryBaseOf(const QString& directory)
 int FileServer::NWParseNetWarePath(const QString& path, quint32& connection, quint32& directoryHandle,
                                    QString& relativePath)
 {
+    if (const int fault = faultCode("NWParseNetWarePath"))
+        return fault;
     QString cleaned = QDir::cleanPath(QDir::fromNativeSeparators(path));
     if (path.trimmed().isEmpty() || !isServedDirectory(cleaned))
         return FileServerCode::InvalidPath;
@@ -55,6 +77,8 @@ bool FileServer::resolveHandle(quint32 connection, quint32 handle, QString& dire
 int FileServer::NWAllocTemporaryDirectoryHandle(quint32 connection, quint32 directoryHandle,
                                                 const QString& relativePath, quint32& temporaryHandle)
 {
+    if (const int fault = faultCode("NWAllocTemporaryDirectoryHandle"))
+        return fault;
     QString base;
     int code = FileServerCode::Ok;
     if (directoryHandle == 0) {
@@ -81,6 +105,8 @@ int FileServer::NWAllocTemporaryDirectoryHandle(quint32 connection, quint32 dire
 int FileServer::NWScanForDeletedFiles(quint32 connection, quint32 temporaryHandle, qint32& iterationHandle,
                                       gw::DeletedEntry& entry)
 {
+    if (const int fault = faultCode("NWScanForDeletedFiles"))
+        return fault;
     QString directory;
     int code = FileServerCode::Ok;
     if (!resolveHandle(connection, temporaryHandle, directory, code))
@@ -103,6 +129,8 @@ int FileServer::NWRecoverDeletedFile(quint32 connection, quint32 temporaryHandle
                                      quint32 volumeNumber, quint32 directoryBase, const QString& deletedName,
                                      const QString& recoverName)
 {
+    if (const int fault = faultCode("NWRecoverDeletedFile"))
+        return fault;
     QString directory;
     int code = FileServerCode::Ok;
     if (!resolveHandle(connection, temporaryHandle, directory, code))
@@ -128,6 +156,8 @@ int FileServer::NWRecoverDeletedFile(quint32 connection, quint32 temporaryHandle
 
 int FileServer::NWDeallocateDirectoryHandle(quint32 connection, quint32 temporaryHandle)
 {
+    if (const int fault = faultCode("NWDeallocateDirectoryHandle"))
+        return fault;
     if (connection != Connection)
         return FileServerCode::InvalidConnection;
     if (!m_handles.remove(temporaryHandle))

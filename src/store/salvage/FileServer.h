@@ -4,17 +4,26 @@
 
 #include <QHash>
 #include <QString>
+#include <memory>
 
 namespace store {
+
+class Store;
 
 // The file server's client for the salvage calls: paths are parsed into a connection, a
 // directory handle and a relative path; temporary directory handles name a directory; its
 // salvage area is scanned one deleted entry per call and an entry recovered under a name.
 // Every call returns 0 or a FileServerCode. One object is one client: handles are its own.
+//
+// With a store, a fault rule on a call's name makes that call return the rule's message read
+// as a code ("0x8998" or decimal; 0x89FF when it is not a number), so that every failure path
+// of a restore can be driven.
 class FileServer : public gw::FileServer
 {
 public:
     static constexpr quint32 Connection = 1;
+
+    explicit FileServer(std::shared_ptr<Store> store = nullptr);
 
     int NWParseNetWarePath(const QString& path, quint32& connection, quint32& directoryHandle,
                            QString& relativePath) override;
@@ -33,7 +42,9 @@ private:
     static constexpr int MaxHandles = 255;
     static quint32 directoryBaseOf(const QString& directory);
     bool resolveHandle(quint32 connection, quint32 handle, QString& directory, int& code) const;
+    int faultCode(const char* call) const;
 
+    std::shared_ptr<Store> m_store;
     QHash<quint32, QString> m_handles;
 };
 

@@ -1,5 +1,6 @@
 #include "store/salvage/FileServer.h"
 
+#include "store/Store.h"
 #include "store/salvage/FileServerCode.h"
 #include "store/salvage/SalvageArea.h"
 
@@ -211,6 +212,62 @@ INSTANTIATE_TEST_SUITE_P(
                   Code::BadDirectoryHandle},
         CodeCase {"DeallocBadConnection", [](Salvaged& s) { return s.server.NWDeallocateDirectoryHandle(3, s.handle); },
                   Code::InvalidConnection}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
+
+namespace {
+
+struct FaultCase
+{
+    const char* label;
+    const char* member;
+    const char* message;
+    int occurrence;
+    int firstScan;
+    int secondScan;
+};
+
+class FileServerFaultTest : public ::testing::TestWithParam<FaultCase>
+{
+};
+
+// A fault rule on a call makes it return the rule's code, so a restore's error boxes can be
+// driven against a real salvage area.
+TEST_P(FileServerFaultTest, RuleGivesItsCode)
+{
+    const auto& c = GetParam();
+    QTemporaryDir dir;
+    auto storeObject = store::Store::create(dir.filePath("store"));
+    store::FaultRule rule;
+    rule.member = c.member;
+    rule.message = c.message;
+    rule.occurrence = c.occurrence;
+    storeObject->addFaultRule(rule);
+    writeFile(dir.filePath("A.TXT"), "a");
+    writeFile(dir.filePath("B.TXT"), "b");
+    store::SalvageArea(dir.path()).deleteFile("A.TXT", "U");
+    store::SalvageArea(dir.path()).deleteFile("B.TXT", "U");
+
+    store::FileServer server(storeObject);
+    quint32 connection = 0, base = 0, handle = 0;
+    QString relative;
+    ASSERT_EQ(server.NWParseNetWarePath(dir.path(), connection, base, relative), Code::Ok);
+    ASSERT_EQ(server.NWAllocTemporaryDirectoryHandle(connection, base, relative, handle), Code::Ok);
+    qint32 iteration = -1;
+    gw::DeletedEntry entry;
+    EXPECT_EQ(server.NWScanForDeletedFiles(connection, handle, iteration, entry), c.firstScan);
+    EXPECT_EQ(server.NWScanForDeletedFiles(connection, handle, iteration, entry), c.secondScan);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, FileServerFaultTest,
+    ::testing::Values(FaultCase {"HexCode", "NWScanForDeletedFiles", "0x8998", 0, 0x8998, 0x8998},
+                      FaultCase {"DecimalCode", "NWScanForDeletedFiles", "35224", 0, 35224, 35224},
+                      FaultCase {"SecondCallOnly", "NWScanForDeletedFiles", "0x8998", 2, Code::Ok, 0x8998},
+                      FaultCase {"TextMeansFailure", "NWScanForDeletedFiles", "server down", 0, Code::NoMoreEntries,
+                                 Code::NoMoreEntries},
+                      FaultCase {"OtherCallUntouched", "NWRecoverDeletedFile", "0x8998", 0, Code::Ok, Code::Ok}),
     [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
