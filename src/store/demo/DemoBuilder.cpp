@@ -50,7 +50,10 @@ std::shared_ptr<Store> DemoBuilder::build(const QString& storePath, const QStrin
     const QString userId = userIdOf(osUser);
     if (Store::exists(storePath))
         throw StoreError(QStringLiteral("A store exists already in %1").arg(QDir::toNativeSeparators(storePath)));
-    const bool madeDirectory = !QDir(storePath).exists();
+    // A directory that was empty before may be removed again after a failure; one holding
+    // anything else is left alone.
+    const QDir target(storePath);
+    const bool ours = !target.exists() || target.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     try {
         auto store = Store::create(storePath);
         QSqlDatabase db = store->database();
@@ -60,7 +63,7 @@ std::shared_ptr<Store> DemoBuilder::build(const QString& storePath, const QStrin
         whole.commit();
         return store;
     } catch (...) {
-        if (madeDirectory)
+        if (ours)
             QDir(storePath).removeRecursively();
         throw;
     }
