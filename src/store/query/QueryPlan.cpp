@@ -131,6 +131,10 @@ void QueryPlan::addCondition(const QueryTerm& term, bool negated)
                                                       negated ? QLatin1String("=") : QLatin1String("<>"));
         return;
     }
+    if (term.field == QueryField::Subject && !negated) {
+        addSubjectCondition(term);
+        return;
+    }
     if (term.field == QueryField::CreateDate && !negated) {
         addDayCondition(term);
         return;
@@ -140,6 +144,47 @@ void QueryPlan::addCondition(const QueryTerm& term, bool negated)
     if (column && op && !negated) {
         m_conditions << QStringLiteral("%1 %2 ?").arg(QLatin1String(column), QLatin1String(op));
         m_binds << term.integer;
+    }
+}
+
+// SQLite's LIKE ignores case for ASCII letters only, and Unicode case folding
+// maps two other characters onto ASCII ones (KELVIN SIGN onto "k", LONG S onto
+// "s"); a word free of non-ASCII characters, "k" and "s" therefore keeps every
+// subject the evaluator would accept.
+bool QueryPlan::likeSafe(const QString& word)
+{
+    for (QChar c : word) {
+        const char16_t u = c.toLower().unicode();
+        if (u > 0x7f || u == u'k' || u == u's') {
+            return false;
+        }
+    }
+    return !word.isEmpty();
+}
+
+QString QueryPlan::likePattern(const QString& word)
+{
+    QString escaped = word;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    escaped.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return escaped;
+}
+
+// A subject that must contain (or begin with) a word cheap to test in SQL is
+// tested there first, so the rows that cannot match never reach the program.
+void QueryPlan::addSubjectCondition(const QueryTerm& term)
+{
+    if (term.words.size() != 1 || (term.op != QueryOp::Contains && term.op != QueryOp::BeginsWith)) {
+        return;
+    }
+    for (const QString& word : term.words.front()) {
+        if (!likeSafe(word)) {
+            continue;
+        }
+        const QString pattern = likePattern(word) + QLatin1Char('%');
+        m_conditions << QStringLiteral("d.subject LIKE ? ESCAPE '\\'");
+        m_binds << (term.op == QueryOp::Contains ? QLatin1Char('%') + pattern : pattern);
     }
 }
 

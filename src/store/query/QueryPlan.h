@@ -10,7 +10,7 @@ namespace store {
 
 // How a parsed expression is run over the versions table: the cheap terms that
 // every hit must pass go into the SQL (document and version numbers, sizes, flags
-// and creation dates joined to the top by AND), and only the columns the expression reads
+// creation dates and plain subject words joined to the top by AND), and only the columns the expression reads
 // are fetched and converted. The evaluator still tests every term, so the SQL
 // part only has to keep every possible hit.
 class QueryPlan
@@ -42,6 +42,9 @@ private:
     void collectConditions(const QueryNode& node);
     void addCondition(const QueryTerm& term, bool negated);
     void addDayCondition(const QueryTerm& term);
+    void addSubjectCondition(const QueryTerm& term);
+    static bool likeSafe(const QString& word);
+    static QString likePattern(const QString& word);
 
     ParsedQuery m_parsed;
     unsigned m_needs = 0;

@@ -30,7 +30,7 @@ store::NewDocument document(const char* library, const char* subject, const char
 {
     store::NewDocument d;
     d.library = QString::fromLatin1(library);
-    d.subject = QString::fromLatin1(subject);
+    d.subject = QString::fromUtf8(subject);
     d.author = QString::fromLatin1(author);
     d.creator = QString::fromLatin1(creator);
     d.documentType = QString::fromLatin1(type);
@@ -110,6 +110,11 @@ void QueryFixtureStore::build()
     s.setRights(QStringLiteral("LIB1"), 4, team);
 
     s.importDocument(document("LIB2", "Annual budget", "AUTH", "AUTH", "", at(2023, 9, 1)), content("a", "doc"));
+    // Subjects that SQL's LIKE would get wrong: a character that folds onto an
+    // ASCII letter, LIKE's own wildcards and its escape character.
+    for (const char* subject : {"\u212Aelvin scale", "100% _done_", "C:\\docs"}) {
+        s.importDocument(document("LIB2", subject, "AUTH", "AUTH", "", at(2023, 9, 2)), content("a", "doc"));
+    }
 }
 
 qint64 QueryFixtureStore::addBulkLibrary(const QString& name, int documents, int versionsEach)

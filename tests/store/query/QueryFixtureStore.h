@@ -21,7 +21,8 @@ namespace tw::test {
 //     3 "Budget" OTHER/OTHER, 2023; v1 retrieved 2024-05-05; default rights view
 //     4 "Secret plan" OTHER/OTHER, 2023; v1 .txt; shared with TEAM (view) and
 //       DENIED (revoke all)
-//   LIB2: 1 "Annual budget" AUTH/AUTH, 2023
+//   LIB2: 1 "Annual budget" AUTH/AUTH, 2023; 2 "\u212Aelvin scale" (KELVIN SIGN),
+//     3 "100% _done_", 4 "C:\\docs", all AUTH/AUTH
 class QueryFixtureStore
 {
 public:

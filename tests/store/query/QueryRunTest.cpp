@@ -64,24 +64,40 @@ TEST_P(StoreQueryHits, FindExactlyTheVersionsTheUserMayFind)
 const char* const kAll = "(DOCREFERENCE)";
 const char* const kAllAsLibrarian = "(DOCREFERENCE) AND (SEARCH_AS_LIBRARIAN)";
 
-INSTANTIATE_TEST_SUITE_P(Access, StoreQueryHits,
-                         testing::Values(
-                             // as author or creator, through a sharing entry or a list's entry, or by default rights
-                             StoreHitCase {"AUTH", "", kAll, "LIB1.1.1 LIB1.1.2 LIB1.2.1 LIB1.3.1 LIB2.1.1"},
-                             StoreHitCase {"OTHER", "", kAll, "LIB1.2.1 LIB1.3.1 LIB1.4.1"},
-                             StoreHitCase {"SHARED", "", kAll, "LIB1.2.1 LIB1.3.1"},
-                             StoreHitCase {"MEMBER", "", kAll, "LIB1.3.1 LIB1.4.1"},
-                             // an explicit deny hides a document the default rights would show
-                             StoreHitCase {"DENIED", "", kAll, "LIB1.3.1"},
-                             // a librarian sees everything of their library only when searching as librarian
-                             StoreHitCase {"LIBR", "", kAll, "LIB1.3.1"},
-                             StoreHitCase {"LIBR", "", kAllAsLibrarian, "LIB1.1.1 LIB1.1.2 LIB1.2.1 LIB1.3.1 LIB1.4.1"},
-                             StoreHitCase {"LIBR", "LIB2", kAllAsLibrarian, ""},
-                             StoreHitCase {"LIBR", "", "(DOCREFERENCE) OR (SEARCH_AS_LIBRARIAN)", "LIB1.3.1"},
-                             StoreHitCase {"AUTH", "", kAllAsLibrarian, "LIB1.1.1 LIB1.1.2 LIB1.2.1 LIB1.3.1 LIB2.1.1"},
-                             // Locations limit the libraries
-                             StoreHitCase {"AUTH", "LIB2", kAll, "LIB2.1.1"},
-                             StoreHitCase {"AUTH", "LIB1", "(SUBJECT CONTAINS \"annual\")", "LIB1.1.1 LIB1.1.2"}));
+INSTANTIATE_TEST_SUITE_P(
+    Access, StoreQueryHits,
+    testing::Values(
+        // as author or creator, through a sharing entry or a list's entry, or by default rights
+        StoreHitCase {"AUTH", "", kAll, "LIB1.1.1 LIB1.1.2 LIB1.2.1 LIB1.3.1 LIB2.1.1 LIB2.2.1 LIB2.3.1 LIB2.4.1"},
+        StoreHitCase {"OTHER", "", kAll, "LIB1.2.1 LIB1.3.1 LIB1.4.1"},
+        StoreHitCase {"SHARED", "", kAll, "LIB1.2.1 LIB1.3.1"}, StoreHitCase {"MEMBER", "", kAll, "LIB1.3.1 LIB1.4.1"},
+        // an explicit deny hides a document the default rights would show
+        StoreHitCase {"DENIED", "", kAll, "LIB1.3.1"},
+        // a librarian sees everything of their library only when searching as librarian
+        StoreHitCase {"LIBR", "", kAll, "LIB1.3.1"},
+        StoreHitCase {"LIBR", "", kAllAsLibrarian, "LIB1.1.1 LIB1.1.2 LIB1.2.1 LIB1.3.1 LIB1.4.1"},
+        StoreHitCase {"LIBR", "LIB2", kAllAsLibrarian, ""},
+        StoreHitCase {"LIBR", "", "(DOCREFERENCE) OR (SEARCH_AS_LIBRARIAN)", "LIB1.3.1"},
+        StoreHitCase {"AUTH", "", kAllAsLibrarian,
+                      "LIB1.1.1 LIB1.1.2 LIB1.2.1 LIB1.3.1 LIB2.1.1 LIB2.2.1 LIB2.3.1 LIB2.4.1"},
+        // Locations limit the libraries
+        StoreHitCase {"AUTH", "LIB2", kAll, "LIB2.1.1 LIB2.2.1 LIB2.3.1 LIB2.4.1"},
+        StoreHitCase {"AUTH", "LIB1", "(SUBJECT CONTAINS \"annual\")", "LIB1.1.1 LIB1.1.2"}));
+
+// Subject words are tested in SQL first where that is safe; these must still
+// find exactly what the evaluator finds.
+INSTANTIATE_TEST_SUITE_P(
+    SubjectFilter, StoreQueryHits,
+    testing::Values(StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS \"KELVIN\"", "LIB2.2.1"},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS \"elvin\"", "LIB2.2.1"},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS \"100%\"", "LIB2.3.1"},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT BEGINSWITH \"100% _\"", "LIB2.3.1"},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS \"_done_\"", "LIB2.3.1"},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS \"1_0\"", ""},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS \"c:\\d\"", "LIB2.4.1"},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS (\"ANNUAL\" AND \"budget\")", "LIB2.1.1"},
+                    StoreHitCase {"AUTH", "LIB2", "SUBJECT CONTAINS (\"annual\" OR \"done\")", "LIB2.1.1 LIB2.3.1"},
+                    StoreHitCase {"AUTH", "LIB2", "NOT SUBJECT CONTAINS \"a\"", "LIB2.3.1 LIB2.4.1"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Terms, StoreQueryHits,
