@@ -94,22 +94,34 @@ QString DateTimeText::format(const QDateTime& when)
     return date + QLatin1Char(' ') + formatTime(when.time());
 }
 
+QDate DateTimeText::parseDate(const QString& text)
+{
+    // Typed dates may leave out leading zeros: "5/6/2025" reads like "05/06/2025".
+    QString lenient = dateFormat();
+    lenient.replace(QLatin1String("dd"), QLatin1String("d")).replace(QLatin1String("MM"), QLatin1String("M"));
+    const QString trimmed = text.trimmed();
+    QDate date = locale().toDate(trimmed, lenient);
+    if (!date.isValid())
+        date = locale().toDate(trimmed, dateFormat());
+    if (date.isValid() && !dateFormat().contains(QLatin1String("yyyy")))
+        date = QDate(nearestCentury(date.year()), date.month(), date.day());
+    return date;
+}
+
 QDateTime DateTimeText::parse(const QString& text)
 {
-    const QLocale loc = locale();
     const QString trimmed = text.trimmed();
-    QDateTime result = loc.toDateTime(trimmed, dateFormat() + QLatin1Char(' ') + timeFormat());
-    if (!result.isValid()) {
-        const QDate date = loc.toDate(trimmed, dateFormat());
-        if (!date.isValid())
-            return {};
-        result = QDateTime(date, QTime(0, 0));
+    if (const QDate date = parseDate(trimmed); date.isValid())
+        return QDateTime(date, QTime(0, 0));
+    // The date and the time are separated by a blank; a short date may hold blanks of its own.
+    for (int blank = trimmed.indexOf(QLatin1Char(' ')); blank >= 0;
+         blank = trimmed.indexOf(QLatin1Char(' '), blank + 1)) {
+        const QDate date = parseDate(trimmed.left(blank));
+        const QTime time = locale().toTime(trimmed.mid(blank + 1).trimmed(), timeFormat());
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time);
     }
-    if (!dateFormat().contains(QLatin1String("yyyy"))) {
-        const QDate d = result.date();
-        result.setDate(QDate(nearestCentury(d.year()), d.month(), d.day()));
-    }
-    return result;
+    return {};
 }
 
 } // namespace tw

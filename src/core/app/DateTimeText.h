@@ -19,6 +19,9 @@ public:
     // Reads a text written by format() (with or without its time part).
     // Gives an invalid QDateTime when the text is not such a text.
     static QDateTime parse(const QString& text);
+    // Reads a date typed in the short date format; leading zeros may be left
+    // out and a two-digit year falls in the century nearest today.
+    static QDate parseDate(const QString& text);
 
     static QString dateFormat();
     static QString timeFormat();

@@ -1,0 +1,121 @@
+#include "core/query/QueryRunner.h"
+
+#include "core/app/GwRefs.h"
+#include "core/app/OperationLog.h"
+#include "core/app/RunState.h"
+#include "gw/ObjectModel.h"
+#include "store/Store.h"
+#include "store/StorePlatform.h"
+#include "store/demo/Generator.h"
+#include "support/FixtureStore.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedHost.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using tw::QueryRunner;
+using tw::test::FixtureStore;
+using tw::test::ScriptedHost;
+
+namespace {
+
+// A host whose event pump can act like a user pressing Cancel.
+struct PumpingHost : ScriptedHost
+{
+    void pumpEvents() override
+    {
+        ScriptedHost::pumpEvents();
+        if (onPump)
+            onPump();
+    }
+    std::function<void()> onPump;
+};
+
+// LIB1 with `documents` generated documents of one version each (subject "Document n").
+class QueryRunnerTest : public testing::Test
+{
+protected:
+    void build(qint64 documents)
+    {
+        store::Generator::generate(m_fixture.store(), "LIB1", documents, 1);
+        m_fixture.store().setLibraryRights("LIB1", "ANN", true);
+        m_refs.session = m_platform->CreateSession();
+        m_refs.account = m_refs.session->Login(QString(), QString(), QString(), 0);
+        for (int i = 1; i <= m_refs.account->DocumentLibraries()->Count(); ++i) {
+            if (m_refs.account->DocumentLibraries()->Item(i)->Name() == "LIB1")
+                m_refs.selectedLibrary = m_refs.account->DocumentLibraries()->Item(i);
+        }
+        m_runner.setPollIntervalForTesting(20);
+    }
+    QString logText()
+    {
+        QFile file(m_log.fileNameFor(QDate::currentDate()));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+    }
+
+    FixtureStore m_fixture;
+    QTemporaryDir m_logDir;
+    PumpingHost m_host;
+    tw::OperationLog m_log {m_logDir.path(), "Tarnwick (1.0.0.1)", &m_host};
+    std::shared_ptr<store::StorePlatform> m_platform = m_fixture.platform();
+    tw::GwRefs m_refs;
+    tw::RunState m_state;
+    QString m_expression = "DOCREFERENCE";
+    QueryRunner m_runner {m_refs, m_state, m_log, m_host, [this] { return m_expression; }};
+};
+
+TEST_F(QueryRunnerTest, NoHitsReturnsZeroAndEndsIdleForATestButton)
+{
+    build(5);
+    m_expression = "DOCREFERENCE AND SUBJECT CONTAINS \"nothing like this\"";
+    EXPECT_EQ(m_runner.RunQuery(QString(), true), 0);
+    EXPECT_EQ(m_state.QueryString, "(DOCREFERENCE AND SUBJECT CONTAINS \"nothing like this\")");
+    EXPECT_TRUE(m_state.OperationIdle);
+    EXPECT_FALSE(m_host.busyCursor);
+    EXPECT_TRUE(logText().contains("\tQuery returned 0 documents\r\n"));
+    EXPECT_TRUE(logText().contains("\tQuery Successfully Completed\r\n"));
+}
+
+TEST_F(QueryRunnerTest, LibrarianWrappingAndExtraTerms)
+{
+    build(5);
+    m_state.LibrarianAccess = true;
+    EXPECT_EQ(m_runner.RunQuery(" AND DOCUMENT_NUMBER <= 3"), 3);
+    EXPECT_EQ(m_state.QueryString, "(DOCREFERENCE AND DOCUMENT_NUMBER <= 3) AND (SEARCH_AS_LIBRARIAN)");
+    EXPECT_FALSE(m_state.OperationIdle) << "a run's query leaves the run busy";
+    ASSERT_EQ(m_refs.queryResults->Count(), 3);
+    EXPECT_EQ(m_refs.queryResults->Item(1)->DocumentVersion()->VersionNumber(), 1);
+}
+
+TEST_F(QueryRunnerTest, AboveTheLimitTheQueryStopsAndKeepsItsHits)
+{
+    build(4300);
+    const int n = m_runner.RunQuery(QString(), true);
+    ASSERT_GT(n, QueryRunner::HitLimit) << "the count is what was collected, not the limit";
+    EXPECT_LE(n, 4300);
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_host.messages[0].text, "Query returned more than 4000 documents");
+    EXPECT_EQ(m_refs.queryResults->Count(), n);
+}
+
+TEST_F(QueryRunnerTest, CancelWhilePollingReturnsZeroAndLogsTheCount)
+{
+    build(3000);
+    m_host.onPump = [this] { m_state.CancelRequested = true; };
+    EXPECT_EQ(m_runner.RunQuery(QString(), true), 0);
+    EXPECT_FALSE(m_state.CancelRequested);
+    EXPECT_TRUE(logText().contains("\tQuery Cancelled after returning ")) << logText().toStdString();
+    EXPECT_TRUE(logText().contains("\tQuery returned 0 documents\r\n"));
+}
+
+TEST_F(QueryRunnerTest, AMalformedExpressionPropagatesAndLeavesTheCursorBack)
+{
+    build(2);
+    m_expression = "DOCREFERENCE AND (SUBJECT CONTAINS";
+    EXPECT_THROW(m_runner.RunQuery(QString(), true), gw::Error);
+    EXPECT_TRUE(m_state.OperationIdle);
+    EXPECT_FALSE(m_host.busyCursor);
+}
+
+} // namespace
