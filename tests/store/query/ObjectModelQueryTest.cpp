@@ -74,6 +74,24 @@ TEST_F(ObjectModelQuery, HitsAreReferencesToTheMatchingVersionsOfTheLocation)
     EXPECT_EQ(run(*query, QStringLiteral("(SUBJECT CONTAINS \"annual\")"), lib1).toStdString(), "");
 }
 
+TEST_F(ObjectModelQuery, FindNarrowsTheHitsOfARunAndRefusesAdd)
+{
+    auto account = login("LIBR");
+    auto lib1 = library(*account, "LIB1");
+    auto query = account->CreateQuery();
+    run(*query, QStringLiteral("(DOCREFERENCE) AND (SEARCH_AS_LIBRARIAN)"), lib1);
+    auto hits = query->QueryMessages();
+    auto found = hits->Find(QStringLiteral("(DOCREFERENCE AND DOCUMENT_NUMBER = 1)"));
+    ASSERT_EQ(found->Count(), 2);
+    EXPECT_EQ(found->Item(2)->DocumentVersion()->VersionNumber(), 2);
+    EXPECT_EQ(hits->Count(), 5);
+    EXPECT_THROW(hits->Find(QStringLiteral("DOCUMENT_NUMBER =")), gw::Error);
+    EXPECT_THROW(hits->Item(0), gw::Error);
+    EXPECT_THROW(hits->Item(6), gw::Error);
+    EXPECT_THROW(hits->Add(QStringLiteral("GW.MESSAGE.DOCUMENTREFERENCE"), found->Item(1)->DocumentVersion(), 2),
+                 gw::Error);
+}
+
 TEST_F(ObjectModelQuery, LocationsHoldOnlyLibrariesOfTheStoreEachOnce)
 {
     auto account = login("AUTH");
