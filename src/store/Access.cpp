@@ -1,5 +1,7 @@
 #include "store/Access.h"
 
+#include "store/Sql.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -21,10 +23,9 @@ QString Access::visibleCondition(qint64 userRow)
 
 bool Access::canView(QSqlDatabase& db, qint64 userRow, qint64 documentRow)
 {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT 1 FROM documents d WHERE d.id = ? AND ") + visibleCondition(userRow));
-    q.addBindValue(documentRow);
-    return q.exec() && q.next();
+    return Sql::scalar(db, QStringLiteral("SELECT 1 FROM documents d WHERE d.id = ? AND ") + visibleCondition(userRow),
+                       {documentRow})
+        .isValid();
 }
 
 int Access::effectiveRights(QSqlDatabase& db, qint64 userRow, qint64 documentRow)
@@ -77,13 +78,12 @@ int Access::effectiveRights(QSqlDatabase& db, qint64 userRow, qint64 documentRow
 
 bool Access::isLibrarian(QSqlDatabase& db, qint64 userRow, qint64 libraryRow)
 {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT COALESCE((SELECT librarian FROM library_rights WHERE library_id = ? AND "
-                             "user_id = ?), (SELECT default_librarian FROM libraries WHERE id = ?), 0)"));
-    q.addBindValue(libraryRow);
-    q.addBindValue(userRow);
-    q.addBindValue(libraryRow);
-    return q.exec() && q.next() && q.value(0).toInt() != 0;
+    return Sql::scalar(db,
+                       QStringLiteral("SELECT COALESCE((SELECT librarian FROM library_rights WHERE library_id = ? AND "
+                                      "user_id = ?), (SELECT default_librarian FROM libraries WHERE id = ?), 0)"),
+                       {libraryRow, userRow, libraryRow})
+               .toInt()
+        != 0;
 }
 
 } // namespace store

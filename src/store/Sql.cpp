@@ -3,10 +3,30 @@
 #include "store/StoreError.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QSqlError>
 #include <atomic>
+#include <memory>
+#include <unordered_map>
 
 namespace store {
+
+namespace {
+
+QVariant bindable(const QVariant& value)
+{
+    // A null QString is empty text, never SQL NULL: NULL is only ever bound
+    // on purpose (an absent date or row).
+    if (value.typeId() == QMetaType::QString && value.toString().isNull()) {
+        return QStringLiteral("");
+    }
+    return value;
+}
+
+// Prepared statements per connection of this thread.
+thread_local std::unordered_map<QString, std::unordered_map<QString, std::unique_ptr<QSqlQuery>>> t_statements;
+
+} // namespace
 
 QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
 {
@@ -16,13 +36,7 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
         throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
     }
     for (const QVariant& value : binds) {
-        // A null QString is empty text, never SQL NULL: NULL is only ever
-        // bound on purpose (an absent date or row).
-        if (value.typeId() == QMetaType::QString && value.toString().isNull()) {
-            q.addBindValue(QStringLiteral(""));
-        } else {
-            q.addBindValue(value);
-        }
+        q.addBindValue(bindable(value));
     }
     if (!q.exec()) {
         throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
@@ -30,10 +44,41 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
     return q;
 }
 
+QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
+{
+    auto& statements = t_statements[db.connectionName()];
+    auto it = statements.find(sql);
+    if (it == statements.end()) {
+        auto q = std::make_unique<QSqlQuery>(db);
+        q->setForwardOnly(true);
+        if (!q->prepare(sql)) {
+            throw StoreError(QStringLiteral("Store statement failed: %1").arg(q->lastError().text()));
+        }
+        it = statements.emplace(sql, std::move(q)).first;
+    }
+    QSqlQuery& q = *it->second;
+    q.finish();
+    for (int i = 0; i < binds.size(); ++i) {
+        q.bindValue(i, bindable(binds.at(i)));
+    }
+    if (!q.exec()) {
+        throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
+    }
+    return q;
+}
+
+void Sql::dropCache(const QString& connectionName)
+{
+    t_statements.erase(connectionName);
+}
+
 QVariant Sql::scalar(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
 {
-    QSqlQuery q = run(db, sql, binds);
-    return q.next() ? q.value(0) : QVariant();
+    QSqlQuery& q = cached(db, sql, binds);
+    QVariant value = q.next() ? q.value(0) : QVariant();
+    // Reset the statement so that no read stays open on the connection.
+    q.finish();
+    return value;
 }
 
 QVariant Sql::fromDate(const QDateTime& date)

@@ -14,6 +14,12 @@ class Sql
 {
 public:
     static QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+    // Like run, through this thread's cache of prepared statements. The hot
+    // reads use it; the query returned must be read before the same statement
+    // is run again.
+    static QSqlQuery& cached(QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+    // Drops this thread's prepared statements of a connection before it closes.
+    static void dropCache(const QString& connectionName);
     // The first column of the first row, or an invalid QVariant without rows.
     static QVariant scalar(QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
     // Milliseconds since the epoch, NULL for a null date (never).

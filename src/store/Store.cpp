@@ -25,6 +25,7 @@ Store::~Store()
         m_connections.clear();
     }
     for (const QString& name : names) {
+        Sql::dropCache(name);
         {
             QSqlDatabase db = QSqlDatabase::database(name, false);
             db.close();
@@ -130,6 +131,7 @@ void Store::releaseThreadConnection()
     if (name.isEmpty()) {
         return;
     }
+    Sql::dropCache(name);
     {
         QSqlDatabase db = QSqlDatabase::database(name, false);
         db.close();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/model/StoredDate.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -17,7 +19,7 @@ struct DocumentRow
     qint64 creatorRow = 0;
     QString creatorName;
     QString typeName;
-    QDateTime created;
+    StoredDate created;
     int officialVersion = 1;
     int currentVersion = 1;
 };

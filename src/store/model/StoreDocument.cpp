@@ -26,6 +26,16 @@ StoreDocument::StoreDocument(ContextPtr context, std::shared_ptr<const LibraryRo
     m_point.document = m_row.number;
 }
 
+StoreDocument::StoreDocument(ContextPtr context, std::shared_ptr<const LibraryRow> library, DocumentRow row,
+                             std::vector<VersionRow> versions)
+    : StoreDocument(std::move(context), std::move(library), std::move(row))
+{
+    for (VersionRow& version : versions) {
+        m_versions.push_back(std::make_shared<StoreVersion>(m_context, m_library, m_row.number, std::move(version)));
+    }
+    m_versionsRead = true;
+}
+
 void StoreDocument::check(const char* member) const
 {
     guard(m_context, m_point, member);
@@ -80,7 +90,7 @@ std::shared_ptr<gw::DocumentType> StoreDocument::DocumentType()
 QDateTime StoreDocument::CreationDate()
 {
     check("CreationDate");
-    return m_row.created;
+    return m_row.created.toDateTime();
 }
 
 const std::vector<std::shared_ptr<StoreVersion>>& StoreDocument::versions()
@@ -142,7 +152,12 @@ std::shared_ptr<gw::Collection<gw::Version>> StoreDocument::DocumentVersions()
 std::shared_ptr<gw::Fields> StoreDocument::Fields()
 {
     check("Fields");
-    return std::make_shared<StoreFields>(m_context, m_point, m_row.row, m_row.libraryRow);
+    // Field values cannot be written through the object model, so one read
+    // per document object serves every field report column.
+    if (!m_fields) {
+        m_fields = std::make_shared<StoreFields>(m_context, m_point, m_row.row, m_row.libraryRow);
+    }
+    return m_fields;
 }
 
 void StoreDocument::Refresh()
@@ -156,6 +171,7 @@ void StoreDocument::Refresh()
     m_row = *row;
     m_versions.clear();
     m_versionsRead = false;
+    m_fields.reset();
 }
 
 std::shared_ptr<gw::RightsHolder> StoreDocument::AuthorCreatorRights()

@@ -5,6 +5,7 @@
 #include "store/FaultPoint.h"
 #include "store/model/DocumentRow.h"
 #include "store/model/LibraryRow.h"
+#include "store/model/VersionRow.h"
 
 #include <vector>
 
@@ -18,6 +19,9 @@ class StoreDocument : public gw::Document
 {
 public:
     StoreDocument(ContextPtr context, std::shared_ptr<const LibraryRow> library, DocumentRow row);
+    // With its versions read together with the document.
+    StoreDocument(ContextPtr context, std::shared_ptr<const LibraryRow> library, DocumentRow row,
+                  std::vector<VersionRow> versions);
 
     qint64 DocumentNumber() override;
     QString Subject() override;
@@ -48,6 +52,7 @@ private:
     FaultPoint m_point;
     std::vector<std::shared_ptr<StoreVersion>> m_versions;
     bool m_versionsRead = false;
+    std::shared_ptr<gw::Fields> m_fields;
 };
 
 } // namespace store

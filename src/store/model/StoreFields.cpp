@@ -13,49 +13,54 @@ StoreFields::StoreFields(ContextPtr context, FaultPoint point, qint64 documentRo
 {
 }
 
+const std::vector<StoreFields::Value>& StoreFields::values()
+{
+    if (!m_read) {
+        QSqlDatabase db = m_context->store->database();
+        QSqlQuery& q = Sql::cached(db,
+                                   QStringLiteral("SELECT f.name, f.field_type, v.value FROM field_definitions f "
+                                                  "LEFT JOIN field_values v ON v.field_id = f.id AND v.document_id = ? "
+                                                  "WHERE f.library_id = ? ORDER BY f.position"),
+                                   {m_documentRow, m_libraryRow});
+        while (q.next()) {
+            const int type = q.value(1).toInt();
+            m_values.push_back({q.value(0).toString(), type, FieldValue::fromStored(type, q.value(2))});
+        }
+        m_read = true;
+    }
+    return m_values;
+}
+
+std::shared_ptr<gw::Field> StoreFields::make(const Value& value) const
+{
+    return std::make_shared<StoreField>(m_context, m_point, value.name, value.type, value.value);
+}
+
 int StoreFields::Count()
 {
     guard(m_context, m_point, "Count");
-    QSqlDatabase db = m_context->store->database();
-    return Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM field_definitions WHERE library_id = ?"),
-                       {m_libraryRow})
-        .toInt();
-}
-
-std::shared_ptr<gw::Field> StoreFields::fetch(const QString& where, const QVariantList& binds, const QString& missing)
-{
-    QSqlDatabase db = m_context->store->database();
-    QVariantList all {m_documentRow, m_libraryRow};
-    all += binds;
-    QSqlQuery q = Sql::run(db,
-                           QStringLiteral("SELECT f.name, f.field_type, v.value FROM field_definitions f LEFT JOIN "
-                                          "field_values v ON v.field_id = f.id AND v.document_id = ? WHERE "
-                                          "f.library_id = ? AND ")
-                               + where,
-                           all);
-    if (!q.next()) {
-        throw gw::Error(missing);
-    }
-    const int type = q.value(1).toInt();
-    return std::make_shared<StoreField>(m_context, m_point, q.value(0).toString(), type,
-                                        FieldValue::fromStored(type, q.value(2)));
+    return int(values().size());
 }
 
 std::shared_ptr<gw::Field> StoreFields::Item(int index)
 {
     guard(m_context, m_point, "Item");
-    if (index < 1) {
-        throw gw::Error(QStringLiteral("Index %1 is outside the collection").arg(index));
+    const auto& all = values();
+    if (index < 1 || index > int(all.size())) {
+        throw gw::Error(QStringLiteral("Index %1 is outside the collection (1 to %2)").arg(index).arg(all.size()));
     }
-    return fetch(QStringLiteral("1 ORDER BY f.position LIMIT 1 OFFSET ?"), {index - 1},
-                 QStringLiteral("Index %1 is outside the collection").arg(index));
+    return make(all[size_t(index - 1)]);
 }
 
 std::shared_ptr<gw::Field> StoreFields::Item(const QString& name, int fieldType)
 {
     guard(m_context, m_point, "Item");
-    return fetch(QStringLiteral("f.name = ? AND f.field_type = ?"), {name, fieldType},
-                 QStringLiteral("The field %1 of type %2 is not defined in this library").arg(name).arg(fieldType));
+    for (const Value& value : values()) {
+        if (value.name == name && value.type == fieldType) {
+            return make(value);
+        }
+    }
+    throw gw::Error(QStringLiteral("The field %1 of type %2 is not defined in this library").arg(name).arg(fieldType));
 }
 
 } // namespace store

@@ -4,10 +4,12 @@
 #include "store/Context.h"
 #include "store/FaultPoint.h"
 
+#include <vector>
+
 namespace store {
 
 // The user-defined fields of a document: one per field definition of its
-// library, in the library's order.
+// library, in the library's order, read in one statement when first used.
 class StoreFields : public gw::Fields
 {
 public:
@@ -18,12 +20,21 @@ public:
     std::shared_ptr<gw::Field> Item(const QString& name, int fieldType) override;
 
 private:
-    std::shared_ptr<gw::Field> fetch(const QString& where, const QVariantList& binds, const QString& missing);
+    struct Value
+    {
+        QString name;
+        int type = 0;
+        QVariant value;
+    };
+    const std::vector<Value>& values();
+    std::shared_ptr<gw::Field> make(const Value& value) const;
 
     ContextPtr m_context;
     FaultPoint m_point;
     qint64 m_documentRow;
     qint64 m_libraryRow;
+    std::vector<Value> m_values;
+    bool m_read = false;
 };
 
 } // namespace store

@@ -96,24 +96,32 @@ std::shared_ptr<gw::Document> StoreLibrary::GetDocument(const QString& number)
     FaultPoint point = m_point;
     point.document = value;
     guard(m_context, point, "GetDocument");
-    return fetch(m_context, m_row, value);
+    if (!m_librarian) {
+        // Read once per library object: a change of librarian status takes
+        // effect at the next selection of the library.
+        QSqlDatabase db = m_context->store->database();
+        m_librarian = Access::isLibrarian(db, m_context->userRow, m_row->row);
+    }
+    return fetch(m_context, m_row, value, m_librarian);
 }
 
 std::shared_ptr<StoreDocument> StoreLibrary::fetch(const ContextPtr& context,
-                                                   const std::shared_ptr<const LibraryRow>& library, qint64 number)
+                                                   const std::shared_ptr<const LibraryRow>& library, qint64 number,
+                                                   std::optional<bool> librarian)
 {
     QSqlDatabase db = context->store->database();
-    auto row = RowLoader::document(db, library->row, number);
+    std::vector<VersionRow> versions;
+    auto row = RowLoader::documentWithVersions(db, library->row, number, versions);
     if (!row) {
         throw gw::Error(QStringLiteral("Document %1 does not exist in library %2").arg(number).arg(library->name));
     }
     const bool own = row->authorRow == context->userRow || row->creatorRow == context->userRow;
-    if (!own && !Access::isLibrarian(db, context->userRow, library->row)
+    if (!own && !(librarian ? *librarian : Access::isLibrarian(db, context->userRow, library->row))
         && !Access::canView(db, context->userRow, row->row)) {
         throw gw::Error(
             QStringLiteral("You do not have rights to document %1 in library %2").arg(number).arg(library->name));
     }
-    return std::make_shared<StoreDocument>(context, library, std::move(*row));
+    return std::make_shared<StoreDocument>(context, library, std::move(*row), std::move(versions));
 }
 
 } // namespace store

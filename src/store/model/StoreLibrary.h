@@ -5,6 +5,8 @@
 #include "store/FaultPoint.h"
 #include "store/model/LibraryRow.h"
 
+#include <optional>
+
 namespace store {
 
 class StoreDocument;
@@ -27,8 +29,10 @@ public:
 
     // The document of that number as the logged-in user may fetch it: as its
     // author or creator, with view rights, or as a librarian of the library.
+    // librarian: the user's librarian status, when already known.
     static std::shared_ptr<StoreDocument> fetch(const ContextPtr& context,
-                                                const std::shared_ptr<const LibraryRow>& library, qint64 number);
+                                                const std::shared_ptr<const LibraryRow>& library, qint64 number,
+                                                std::optional<bool> librarian = std::nullopt);
 
 private:
     void check(const char* member) const;
@@ -36,6 +40,7 @@ private:
     ContextPtr m_context;
     std::shared_ptr<const LibraryRow> m_row;
     FaultPoint m_point;
+    std::optional<bool> m_librarian;
 };
 
 } // namespace store

@@ -72,19 +72,19 @@ std::shared_ptr<gw::AddressEntry> StoreVersion::Retriever()
 QDateTime StoreVersion::RetrievalDate()
 {
     check("RetrievalDate");
-    return m_row.retrieved;
+    return m_row.retrieved.toDateTime();
 }
 
 QDateTime StoreVersion::CreationDate()
 {
     check("CreationDate");
-    return m_row.created;
+    return m_row.created.toDateTime();
 }
 
 QDateTime StoreVersion::ExpirationDate()
 {
     check("ExpirationDate");
-    return m_row.expires;
+    return m_row.expires.toDateTime();
 }
 
 QString StoreVersion::Description()

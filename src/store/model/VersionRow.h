@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/model/StoredDate.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -15,9 +17,9 @@ struct VersionRow
     QString creatorName;
     qint64 retrieverRow = 0;
     QString retrieverName;
-    QDateTime retrieved;
-    QDateTime created;
-    QDateTime expires;
+    StoredDate retrieved;
+    StoredDate created;
+    StoredDate expires;
     QString description;
     QString fileType;
     QString contentFile;
