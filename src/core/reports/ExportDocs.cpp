@@ -1,0 +1,169 @@
+#include "ExportDocs.h"
+
+#include "ExportList.h"
+#include "ExportNaming.h"
+#include "core/app/GwRefs.h"
+#include "core/app/OperationLog.h"
+#include "core/app/RunHost.h"
+#include "core/app/RunState.h"
+#include "core/docinfo/CustomFields.h"
+#include "core/docinfo/FieldCatalogue.h"
+#include "core/runs/RunFrame.h"
+#include "core/runs/RunView.h"
+#include "gw/ObjectModel.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tw {
+
+ExportDocs::ExportDocs(RunServices services) : m_services(std::move(services)) { }
+
+RunDefinition ExportDocs::definition(std::function<QString()> queryString)
+{
+    RunDefinition d;
+    d.modeLogTexts = {QStringLiteral("Exporting Documents - Query Results"),
+                      QStringLiteral("Exporting Documents - Limited Full Library"),
+                      QStringLiteral("Exporting Documents - Full Library"),
+                      QStringLiteral("Exporting Documents - Export.Lst Text File")};
+    d.modeStatusTexts
+        = {QStringLiteral("Export (Query Results) Started"), QStringLiteral("Exporting (Limit Library) Started"),
+           QStringLiteral("Export (Full Library) Started"), QStringLiteral("Exporting Export.Lst Text File Started")};
+    d.reportName = QStringLiteral("Export.rpt");
+    d.initialisedTitle = QStringLiteral(" Export Report File - Initialised at ");
+    d.runHeadPrefix = QStringLiteral("Export Report on Library ");
+    d.headAfterStart = [queryString = std::move(queryString)](RunMode mode) {
+        // The query expression is written in the full-library modes too.
+        QString modeLine;
+        if (mode == RunMode::ListFile)
+            modeLine = QStringLiteral("Export Documents listed in file Export.lst");
+        else if (mode == RunMode::QueryResults)
+            modeLine = QStringLiteral("Export Documents by Query on Library ") + queryString();
+        else
+            modeLine = QStringLiteral("Export Documents using Full Library ") + queryString();
+        return QStringList {modeLine, QString()};
+    };
+    d.customFieldColumns = true;
+    d.columnHeader = [](const QStringList& fields) {
+        QString header = QStringLiteral("Export Status\tExported File\tDoc. Number\tDoc. Version");
+        for (const QString& field : fields)
+            header += QLatin1Char('\t') + field;
+        return header;
+    };
+    d.unit = RunDefinition::Unit::Version;
+    d.countedPer = RunDefinition::CountedPer::Version;
+    d.unavailableCounts = RunDefinition::Count::Neither;
+    d.listEntryFailure = [](const QString& entry, const QString& message) {
+        return QStringLiteral("Export.lst error: ") + entry + QStringLiteral(" is not a number (") + message
+            + QLatin1Char(')');
+    };
+    d.cancelText = QStringLiteral("Cancelling Export of Documents - Successful = ");
+    d.completionText = [](bool cancelled) {
+        return cancelled ? QStringLiteral("Export of Documents Cancelled - Successful = ")
+                         : QStringLiteral("Export of Documents Completed - Successful = ");
+    };
+    d.closingLineInReport = true;
+    d.finalStatus = QStringLiteral("Export Completed");
+    return d;
+}
+
+QDateTime ExportDocs::versionDate(const QDateTime& created, const QDateTime& retrieved)
+{
+    if (retrieved.isNull())
+        return created;
+    if (created.isNull() || retrieved > created)
+        return retrieved;
+    return created;
+}
+
+bool ExportDocs::redate(const QString& path, const QDateTime& when)
+{
+    if (!when.isValid())
+        return false;
+    // Last-write times keep two-second steps: the time is rounded down to an even second.
+    const qint64 seconds = when.toSecsSinceEpoch();
+    const QDateTime even = QDateTime::fromSecsSinceEpoch(seconds - (((seconds % 2) + 2) % 2));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const bool dated = file.setFileTime(even, QFileDevice::FileModificationTime);
+    file.close();
+    return dated;
+}
+
+QStringList ExportDocs::listEntries(const QString& programDirectory)
+{
+    m_services.log.ErrorCheck(QStringLiteral("Searching for Export.Lst File"), true, true);
+    const QString path = programDirectory + QStringLiteral("Export.lst");
+    if (!QFileInfo(path).isFile()) {
+        m_services.log.ErrorCheck(QStringLiteral("Export.Lst File Not Found"), true, true);
+        return {};
+    }
+    return ExportList::read(path);
+}
+
+RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
+{
+    GwRefs& refs = m_services.refs;
+    gw::Version& version = *refs.currentVersion;
+    const qint64 d = refs.currentDocument->DocumentNumber();
+    const int v = version.VersionNumber();
+    const QDateTime date = versionDate(version.CreationDate(), version.RetrievalDate());
+
+    const QString name
+        = ExportNaming::fileName(d, v, version.OriginalFileType(), refs.currentDocument->Subject(), inputs.options);
+    FieldCatalogue& catalogue = m_services.catalogue;
+    const CustomFields& custom = m_services.customFields;
+    const QString directory = ExportNaming::folderPath(
+        inputs.run.reportDirectory, inputs.folderFields,
+        [&](const QString& field) {
+            const QString value = custom.GetCustGWFieldNames(
+                field, [&catalogue](const QString& source) { return catalogue.GetGWFieldNames(source); });
+            return value.isEmpty() ? catalogue.GetGWFieldNames(field) : value;
+        },
+        [this](const QString& message) {
+            m_services.host.showMessage(QStringLiteral("Tarnwick"), message, RunHost::Icon::Warning);
+        });
+    const QString path = directory + name;
+    m_services.view.setOutput(path);
+
+    bool copied = false;
+    try {
+        version.Copyout(path);
+        copied = QFileInfo(path).isFile();
+    } catch (const gw::Error&) {
+        copied = false;
+    }
+    const QString which = QStringLiteral("Document %1 Version %2 as %3").arg(d).arg(v).arg(path);
+    RunDefinition::Outcome outcome;
+    if (copied) {
+        m_services.log.ErrorCheck(QStringLiteral("Successfully Exported ") + which, true, true);
+        if (!redate(path, date))
+            m_services.log.ErrorCheck(QStringLiteral("Failed to Redate ") + which, true, true);
+        outcome.count = RunDefinition::Count::Success;
+        outcome.line = QStringLiteral("Success\t");
+    } else {
+        m_services.log.ErrorCheck(QStringLiteral("Failed to Export ") + which, true, true);
+        outcome.count = RunDefinition::Count::Failure;
+        outcome.line = QStringLiteral("Failure\t");
+    }
+    outcome.line += path + QLatin1Char('\t') + QString::number(d) + QLatin1Char('\t') + QString::number(v);
+    return outcome;
+}
+
+RunOutcome ExportDocs::run(const ExportInputs& inputs)
+{
+    // The mode line reads the expression when the head is written, after a
+    // query run has replaced it with the one it sent.
+    RunDefinition d = definition([state = &m_services.state] { return state->QueryString; });
+    d.versionWork = [this, &inputs] { return exportVersion(inputs); };
+    RunInputs runInputs = inputs.run;
+    runInputs.listEntries = nullptr;
+    if (inputs.useExportList) {
+        const QString directory = inputs.programDirectory;
+        runInputs.listEntries = [this, directory] { return listEntries(directory); };
+    }
+    return RunFrame(m_services).run(d, runInputs);
+}
+
+} // namespace tw

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "RunMode.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace tw {
+
+// What a mass run plugs into the run frame: its texts, its report file and its
+// work per document or per version. The frame does the rest (document choice,
+// report head, walk, counts, progress, cancel, closing texts, end state).
+struct RunDefinition
+{
+    // Which count a unit of work adds to.
+    enum class Count { Success, Failure, Neither };
+    enum class Unit { Version, Document };
+    enum class CountedPer { Version, Document, Nothing };
+
+    // What one unit of work gives back: its count and its report line (no
+    // line is written when it is empty).
+    struct Outcome
+    {
+        Count count = Count::Neither;
+        QString line;
+    };
+
+    // Log texts and status-label texts by mode, in RunMode order (the list
+    // file's entry is only needed by runs that offer it).
+    QStringList modeLogTexts;
+    QStringList modeStatusTexts;
+
+    // The report file: its name, the title after ProgramName on creation
+    // (" Library Report File - Initialised at "), the run-head prefix
+    // ("Report on Library ") and the lines after the "Started at" line.
+    QString reportName;
+    QString initialisedTitle;
+    QString runHeadPrefix;
+    std::function<QStringList(RunMode)> headAfterStart;
+    // The customised-field block and the extra field columns.
+    bool customFieldColumns = false;
+    // The column header from the extra field names (empty when the run has none).
+    std::function<QString(const QStringList& extraFields)> columnHeader;
+
+    Unit unit = Unit::Version;
+    CountedPer countedPer = CountedPer::Version;
+    // What a document that cannot be fetched adds to (by number or result index).
+    Count unavailableCounts = Count::Neither;
+    // The per-unit work; the current document (and version) are set before it
+    // is called. The frame appends the extra field columns to the line after
+    // the work, so they show the version as the work left it.
+    std::function<Outcome()> versionWork;
+    std::function<Outcome()> documentWork;
+    // Show each finished report line in the fourth "Files in Process" box.
+    bool showLineAsOutput = false;
+
+    // The log text of a list entry that is not a document ("Export.lst error: ...").
+    std::function<QString(const QString& entry, const QString& message)> listEntryFailure;
+
+    // Extra terms the query run appends to the expression.
+    QString queryExtraTerms;
+
+    // Closing texts: the cancel text and the completion text, each followed by
+    // the counts when the run keeps them. The completion text is also written
+    // to the report file when `closingLineInReport` is set.
+    QString cancelText;
+    std::function<QString(bool cancelled)> completionText;
+    bool closingLineInReport = false;
+    QString finalStatus;
+};
+
+} // namespace tw

@@ -1,0 +1,278 @@
+#include "RunFrame.h"
+
+#include "FieldColumns.h"
+#include "RunView.h"
+#include "core/app/DateTimeText.h"
+#include "core/app/GwRefs.h"
+#include "core/app/IoError.h"
+#include "core/app/LineFile.h"
+#include "core/app/OperationLog.h"
+#include "core/app/RunHost.h"
+#include "core/app/RunState.h"
+#include "core/query/QueryRunner.h"
+#include "gw/ObjectModel.h"
+
+#include <QtMath>
+
+namespace tw {
+
+RunFrame::RunFrame(RunServices services) : m_services(std::move(services)) { }
+
+QString RunFrame::countsText(const QString& prefix, int successes, int failures)
+{
+    return prefix + QString::number(successes) + QStringLiteral("/ Failed = ") + QString::number(failures);
+}
+
+QString RunFrame::reportPath() const
+{
+    return m_inputs->reportDirectory + m_definition->reportName;
+}
+
+RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& inputs)
+{
+    m_definition = &definition;
+    m_inputs = &inputs;
+    m_outcome = RunOutcome {};
+    m_services.view.setProgress(0);
+    m_services.host.setBusyCursor(true);
+    m_services.state.OperationIdle = false;
+    m_services.state.CancelRequested = false;
+
+    // Whatever leaves the walk, even an error nobody expected, the program ends idle.
+    struct EndGuard
+    {
+        RunFrame& frame;
+        ~EndGuard() { frame.endRun(); }
+    } endGuard {*this};
+
+    try {
+        const Span span = chooseDocuments();
+        m_outcome.total = qMax<qint64>(0, span.high - span.low + 1);
+        if (m_outcome.total == 0) {
+            m_services.host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("Query found no documents"),
+                                        RunHost::Icon::Information);
+        } else {
+            walk(span);
+        }
+    } catch (const IoError& error) {
+        stopAfterError(error.message());
+    } catch (const gw::Error& error) {
+        stopAfterError(error.message());
+    }
+    return m_outcome;
+}
+
+RunFrame::Span RunFrame::chooseDocuments()
+{
+    Span span;
+    if (m_inputs->listEntries) {
+        m_outcome.mode = RunMode::ListFile;
+        span.entries = m_inputs->listEntries();
+        span.high = span.entries.size();
+    } else if (m_inputs->useQuery) {
+        m_outcome.mode = RunMode::QueryResults;
+        m_services.view.setRunStatus(QStringLiteral("Running Query"));
+        span.high = m_services.queryRunner.RunQuery(m_definition->queryExtraTerms, false);
+        m_services.view.setRunStatus(QStringLiteral("Query returned %1 documents").arg(span.high));
+    } else {
+        const DocumentRange range = CheckRange(m_inputs->rangeLowText, m_inputs->rangeHighText,
+                                               m_services.refs.selectedLibrary->NextDocumentNumber());
+        m_outcome.range = range;
+        m_outcome.mode = range.RangeGiven ? RunMode::LimitedFullLibrary : RunMode::FullLibrary;
+        span.low = range.low;
+        span.high = range.high;
+    }
+    return span;
+}
+
+void RunFrame::writeHead()
+{
+    const QString stamp = DateTimeText::format(m_services.clock());
+    QStringList lines {QString(),
+                       m_definition->runHeadPrefix + m_services.refs.selectedLibrary->Name()
+                           + QStringLiteral(" - Started at ") + stamp};
+    if (m_definition->headAfterStart)
+        lines += m_definition->headAfterStart(m_outcome.mode);
+    const QStringList extraFields = m_definition->customFieldColumns ? m_inputs->extraFields : QStringList();
+    if (m_definition->customFieldColumns)
+        lines += FieldColumns::definitionBlock(m_services.customFields);
+    if (m_definition->columnHeader)
+        lines.append(m_definition->columnHeader(extraFields));
+    LineFile::append(reportPath(), lines, {m_services.programName + m_definition->initialisedTitle + stamp, QString()});
+}
+
+void RunFrame::walk(const Span& span)
+{
+    m_services.view.setProgress(0);
+    const int modeIndex = static_cast<int>(m_outcome.mode);
+    m_services.log.ErrorCheck(m_definition->modeLogTexts.value(modeIndex), true, true);
+    m_services.view.setRunStatus(m_definition->modeStatusTexts.value(modeIndex));
+    writeHead();
+
+    for (qint64 index = span.low; index <= span.high; ++index) {
+        handleDocument(index, span);
+        const double done = static_cast<double>(index - span.low + 1) / static_cast<double>(m_outcome.total);
+        m_services.view.setProgress(qRound(done * 100.0));
+        m_services.host.pumpEvents();
+        if (m_services.state.CancelRequested) {
+            m_outcome.cancelled = true;
+            m_services.log.ErrorCheck(closingText(m_definition->cancelText), true, true);
+            break;
+        }
+    }
+    // The completion text is written after a cancel too.
+    const QString closing = closingText(m_definition->completionText(m_outcome.cancelled));
+    m_services.log.ErrorCheck(closing, true, true);
+    if (m_definition->closingLineInReport)
+        LineFile::append(reportPath(), {closing});
+}
+
+QString RunFrame::closingText(const QString& prefix) const
+{
+    if (m_definition->countedPer == RunDefinition::CountedPer::Nothing)
+        return prefix;
+    return countsText(prefix, m_outcome.successes, m_outcome.failures);
+}
+
+std::shared_ptr<gw::Document> RunFrame::fetchDocument(qint64 index, const Span& span, std::shared_ptr<gw::Message>* hit)
+{
+    GwRefs& refs = m_services.refs;
+    switch (m_outcome.mode) {
+    case RunMode::QueryResults:
+        *hit = refs.queryResults->Item(static_cast<int>(index));
+        return (*hit)->Document();
+    case RunMode::ListFile: {
+        const QString entry = span.entries.at(static_cast<int>(index - 1));
+        bool ok = false;
+        const qint64 number = entry.trimmed().toLongLong(&ok);
+        if (!ok)
+            throw gw::Error(QStringLiteral("'%1' is not a valid integer value").arg(entry));
+        return refs.selectedLibrary->GetDocument(QString::number(number));
+    }
+    case RunMode::LimitedFullLibrary:
+    case RunMode::FullLibrary:
+        break;
+    }
+    return refs.selectedLibrary->GetDocument(QString::number(index));
+}
+
+void RunFrame::handleDocument(qint64 index, const Span& span)
+{
+    GwRefs& refs = m_services.refs;
+    RunView& view = m_services.view;
+    refs.currentDocument.reset();
+    refs.currentVersion.reset();
+    const bool fromList = m_outcome.mode == RunMode::ListFile;
+    QString shown = fromList ? span.entries.at(static_cast<int>(index - 1)) : QString::number(index);
+    std::shared_ptr<gw::Message> hit;
+    std::shared_ptr<gw::Document> document;
+    try {
+        document = fetchDocument(index, span, &hit);
+        shown = QString::number(document->DocumentNumber());
+        refs.currentDocument = document;
+    } catch (const gw::Error& error) {
+        document.reset();
+        if (fromList) {
+            m_services.log.ErrorCheck(m_definition->listEntryFailure(shown, error.message()), true, true);
+            add(RunDefinition::Count::Failure);
+        } else {
+            m_services.log.ErrorCheck(QStringLiteral("Document %1 is not Available").arg(index), true, true);
+            add(m_definition->unavailableCounts);
+        }
+        view.setSubject(QString());
+        view.setVersion(QString());
+        view.setExtension(QString());
+    }
+    view.setDocumentNumber(shown);
+    m_services.host.pumpEvents();
+    if (!document)
+        return;
+
+    view.setSubject(document->Subject());
+    if (m_definition->countedPer == RunDefinition::CountedPer::Document)
+        add(RunDefinition::Count::Success);
+    if (m_definition->unit == RunDefinition::Unit::Document)
+        handleOutcome(m_definition->documentWork());
+    else
+        walkVersions(*document, hit);
+}
+
+void RunFrame::walkVersions(gw::Document& document, const std::shared_ptr<gw::Message>& hit)
+{
+    if (hit) {
+        // A query hit stands for exactly one version.
+        handleVersion(hit->DocumentVersion());
+        return;
+    }
+    const auto versions = document.DocumentVersions();
+    const int count = versions->Count();
+    for (int v = 1; v <= count; ++v) {
+        std::shared_ptr<gw::Version> version;
+        try {
+            version = versions->Item(v);
+        } catch (const gw::Error& error) {
+            m_services.log.ErrorCheck(
+                QStringLiteral("Error: Cannot Retrieve Document Version %1 (%2)").arg(v).arg(error.message()), true,
+                false);
+            continue;
+        }
+        handleVersion(version);
+    }
+}
+
+void RunFrame::handleVersion(const std::shared_ptr<gw::Version>& version)
+{
+    m_services.refs.currentVersion = version;
+    m_services.view.setVersion(QString::number(version->VersionNumber()));
+    m_services.view.setExtension(version->OriginalFileType());
+    handleOutcome(m_definition->versionWork());
+}
+
+void RunFrame::handleOutcome(const RunDefinition::Outcome& outcome)
+{
+    add(outcome.count);
+    if (outcome.line.isEmpty())
+        return;
+    QString line = outcome.line;
+    if (m_definition->customFieldColumns) {
+        FieldColumns columns(m_services.catalogue, m_services.customFields);
+        line += columns.values(m_inputs->extraFields);
+    }
+    if (m_definition->showLineAsOutput)
+        m_services.view.setOutput(line);
+    // The report is reopened per line so a cancel keeps every finished line.
+    LineFile::append(reportPath(), {line});
+}
+
+void RunFrame::add(RunDefinition::Count count)
+{
+    if (count == RunDefinition::Count::Success)
+        ++m_outcome.successes;
+    else if (count == RunDefinition::Count::Failure)
+        ++m_outcome.failures;
+}
+
+void RunFrame::stopAfterError(const QString& message)
+{
+    m_outcome.error = message;
+    const QString text = QStringLiteral("Run stopped after an error: ") + message;
+    try {
+        m_services.log.ErrorCheck(text, true, true);
+    } catch (const IoError&) {
+        // The daily log itself may be what failed; the message box still tells the user.
+    }
+    m_services.host.showMessage(QStringLiteral("Tarnwick"), text, RunHost::Icon::Error);
+}
+
+void RunFrame::endRun()
+{
+    m_services.state.OperationIdle = true;
+    m_services.state.CancelRequested = false;
+    m_services.view.clearFilesInProcess();
+    m_services.view.setRunStatus(m_definition->finalStatus);
+    m_services.refs.currentDocument.reset();
+    m_services.refs.currentVersion.reset();
+    m_services.host.setBusyCursor(false);
+}
+
+} // namespace tw

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "RunDefinition.h"
+#include "RunInputs.h"
+#include "RunOutcome.h"
+#include "RunServices.h"
+
+#include <memory>
+
+namespace gw {
+class Document;
+class Message;
+class Version;
+} // namespace gw
+
+namespace tw {
+
+// The one walk every mass run uses: it chooses the documents (query result,
+// a limited or the full library, or a list of numbers), writes the report
+// head, fetches each document and its versions with guarded fetches, lets the
+// run do its work per unit, appends the report lines, keeps the counts, shows
+// progress, pumps events after each document, stops on Cancel and writes the
+// closing texts. Whatever happens, the program is idle again afterwards.
+class RunFrame
+{
+public:
+    explicit RunFrame(RunServices services);
+
+    RunOutcome run(const RunDefinition& definition, const RunInputs& inputs);
+
+    // prefix + successes + "/ Failed = " + failures, with no blank before the slash.
+    static QString countsText(const QString& prefix, int successes, int failures);
+
+private:
+    struct Span
+    {
+        qint64 low = 1;
+        qint64 high = 0;
+        QStringList entries; // the list file's entries, in walking order
+    };
+
+    Span chooseDocuments();
+    void walk(const Span& span);
+    void writeHead();
+    void handleDocument(qint64 index, const Span& span);
+    std::shared_ptr<gw::Document> fetchDocument(qint64 index, const Span& span, std::shared_ptr<gw::Message>* hit);
+    void walkVersions(gw::Document& document, const std::shared_ptr<gw::Message>& hit);
+    void handleVersion(const std::shared_ptr<gw::Version>& version);
+    void handleOutcome(const RunDefinition::Outcome& outcome);
+    void add(RunDefinition::Count count);
+    QString closingText(const QString& prefix) const;
+    void stopAfterError(const QString& message);
+    void endRun();
+    QString reportPath() const;
+
+    RunServices m_services;
+    const RunDefinition* m_definition = nullptr;
+    const RunInputs* m_inputs = nullptr;
+    RunOutcome m_outcome;
+};
+
+} // namespace tw
