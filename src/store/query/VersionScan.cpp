@@ -49,6 +49,19 @@ qint64 msecsOf(const QVariant& value)
     return value.isNull() ? QueryRecord::Never : value.toLongLong();
 }
 
+// What a file-name term sees: the extension with its dot. The stem of a
+// content file is a generated hexadecimal name, so matching it would make a
+// search for the extension "c" or "dbf" find files of every other type; a
+// version whose content is gone still has its file type.
+QString fileNameOf(const QString& contentFile, const QString& fileType)
+{
+    const int dot = contentFile.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        return contentFile.mid(dot);
+    }
+    return fileType.isEmpty() ? QString() : QLatin1Char('.') + fileType;
+}
+
 } // namespace
 
 VersionScan::VersionScan(QSqlDatabase& db, const QueryPlan& plan, const ScanScope& scope)
@@ -191,11 +204,7 @@ bool VersionScan::next(ScannedVersion& out)
         r.modified = std::max(msecsOf(q.value(ColVersionCreated)), msecsOf(q.value(ColRetrieved)));
     }
     if (m_plan.needs(QueryPlan::NeedFileName)) {
-        // A version whose content is gone still has its file type.
-        r.fileName = q.value(ColContentFile).toString();
-        if (r.fileName.isEmpty() && !q.value(ColFileType).toString().isEmpty()) {
-            r.fileName = QLatin1Char('.') + q.value(ColFileType).toString();
-        }
+        r.fileName = fileNameOf(q.value(ColContentFile).toString(), q.value(ColFileType).toString());
     }
     r.fields.clear();
     for (int i = 0; i < m_plan.userFields().size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "QueryFixtureStore.h"
 #include "gw/Error.h"
+#include "store/Sql.h"
 #include "store/query/QueryParser.h"
 #include "store/query/QueryService.h"
 
@@ -161,5 +162,56 @@ TEST(StoreQueryFind, KeepsTheOrderOfTheReferencesAndDropsTheOthers)
     EXPECT_THROW(store::matchVersions(fixture.contextOf(QStringLiteral("AUTH")), QStringLiteral("(SIZE >"), rows),
                  gw::Error);
 }
+
+} // namespace
+
+namespace {
+
+struct FileNameCase
+{
+    const char* contentFile;
+    const char* fileType;
+    const char* word;
+    bool found;
+};
+
+void PrintTo(const FileNameCase& c, std::ostream* os)
+{
+    *os << "'" << c.contentFile << "' '" << c.fileType << "' " << c.word;
+}
+
+class FileNameTerm : public testing::TestWithParam<FileNameCase>
+{
+};
+
+// A file-name term sees the extension: the generated hexadecimal stem of a
+// content file must not make other file types match.
+TEST_P(FileNameTerm, MatchesTheExtensionOnly)
+{
+    const FileNameCase& c = GetParam();
+    QueryFixtureStore fixture;
+    QSqlDatabase db = fixture.store()->database();
+    store::Sql::run(db,
+                    QStringLiteral("UPDATE versions SET content_file = ?, file_type = ? WHERE document_id = (SELECT "
+                                   "id FROM documents WHERE library_id = ? AND number = 4)"),
+                    {QString::fromLatin1(c.contentFile), QString::fromLatin1(c.fileType),
+                     fixture.libraryRow(QStringLiteral("LIB1"))});
+    const std::vector<qint64> found = store::matchVersions(
+        fixture.contextOf(QStringLiteral("OTHER")),
+        QStringLiteral("DOCUMENT_NUMBER = 4 AND DOCUMENT_FILENAME CONTAINS \"%1\"").arg(QString::fromLatin1(c.word)),
+        {store::Sql::scalar(db,
+                            QStringLiteral("SELECT v.id FROM versions v JOIN documents d ON d.id = v.document_id "
+                                           "WHERE d.library_id = ? AND d.number = 4"),
+                            {fixture.libraryRow(QStringLiteral("LIB1"))})
+             .toLongLong()});
+    EXPECT_EQ(!found.empty(), c.found);
+}
+
+INSTANTIATE_TEST_SUITE_P(Query, FileNameTerm,
+                         testing::Values(FileNameCase {"0000ABCD.TXT", "txt", "txt", true},
+                                         FileNameCase {"0000ABCD.TXT", "txt", ".TXT", true},
+                                         FileNameCase {"0000ABCD.TXT", "txt", "abc", false},
+                                         FileNameCase {"0000ABCD.TXT", "txt", "c", false},
+                                         FileNameCase {"", "pdf", "pdf", true}, FileNameCase {"", "", "pdf", false}));
 
 } // namespace
