@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QThread>
+#include <atomic>
 
 namespace store {
 
@@ -97,9 +98,15 @@ QSqlDatabase Store::database()
     void* thread = QThread::currentThread();
     {
         QMutexLocker lock(&m_connectionsMutex);
-        auto it = m_connections.constFind(thread);
-        if (it != m_connections.constEnd()) {
-            return QSqlDatabase::database(it.value(), false);
+        auto it = m_connections.find(thread);
+        if (it != m_connections.end()) {
+            QSqlDatabase db = QSqlDatabase::database(it.value(), false);
+            if (db.isValid()) {
+                return db;
+            }
+            // A thread that ended without releasing its connection left this
+            // entry; its address now belongs to a new thread.
+            m_connections.erase(it);
         }
     }
     const QString name = connectionName();
