@@ -166,6 +166,21 @@ std::unique_ptr<QueryNode> QueryParser::parseAnd()
 
 std::unique_ptr<QueryNode> QueryParser::parseUnary()
 {
+    // Parentheses and NOT nest by recursion; a bound keeps a hostile
+    // expression from exhausting the stack.
+    const bool nests = atKeyword("NOT") || m_token.kind == QueryToken::Kind::LeftParen;
+    if (nests && ++m_depth > kMaxDepth) {
+        failAt(m_token, QStringLiteral("expression nested more than %1 levels deep").arg(kMaxDepth));
+    }
+    std::unique_ptr<QueryNode> node = parseNested();
+    if (nests) {
+        --m_depth;
+    }
+    return node;
+}
+
+std::unique_ptr<QueryNode> QueryParser::parseNested()
+{
     if (atKeyword("NOT")) {
         advance();
         auto node = std::make_unique<QueryNode>();

@@ -27,6 +27,7 @@ private:
     std::unique_ptr<QueryNode> parseOr();
     std::unique_ptr<QueryNode> parseAnd();
     std::unique_ptr<QueryNode> parseUnary();
+    std::unique_ptr<QueryNode> parseNested();
     std::unique_ptr<QueryNode> parseTerm();
     void parseTextOperand(QueryTerm& term);
     void parseIntegerOperand(QueryTerm& term);
@@ -40,8 +41,11 @@ private:
     [[noreturn]] void fail(const QString& expected) const;
     [[noreturn]] void failAt(const QueryToken& token, const QString& problem) const;
 
+    static constexpr int kMaxDepth = 256;
+
     QueryLexer m_lexer;
     QueryToken m_token;
+    int m_depth = 0;
 };
 
 } // namespace store

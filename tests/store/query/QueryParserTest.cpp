@@ -82,6 +82,26 @@ INSTANTIATE_TEST_SUITE_P(
                        "but found \">\""},
         MalformedCase {"<Client, DATE> = 5", "Query error at position 1: expected a term but found \"<\""}));
 
+TEST(QueryNesting, IsBoundedWithAClearError)
+{
+    const QString fine
+        = QString(256, QLatin1Char('(')) + QStringLiteral("DOCREFERENCE") + QString(256, QLatin1Char(')'));
+    EXPECT_NO_THROW(store::QueryParser::parse(fine));
+    const QString deep = QString(100000, QLatin1Char('(')) + QStringLiteral("DOCREFERENCE");
+    try {
+        store::QueryParser::parse(deep);
+        FAIL() << "a 100,000-level expression parsed";
+    } catch (const gw::Error& e) {
+        EXPECT_EQ(e.message().toStdString(),
+                  "Query error at position 257: expression nested more than 256 levels deep");
+    }
+    QString nots;
+    for (int i = 0; i < 300; ++i) {
+        nots += QStringLiteral("NOT ");
+    }
+    EXPECT_THROW(store::QueryParser::parse(nots + QStringLiteral("DOCREFERENCE")), gw::Error);
+}
+
 struct LibrarianCase
 {
     const char* expression;
