@@ -169,8 +169,12 @@ std::shared_ptr<gw::Collection<gw::VersionEvent>> StoreVersion::DocumentVersionE
     }
     auto context = m_context;
     auto base = m_point;
-    return std::make_shared<ListCollection<gw::VersionEvent>>(
-        std::move(events), [context, base](const char* member, int) { guard(context, base, member); });
+    return std::make_shared<ListCollection<gw::VersionEvent>>(std::move(events),
+                                                              [context, base](const char* member, int index) {
+                                                                  FaultPoint p = base;
+                                                                  p.event = index;
+                                                                  guard(context, p, member);
+                                                              });
 }
 
 } // namespace store

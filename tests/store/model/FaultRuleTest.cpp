@@ -79,6 +79,7 @@ const FaultCase kCases[] = {
     {"VersionsItem", rule("Item", "", 1, 2), [](const Account& a) { doc(a, 1)->DocumentVersions()->Item(2); }, true},
     {"EventOfThatIndex", rule("EventType", "", 1, 1, 1),
      version(1, 1, [](auto v) { v->DocumentVersionEvents()->Item(1)->EventType(); }), true},
+    {"EventsItem", rule("Item", "", 1, 2, 1), version(1, 2, [](auto v) { v->DocumentVersionEvents()->Item(1); }), true},
     {"SharingEntry", rule("RevokeAllRights", "", 1, 0, 0, 2),
      [](const Account& a) { doc(a, 1)->AdditionalRights()->Item(2)->RevokeAllRights(); }, true},
     {"OtherSharingEntry", rule("RevokeAllRights", "", 1, 0, 0, 2),
