@@ -149,37 +149,38 @@ void QueryPlan::addCondition(const QueryTerm& term, bool negated)
 
 // SQLite's LIKE ignores case for ASCII letters only, and Unicode case folding
 // maps two other characters onto ASCII ones (KELVIN SIGN onto "k", LONG S onto
-// "s"); a word free of non-ASCII characters, "k" and "s" therefore keeps every
-// subject the evaluator would accept.
-bool QueryPlan::likeSafe(const QString& word)
-{
-    for (QChar c : word) {
-        const char16_t u = c.toLower().unicode();
-        if (u > 0x7f || u == u'k' || u == u's') {
-            return false;
-        }
-    }
-    return !word.isEmpty();
-}
-
+// "s"). Every character LIKE cannot compare the evaluator's way therefore
+// becomes "_", which matches any one character, so the pattern keeps every
+// subject the evaluator would accept; LIKE's own wildcards are escaped.
 QString QueryPlan::likePattern(const QString& word)
 {
-    QString escaped = word;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    escaped.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    escaped.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return escaped;
+    QString pattern;
+    for (int i = 0; i < word.size(); ++i) {
+        const QChar c = word.at(i);
+        const char16_t lower = c.toLower().unicode();
+        if (c.isHighSurrogate() && i + 1 < word.size() && word.at(i + 1).isLowSurrogate()) {
+            ++i;
+            pattern += QLatin1Char('_');
+        } else if (lower > 0x7f || lower == u'k' || lower == u's') {
+            pattern += QLatin1Char('_');
+        } else if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\')) {
+            pattern += QLatin1Char('\\') + c;
+        } else {
+            pattern += c;
+        }
+    }
+    return pattern;
 }
 
-// A subject that must contain (or begin with) a word cheap to test in SQL is
-// tested there first, so the rows that cannot match never reach the program.
+// A subject that must contain (or begin with) a word is tested in SQL first, so the rows that cannot match never reach
+// the program.
 void QueryPlan::addSubjectCondition(const QueryTerm& term)
 {
     if (term.words.size() != 1 || (term.op != QueryOp::Contains && term.op != QueryOp::BeginsWith)) {
         return;
     }
     for (const QString& word : term.words.front()) {
-        if (!likeSafe(word)) {
+        if (word.isEmpty()) {
             continue;
         }
         const QString pattern = likePattern(word) + QLatin1Char('%');

@@ -43,7 +43,6 @@ private:
     void addCondition(const QueryTerm& term, bool negated);
     void addDayCondition(const QueryTerm& term);
     void addSubjectCondition(const QueryTerm& term);
-    static bool likeSafe(const QString& word);
     static QString likePattern(const QString& word);
 
     ParsedQuery m_parsed;
