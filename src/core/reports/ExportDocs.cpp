@@ -44,7 +44,7 @@ RunDefinition ExportDocs::definition(std::function<QString()> queryString)
         return QStringList {modeLine, QString()};
     };
     d.customFieldColumns = true;
-    d.columnHeader = [](const QStringList& fields) {
+    d.columnHeader = [](const QStringList& fields) -> QString {
         QString header = QStringLiteral("Export Status\tExported File\tDoc. Number\tDoc. Version");
         for (const QString& field : fields)
             header += QLatin1Char('\t') + field;
@@ -53,7 +53,7 @@ RunDefinition ExportDocs::definition(std::function<QString()> queryString)
     d.unit = RunDefinition::Unit::Version;
     d.countedPer = RunDefinition::CountedPer::Version;
     d.unavailableCounts = RunDefinition::Count::Neither;
-    d.listEntryFailure = [](const QString& entry, const QString& message) {
+    d.listEntryFailure = [](const QString& entry, const QString& message) -> QString {
         return QStringLiteral("Export.lst error: ") + entry + QStringLiteral(" is not a number (") + message
             + QLatin1Char(')');
     };
@@ -116,7 +116,7 @@ RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
     const CustomFields& custom = m_services.customFields;
     const QString directory = ExportNaming::folderPath(
         inputs.run.reportDirectory, inputs.folderFields,
-        [&](const QString& field) {
+        [&](const QString& field) -> QString {
             const QString value = custom.GetCustGWFieldNames(
                 field, [&catalogue](const QString& source) { return catalogue.GetGWFieldNames(source); });
             return value.isEmpty() ? catalogue.GetGWFieldNames(field) : value;

@@ -23,7 +23,7 @@ RunDefinition ReportDocs::definition()
     d.headAfterStart = [](RunMode) { return QStringList {QString(), QString()}; };
     d.customFieldColumns = true;
     // With no field chosen the header still ends with the TAB after "Doc. Version".
-    d.columnHeader = [](const QStringList& fields) {
+    d.columnHeader = [](const QStringList& fields) -> QString {
         return QStringLiteral("Doc. Number\tDoc. Version\t") + fields.join(QLatin1Char('\t'));
     };
     d.unit = RunDefinition::Unit::Version;
