@@ -1,9 +1,11 @@
 #include "store/demo/DemoBuilder.h"
 
 #include "gw/Error.h"
+#include "gw/ObjectModel.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
+#include "store/StorePlatform.h"
 #include "store/admin/AdminModel.h"
 #include "store/demo/DemoDomain.h"
 #include "store/directory/StoreDirectory.h"
@@ -177,6 +179,14 @@ TEST_F(DemoStoreTest, OsUserIsClientAndDomainAdministratorFoundThroughTheDirecto
         }
     }
     EXPECT_EQ(librarianOf, QStringList({"Projects"}));
+
+    // The program's own session logs in as the client user and reaches the big library.
+    store::StorePlatform platform(s_dir->filePath("store"));
+    auto account = platform.CreateSession()->Login("", "", "", 0);
+    auto projects = account->DefaultDocumentLibrary();
+    EXPECT_EQ(projects->LibraryID(), "TARNWICK.HQPO.Projects");
+    EXPECT_EQ(projects->NextDocumentNumber(), store::DemoBuilder::ProjectsDocuments + 1);
+    EXPECT_GE(projects->GetDocument("1500")->DocumentVersions()->Count(), 1);
 }
 
 TEST(DemoBuilderTest, RefusesAnExistingStoreAndAnUnusableUser)
