@@ -14,7 +14,7 @@ AdminAccessRights::AdminAccessRights(AdminDataPtr data, qint64 libraryRow)
 // another kind of key: the caller then falls back to the library's default rights.
 std::shared_ptr<gw::AdminUserRights> AdminAccessRights::Item(const QString& userId, int kind)
 {
-    m_data->checkFault(QStringLiteral("Item"));
+    m_data->checkLibraryFault(QStringLiteral("Item"), m_libraryRow);
     if (kind != ByUserId)
         throw gw::Error(invalidArgument());
     const auto rows = m_data->rows(QStringLiteral("SELECT r.user_id FROM library_rights r JOIN users u"

@@ -23,6 +23,22 @@ void AdminData::checkFault(const QString& member, const QString& libraryId, cons
     m_store->faults().check(point);
 }
 
+void AdminData::checkLibraryFault(const QString& member, qint64 libraryRow)
+{
+    if (!m_store->faults().any())
+        return;
+    checkFault(member, libraryId(libraryRow),
+               text(QStringLiteral("SELECT name FROM libraries WHERE id = ?"), {libraryRow}));
+}
+
+QString AdminData::libraryId(qint64 libraryRow)
+{
+    return text(QStringLiteral("SELECT d.name || '.' || p.name || '.' || l.name FROM libraries l"
+                               " JOIN post_offices p ON p.id = l.post_office_id"
+                               " JOIN domains d ON d.id = p.domain_id WHERE l.id = ?"),
+                {libraryRow});
+}
+
 QList<qint64> AdminData::rows(const QString& sql, const QVariantList& binds)
 {
     QSqlDatabase db = database();

@@ -21,6 +21,10 @@ public:
     // Raises the message of a fault rule set on this member (of that library, if any).
     void checkFault(const QString& member, const QString& libraryId = QString(),
                     const QString& libraryName = QString());
+    // The same for a member of a library's objects, so a rule can name the library.
+    void checkLibraryFault(const QString& member, qint64 libraryRow);
+    // domain + "." + post office + "." + library, as fault rules and the program name libraries.
+    QString libraryId(qint64 libraryRow);
     QList<qint64> rows(const QString& sql, const QVariantList& binds = {});
     QString text(const QString& sql, const QVariantList& binds = {});
 

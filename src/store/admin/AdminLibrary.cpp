@@ -9,18 +9,9 @@ namespace store {
 
 AdminLibrary::AdminLibrary(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
 
-QString AdminLibrary::libraryId()
-{
-    return m_data->text(QStringLiteral("SELECT d.name || '.' || p.name || '.' || l.name FROM libraries l"
-                                       " JOIN post_offices p ON p.id = l.post_office_id"
-                                       " JOIN domains d ON d.id = p.domain_id WHERE l.id = ?"),
-                        {m_row});
-}
-
 void AdminLibrary::checkFault(const char* member)
 {
-    m_data->checkFault(QLatin1String(member), libraryId(),
-                       m_data->text(QStringLiteral("SELECT name FROM libraries WHERE id = ?"), {m_row}));
+    m_data->checkLibraryFault(QLatin1String(member), m_row);
 }
 
 std::shared_ptr<gw::AdminDomain> AdminLibrary::Domain()
@@ -52,7 +43,7 @@ QString AdminLibrary::DistinguishedName()
     const QString dn = m_data->text(QStringLiteral("SELECT dn FROM libraries WHERE id = ?"), {m_row});
     if (!dn.isEmpty())
         return dn;
-    const QStringList parts = libraryId().split(QLatin1Char('.'));
+    const QStringList parts = m_data->libraryId(m_row).split(QLatin1Char('.'));
     QStringList reversed(parts.crbegin(), parts.crend());
     return reversed.join(QLatin1Char('.'));
 }

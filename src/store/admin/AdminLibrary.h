@@ -18,8 +18,6 @@ public:
     std::shared_ptr<gw::AdminUserRights> DefaultRights() override;
 
 private:
-    // domain + "." + post office + "." + library, as fault rules name libraries.
-    QString libraryId();
     void checkFault(const char* member);
 
     AdminDataPtr m_data;

@@ -9,7 +9,7 @@ AdminUserRights::AdminUserRights(AdminDataPtr data, qint64 libraryRow, qint64 us
 
 bool AdminUserRights::IsLibrarian()
 {
-    m_data->checkFault(QStringLiteral("IsLibrarian"));
+    m_data->checkLibraryFault(QStringLiteral("IsLibrarian"), m_libraryRow);
     if (m_userRow == 0)
         return m_data
                    ->rows(QStringLiteral("SELECT id FROM libraries WHERE id = ? AND default_librarian <> 0"),

@@ -209,22 +209,67 @@ TEST(AdminModelTest, DefaultRightsAndLibraryNames)
     EXPECT_EQ(f.library(*admin, "TARNDOM.HQPO.contracts"), nullptr);
 }
 
-TEST(AdminModelTest, FaultRuleOnAccessRightsRaisesItsMessage)
+struct FaultCase
 {
+    const char* label;
+    const char* member;
+    const char* ruleLibrary;
+    const char* calledOn;
+    bool raised;
+};
+
+class AdminFaultTest : public ::testing::TestWithParam<FaultCase>
+{
+};
+
+// Reads the rights of one library as the account discovery does: the access rights collection,
+// ADMIN's own rights or else the default rights, and the librarian flag.
+bool librarianByDiscovery(gw::AdminLibrary& library)
+{
+    auto rights = library.DMSAccessRights();
+    try {
+        return rights->Item("ADMIN", 6)->IsLibrarian();
+    } catch (const gw::Error& e) {
+        if (e.message() != store::AdminAccessRights::invalidArgument())
+            throw;
+        return library.DefaultRights()->IsLibrarian();
+    }
+}
+
+TEST_P(AdminFaultTest, RuleRaisesItsMessageOnlyWhereItIsSet)
+{
+    const auto& c = GetParam();
     AdminFixture f;
     store::FaultRule rule;
-    rule.member = "DMSAccessRights";
-    rule.library = "TARNDOM.HQPO.Contracts";
+    rule.member = c.member;
+    rule.library = c.ruleLibrary;
     rule.message = "The library database is busy";
     f.store->addFaultRule(rule);
     auto admin = f.connectedAs("ADMIN");
+    auto library = f.library(*admin, c.calledOn);
+    ASSERT_NE(library, nullptr);
+    if (!c.raised) {
+        EXPECT_NO_THROW(librarianByDiscovery(*library));
+        return;
+    }
     try {
-        f.library(*admin, "TARNDOM.HQPO.Contracts")->DMSAccessRights();
+        librarianByDiscovery(*library);
         FAIL() << "no error";
     } catch (const gw::Error& e) {
         EXPECT_EQ(e.message(), "The library database is busy");
     }
-    EXPECT_NO_THROW(f.library(*admin, "TARNDOM.BRANCHPO.Archive")->DMSAccessRights());
 }
+
+INSTANTIATE_TEST_SUITE_P(Faults, AdminFaultTest,
+                         ::testing::Values(FaultCase {"AccessRightsOfThatLibrary", "DMSAccessRights",
+                                                      "TARNDOM.HQPO.Contracts", "TARNDOM.HQPO.Contracts", true},
+                                           FaultCase {"AccessRightsOfAnotherLibrary", "DMSAccessRights",
+                                                      "TARNDOM.HQPO.Contracts", "TARNDOM.BRANCHPO.Archive", false},
+                                           FaultCase {"UsersRightsItem", "Item", "TARNDOM.HQPO.Contracts",
+                                                      "TARNDOM.HQPO.Contracts", true},
+                                           FaultCase {"DefaultRightsFlag", "IsLibrarian", "TARNDOM.BRANCHPO.Archive",
+                                                      "TARNDOM.BRANCHPO.Archive", true},
+                                           FaultCase {"AnyLibrary", "IsLibrarian", "", "TARNDOM.HQPO.Contracts", true}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
