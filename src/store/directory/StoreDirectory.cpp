@@ -1,5 +1,6 @@
 #include "StoreDirectory.h"
 
+#include "gw/Error.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/directory/DirectoryName.h"
@@ -8,14 +9,33 @@ namespace store {
 
 StoreDirectory::StoreDirectory(std::shared_ptr<Store> store) : m_store(std::move(store)) { }
 
+int StoreDirectory::faultCode(const char* call)
+{
+    if (!m_store->faults().any())
+        return 0;
+    try {
+        FaultPoint point;
+        point.member = QLatin1String(call);
+        m_store->faults().check(point);
+    } catch (const gw::Error& e) {
+        bool ok = false;
+        const int code = e.message().trimmed().toInt(&ok);
+        return ok && code < 0 ? code : Fatal;
+    }
+    return 0;
+}
+
 int StoreDirectory::NWCallsInit()
 {
-    m_initialised = true;
+    if (const int fault = faultCode("NWCallsInit"))
+        return fault;
     return 0;
 }
 
 int StoreDirectory::NWDSCreateContext()
 {
+    if (const int fault = faultCode("NWDSCreateContext"))
+        return fault;
     m_hasContext = true;
     return 0;
 }
@@ -58,6 +78,8 @@ gw::DirectoryStatus StoreDirectory::CanonicalDN(const QString& name, QString& ca
     canonical.clear();
     if (!m_hasContext)
         return {NoContext, QStringLiteral("NWDSGetContext")};
+    if (const int fault = faultCode("NWDSCanonicalizeName"))
+        return {fault, QStringLiteral("NWDSCanonicalizeName")};
     const auto resolved = DirectoryName::resolve(name, NameContext());
     if (!resolved)
         return {InvalidName, QStringLiteral("NWDSCanonicalizeName")};
@@ -71,6 +93,8 @@ gw::DirectoryStatus StoreDirectory::ReadAttribute(const QString& object, const Q
     lines = QStringList {QString()};
     if (!m_hasContext)
         return {NoContext, QStringLiteral("NWDSRead")};
+    if (const int fault = faultCode("NWDSRead"))
+        return {fault, QStringLiteral("NWDSRead")};
     const auto found = findObject(object);
     if (!found)
         return {gw::DirectoryNoSuchEntry, QStringLiteral("NWDSRead")};

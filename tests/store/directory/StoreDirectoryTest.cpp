@@ -14,6 +14,8 @@ using store::DirectoryWriter;
 class DirectoryFixture
 {
 public:
+    std::shared_ptr<store::Store> storeObject() const { return m_store; }
+
     DirectoryFixture()
     {
         m_store = store::Store::create(m_dir.filePath("store"));
@@ -105,5 +107,46 @@ TEST(StoreDirectoryTest, ReadsNeedAContext)
     EXPECT_EQ(f.directory->CanonicalDN("JSMITH", canonical).code, store::StoreDirectory::NoContext);
     EXPECT_EQ(f.directory->NameContext(), "OU=Staff.O=Tarnwick");
 }
+
+struct FaultCase
+{
+    const char* label;
+    const char* member;
+    const char* message;
+    int initCode;
+    int readCode;
+    int canonicalCode;
+};
+
+class StoreDirectoryFaultTest : public ::testing::TestWithParam<FaultCase>
+{
+};
+
+TEST_P(StoreDirectoryFaultTest, RuleMakesTheCallFailWithItsCode)
+{
+    const auto& c = GetParam();
+    DirectoryFixture f;
+    store::FaultRule rule;
+    rule.member = c.member;
+    rule.message = c.message;
+    f.storeObject()->addFaultRule(rule);
+    store::StoreDirectory directory(f.storeObject());
+    EXPECT_EQ(directory.NWCallsInit(), c.initCode);
+    directory.NWDSCreateContext();
+    QStringList lines;
+    QString canonical;
+    EXPECT_EQ(directory.ReadAttribute("JSMITH", "NGW: Object ID", lines).code, c.readCode);
+    EXPECT_EQ(directory.CanonicalDN("JSMITH", canonical).code, c.canonicalCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, StoreDirectoryFaultTest,
+                         ::testing::Values(FaultCase {"InitFails", "NWCallsInit", "-301", -301, 0, 0},
+                                           FaultCase {"NoContextSoNothingReads", "NWDSCreateContext", "-303", 0,
+                                                      store::StoreDirectory::NoContext,
+                                                      store::StoreDirectory::NoContext},
+                                           FaultCase {"ReadFails", "NWDSRead", "-319", 0, -319, 0},
+                                           FaultCase {"TextMeansFatal", "NWDSCanonicalizeName", "tree unreachable", 0,
+                                                      0, store::StoreDirectory::Fatal}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
