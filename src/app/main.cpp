@@ -3,8 +3,11 @@
 #include "core/app/SingleInstance.h"
 #include "core/app/StartupContext.h"
 #include "gui/app/GuiHost.h"
+#include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/app/TSplash.h"
+#include "store/Store.h"
+#include "store/StorePlatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,10 +21,7 @@ QString storePath()
     const QString fromEnvironment = qEnvironmentVariable("TARNWICK_STORE");
     if (!fromEnvironment.isEmpty())
         return QDir(fromEnvironment).absolutePath();
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty())
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return data + QStringLiteral("/tarnwick/store");
+    return store::Store::defaultLocation();
 }
 
 QString programDirectory(const QString& executablePath)
@@ -65,7 +65,11 @@ int main(int argc, char** argv)
         QApplication::processEvents(); // painted at once, before the login's lookups
     }
 
+    // A missing store is found at login, which then ends the program as an
+    // object model that cannot be created would.
+    store::StorePlatform platform(context.storePath);
     tw::TMainScreen screen(context, host);
+    new tw::PlatformSession(platform, screen); // owned by the window
     QObject::connect(&instance, &tw::SingleInstance::activationRequested, &screen, &tw::TMainScreen::bringToFront);
     if (!screen.FormCreate())
         return 1;

@@ -79,6 +79,7 @@ void MainLibraryView::setFieldLists(const QStringList& fields, const QStringList
     m_screen.reporterTab()->ui().ListBox4->clear();
     m_screen.reporterTab()->ui().Edit29->clear();
     fill(m_screen.customTab()->ui().ListBox5, fields);
+    m_screen.customFields().clear();
     m_screen.customTab()->ui().ListView1->clear();
 }
 

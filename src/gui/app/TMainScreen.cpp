@@ -8,10 +8,19 @@
 #include "TSplash.h"
 #include "core/app/IoError.h"
 #include "core/app/ProgramIdentity.h"
+#include "core/docinfo/FieldCatalogue.h"
+#include "core/query/QueryRunner.h"
+#include "gui/docinfo/CustomFieldsEditor.h"
 #include "gui/docinfo/CustomFieldsTab.h"
+#include "gui/docinfo/DocInfoPresenter.h"
 #include "gui/docinfo/DocInfoTab.h"
 #include "gui/maint/CheckInOutTab.h"
+#include "gui/query/AddressBookPicker.h"
+#include "gui/query/QueryEditor.h"
 #include "gui/query/QueryTab.h"
+#include "gui/query/TAddFldScreen.h"
+#include "gui/query/TDatePicker.h"
+#include "gui/query/TestQueryButtons.h"
 #include "gui/reports/ExportTab.h"
 #include "gui/reports/PresetsTab.h"
 #include "gui/reports/ReporterTab.h"
@@ -21,6 +30,7 @@
 #include "gui/rights/ExcessRightsTab.h"
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
+#include "gui/widgets/SearchCriteriaPanel.h"
 #include "gui/widgets/WidgetKit.h"
 
 #include <QAction>
@@ -63,6 +73,7 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
     buildStatusBar();
     m_host.attach(this, m_statusOperation);
     connectHandlers();
+    buildHandlers();
 
     // A single fixed border: the client area is at least 720 by 498 and large
     // enough for every tab at the default fonts.
@@ -154,6 +165,39 @@ void TMainScreen::connectHandlers()
     connect(m_libs, &QComboBox::activated, this, &TMainScreen::ComboB_LibsChange);
     m_pageControl->setChangingGuard([this](int from, int to) { return PageControl1Changing(from, to); });
     connect(m_pageControl, &PageControl::currentChanged, this, &TMainScreen::PageControl1Change);
+}
+
+void TMainScreen::buildHandlers()
+{
+    m_catalogue = std::make_unique<FieldCatalogue>(m_refs, m_log, m_host,
+                                                   [this] { return m_menus->actions().UseUserID1->isChecked(); });
+    m_docInfoPresenter = new DocInfoPresenter(*m_docInfo, m_refs, m_log, m_host, *m_catalogue);
+    m_customFieldsEditor = new CustomFieldsEditor(*m_custom, *m_export, *m_reporter, m_customFields);
+
+    // The other windows live as long as the main window and are hidden between uses.
+    m_datePicker = new TDatePicker(this);
+    m_addressBook = new AddressBookPicker(this);
+    m_addFields = new TAddFldScreen(this);
+    m_queryEditor = new QueryEditor(*m_query, m_state, m_refs, m_log, m_host,
+                                    QueryEditor::Dialogs {m_datePicker, m_addressBook, m_addFields},
+                                    [this] { return m_libraryPanel->highestNumber()->text().toLongLong(); });
+    m_queryRunner = std::make_unique<QueryRunner>(m_refs, m_state, m_log, m_host,
+                                                  [this] { return m_queryEditor->AssembleQuery(); });
+
+    m_testQueries = new TestQueryButtons(
+        *m_queryRunner, m_state, m_refs, m_log,
+        [this](const std::function<void()>& body) { return runOperation(body); }, this);
+    const std::pair<SearchCriteriaPanel*, const char*> tests[]
+        = {{m_checkInOut->ui().criteria, "Checkout"}, {m_export->ui().criteria, "Export"},
+           {m_reporter->ui().criteria, "Report"},     {m_presets->ui().criteria, "Presets"},
+           {m_excess->ui().criteria, "Rights"},       {m_editRights->ui().criteria, "Rights"}};
+    for (const auto& [panel, word] : tests)
+        m_testQueries->add(panel, QString::fromLatin1(word));
+}
+
+QString TMainScreen::AssembleQuery()
+{
+    return m_queryEditor->AssembleQuery();
 }
 
 // --- start-up -------------------------------------------------------------
@@ -278,6 +322,11 @@ void TMainScreen::FormShow()
 {
     m_docInfo->ui().Edit1->setFocus();
     ComboB_LibsChange();
+    try {
+        AssembleQuery();
+    } catch (const std::exception&) {
+        // The tab is empty at the first showing; nothing here can hold a bad date.
+    }
     m_menus->setExportDefaults();
 }
 

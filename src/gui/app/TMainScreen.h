@@ -4,6 +4,7 @@
 #include "core/app/OperationLog.h"
 #include "core/app/RunState.h"
 #include "core/app/StartupContext.h"
+#include "core/docinfo/CustomFields.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -15,8 +16,17 @@ class QPushButton;
 
 namespace tw {
 
+class AddressBookPicker;
 class CheckInOutTab;
+class CustomFieldsEditor;
 class CustomFieldsTab;
+class DocInfoPresenter;
+class FieldCatalogue;
+class QueryEditor;
+class QueryRunner;
+class TAddFldScreen;
+class TDatePicker;
+class TestQueryButtons;
 class DocInfoTab;
 class DoRoDiTab;
 class EditRightsTab;
@@ -127,6 +137,20 @@ public:
     QComboBox* libraries() const { return m_libs; }
     QLabel* statusPanel(int index) const { return index == 0 ? m_statusOperation : m_statusHint; }
 
+    // The field values of the current document and version, and the customised fields.
+    FieldCatalogue& catalogue() { return *m_catalogue; }
+    CustomFields& customFields() { return m_customFields; }
+    QueryRunner& queryRunner() { return *m_queryRunner; }
+    QueryEditor* queryEditor() const { return m_queryEditor; }
+    DocInfoPresenter* docInfoPresenter() const { return m_docInfoPresenter; }
+    CustomFieldsEditor* customFieldsEditor() const { return m_customFieldsEditor; }
+    TestQueryButtons* testQueryButtons() const { return m_testQueries; }
+    TDatePicker* datePicker() const { return m_datePicker; }
+    AddressBookPicker* addressBookPicker() const { return m_addressBook; }
+    TAddFldScreen* addFieldsScreen() const { return m_addFields; }
+    // Rebuilds QueryString and the "Query String" box from the Query tab.
+    QString AssembleQuery();
+
     DocInfoTab* docInfoTab() const { return m_docInfo; }
     QueryTab* queryTab() const { return m_query; }
     ExportTab* exportTab() const { return m_export; }
@@ -158,6 +182,7 @@ private:
     QWidget* buildCentralArea();
     void buildStatusBar();
     void connectHandlers();
+    void buildHandlers();
     void setTabDefaults();
     void fillUserSelectors();
     void setCaption(const QString& caption);
@@ -176,6 +201,16 @@ private:
     SessionHooks m_hooks;
     std::unique_ptr<MainLibraryView> m_libraryView;
     std::unique_ptr<OperationControl> m_operations;
+    std::unique_ptr<FieldCatalogue> m_catalogue;
+    CustomFields m_customFields;
+    std::unique_ptr<QueryRunner> m_queryRunner;
+    DocInfoPresenter* m_docInfoPresenter = nullptr;
+    CustomFieldsEditor* m_customFieldsEditor = nullptr;
+    QueryEditor* m_queryEditor = nullptr;
+    TestQueryButtons* m_testQueries = nullptr;
+    TDatePicker* m_datePicker = nullptr;
+    AddressBookPicker* m_addressBook = nullptr;
+    TAddFldScreen* m_addFields = nullptr;
     bool m_hintHandlerInstalled = false;
     bool m_shownOnce = false;
     bool m_activatedOnce = false;

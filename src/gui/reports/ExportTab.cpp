@@ -5,6 +5,7 @@
 #include "gui/widgets/WidgetKit.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -98,6 +99,14 @@ void ExportTab::ExportInfoClear()
     clearResultLines();
     m_ui.ProgressBar1->setMinimum(0);
     m_ui.ProgressBar1->setValue(0);
+}
+
+void ExportTab::ExportCalcPath()
+{
+    QString structure;
+    for (int i = 0; i < m_ui.ListBox2->count(); ++i)
+        structure += QLatin1Char('[') + m_ui.ListBox2->item(i)->text() + QLatin1Char(']') + QDir::separator();
+    m_ui.Edit22->setText(structure);
 }
 
 void ExportTab::clearResultLines()

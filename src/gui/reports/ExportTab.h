@@ -44,6 +44,8 @@ public:
     // Empties the subdirectory structure line, the "Files in Process" boxes,
     // both result lines and resets the progress bar.
     void ExportInfoClear();
+    // Rebuilds the subdirectory structure line from the chosen fields: "[Author]/[Doc. Type]/".
+    void ExportCalcPath();
     // Empties the two result lines (on entering the tab).
     void clearResultLines();
     // What the main window's creation sets: a clear tab, no directory, "Export" disabled.

@@ -90,6 +90,14 @@ void ReporterTab::ReporterInfoClear()
     m_ui.ProgressBar4->setValue(0);
 }
 
+void ReporterTab::ReportCalcPath()
+{
+    QStringList chosen;
+    for (int i = 0; i < m_ui.ListBox4->count(); ++i)
+        chosen.append(m_ui.ListBox4->item(i)->text());
+    m_ui.Edit29->setText(chosen.join(QStringLiteral(", ")));
+}
+
 void ReporterTab::setStartState()
 {
     ReporterInfoClear();

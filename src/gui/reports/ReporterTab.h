@@ -42,6 +42,8 @@ public:
     // Empties the report structure line, the "Files in Process" boxes and both
     // result lines and resets the progress bar.
     void ReporterInfoClear();
+    // Rebuilds the report structure line: the chosen fields joined by ", ".
+    void ReportCalcPath();
     // What the main window's creation sets: a clear tab, no directory, "Report" disabled.
     void setStartState();
 

@@ -1,0 +1,86 @@
+#include "DocInfoPresenter.h"
+
+#include "DocInfoTab.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tw {
+
+DocInfoPresenter::DocInfoPresenter(DocInfoTab& tab, GwRefs& refs, OperationLog& log, RunHost& host,
+                                   FieldCatalogue& catalogue)
+    : QObject(&tab), m_tab(tab), m_docInfo(refs, log, host, catalogue, *this)
+{
+    connect(tab.ui().Button1, &QPushButton::clicked, this, &DocInfoPresenter::Button1Click);
+    // Only a choice of the user shows a version; filling the selector does not.
+    connect(tab.ui().ComboB_Vers, &QComboBox::activated, this, &DocInfoPresenter::ComboB_VersChange);
+}
+
+void DocInfoPresenter::Button1Click()
+{
+    m_docInfo.GetDocument(m_tab.ui().Edit1->text());
+}
+
+void DocInfoPresenter::ComboB_VersChange()
+{
+    const QString entry = m_tab.ui().ComboB_Vers->currentText();
+    if (entry.isEmpty())
+        return;
+    m_docInfo.ComboB_VersChange(m_tab.ui().Edit1->text(), entry);
+}
+
+void DocInfoPresenter::DocInfoClear()
+{
+    m_tab.DocInfoClear();
+}
+
+void DocInfoPresenter::setNumberText(const QString& text)
+{
+    m_tab.ui().Edit1->setText(text);
+}
+
+void DocInfoPresenter::setVersions(const QStringList& entries, const QString& selected, bool enabled)
+{
+    QComboBox* versions = m_tab.ui().ComboB_Vers;
+    QStringList sorted = entries;
+    // Sorted as text, like the platform's sorted list: 1, 10, 11, 2, ...
+    sorted.sort();
+    versions->clear();
+    versions->addItems(sorted);
+    versions->setCurrentIndex(versions->findText(selected));
+    versions->setEnabled(enabled);
+}
+
+void DocInfoPresenter::setVersionCount(const QString& text)
+{
+    m_tab.ui().LVersCount->setText(text);
+}
+
+void DocInfoPresenter::setOfficialCurrent(bool official, bool current)
+{
+    m_tab.ui().CB_Official->setChecked(official);
+    m_tab.ui().CB_Current->setChecked(current);
+}
+
+void DocInfoPresenter::setValues(const Values& values)
+{
+    const DocInfoTab::Controls& ui = m_tab.ui();
+    const std::pair<QLabel*, const QString*> lines[] = {{ui.LDocAuthor, &values.author},
+                                                        {ui.LDocCreator, &values.creator},
+                                                        {ui.LDocStatus, &values.status},
+                                                        {ui.LDocSubject, &values.subject},
+                                                        {ui.LLastModOn, &values.lastModifiedOn},
+                                                        {ui.LLastModBy, &values.lastModifiedBy},
+                                                        {ui.LVersionNumber, &values.versionNumber},
+                                                        {ui.LStagedFile, &values.stagedFileName},
+                                                        {ui.LFileExt, &values.fileExtension},
+                                                        {ui.LFileSize, &values.fileSize},
+                                                        {ui.LDocType, &values.documentType}};
+    for (const auto& [line, value] : lines)
+        line->setText(*value);
+}
+
+} // namespace tw

@@ -1,0 +1,64 @@
+#include "SessionWindow.h"
+
+#include "core/app/CommandLine.h"
+#include "gui/app/PlatformSession.h"
+#include "store/StorePlatform.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace tw::test {
+
+SessionWindow::SessionWindow(const Setup& setup)
+{
+    if (setup.build)
+        setup.build(m_fixture.store());
+    m_platform = m_fixture.platform();
+    m_host.prompts().setScripted(true);
+    for (const QString& answer : setup.messageAnswers)
+        m_host.prompts().queue(PromptSeam::Kind::Message, answer);
+    StartupContext context;
+    context.commandLine = CommandLine(QStringList());
+    context.executablePath = QStringLiteral("/opt/tarnwick/TARNWICK.bin");
+    context.versionText = QStringLiteral("1.2.3.4");
+    context.windowsUserName = setup.windowsUserName;
+    context.programDirectory = m_programDir.path() + QLatin1Char('/');
+    context.storePath = m_fixture.path();
+    m_screen = std::make_unique<TMainScreen>(context, m_host);
+    new PlatformSession(*m_platform, *m_screen);
+    m_created = m_screen->FormCreate();
+    if (m_created)
+        m_screen->show(); // the first showing selects the pre-selected library
+}
+
+SessionWindow::~SessionWindow()
+{
+    m_screen.reset();
+}
+
+void SessionWindow::selectLibrary(const QString& entry)
+{
+    auto* libraries = find<QComboBox>(QStringLiteral("ComboB_Libs"));
+    const int index = libraries->findText(entry);
+    if (index < 0)
+        qFatal("No library entry %s", qPrintable(entry));
+    libraries->setCurrentIndex(index);
+    Q_EMIT libraries->activated(index);
+}
+
+void SessionWindow::type(const QString& editName, const QString& text)
+{
+    auto* edit = find<QLineEdit>(editName);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QString SessionWindow::status() const
+{
+    return m_screen->statusPanel(0)->text();
+}
+
+} // namespace tw::test
