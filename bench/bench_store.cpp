@@ -88,10 +88,13 @@ void benchQuery(gw::Account& account, const std::shared_ptr<gw::Library>& librar
     timer.start();
     query->Start();
     double firstHit = -1;
-    while (!query->Completed()) {
+    bool completed = false;
+    while (!completed) {
+        completed = query->Completed();
         if (firstHit < 0 && query->QueryMessages()->Count() > 0)
             firstHit = timer.nsecsElapsed() / 1e9;
-        QThread::msleep(5);
+        if (!completed)
+            QThread::msleep(5);
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
     std::printf("(SUBJECT CONTAINS \"x\"): %d hits in %.2f s, first hit after %.3f s\n",
