@@ -1,6 +1,8 @@
 #include "DocInfoPresenter.h"
 
 #include "DocInfoTab.h"
+#include "core/app/IoError.h"
+#include "core/app/RunHost.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +14,7 @@ namespace tw {
 
 DocInfoPresenter::DocInfoPresenter(DocInfoTab& tab, GwRefs& refs, OperationLog& log, RunHost& host,
                                    FieldCatalogue& catalogue)
-    : QObject(&tab), m_tab(tab), m_docInfo(refs, log, host, catalogue, *this)
+    : QObject(&tab), m_tab(tab), m_host(host), m_docInfo(refs, log, host, catalogue, *this)
 {
     connect(tab.ui().Button1, &QPushButton::clicked, this, &DocInfoPresenter::Button1Click);
     // Only a choice of the user shows a version; filling the selector does not.
@@ -21,7 +23,17 @@ DocInfoPresenter::DocInfoPresenter(DocInfoTab& tab, GwRefs& refs, OperationLog& 
 
 void DocInfoPresenter::Button1Click()
 {
-    m_docInfo.GetDocument(m_tab.ui().Edit1->text());
+    guarded([this] { m_docInfo.GetDocument(m_tab.ui().Edit1->text()); });
+}
+
+void DocInfoPresenter::guarded(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const IoError& error) {
+        // The daily log cannot be written: say so; the tab stays usable.
+        m_host.showMessage(QStringLiteral("Tarnwick"), error.message(), RunHost::Icon::Error);
+    }
 }
 
 void DocInfoPresenter::ComboB_VersChange()
@@ -29,7 +41,7 @@ void DocInfoPresenter::ComboB_VersChange()
     const QString entry = m_tab.ui().ComboB_Vers->currentText();
     if (entry.isEmpty())
         return;
-    m_docInfo.ComboB_VersChange(m_tab.ui().Edit1->text(), entry);
+    guarded([this, entry] { m_docInfo.ComboB_VersChange(m_tab.ui().Edit1->text(), entry); });
 }
 
 void DocInfoPresenter::DocInfoClear()

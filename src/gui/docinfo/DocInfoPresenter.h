@@ -4,6 +4,7 @@
 #include "core/docinfo/DocInfoView.h"
 
 #include <QObject>
+#include <functional>
 
 namespace tw {
 
@@ -33,7 +34,10 @@ public:
     void setValues(const Values& values) override;
 
 private:
+    void guarded(const std::function<void()>& step);
+
     DocInfoTab& m_tab;
+    RunHost& m_host;
     DocInfo m_docInfo;
 };
 
