@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -273,6 +274,17 @@ void QueryTabTest::testQueryButtons()
     QCOMPARE(window.find<QLabel>(result)->text(), QStringLiteral("Query returned 3 documents"));
     QCOMPARE(window.screen().runState().QueryString, QStringLiteral("(DOCREFERENCE AND SUBJECT CONTAINS \"Budget\")"));
     QVERIFY(window.status().contains(QStringLiteral("Completed Test ") + word + QStringLiteral(" Query")));
+    // The log gives the expression as it was before the run wrapped it.
+    const QStringList log = window.logLines();
+    const int start
+        = log.indexOf(QRegularExpression(QStringLiteral(".*\\tStarting Test ") + word
+                                         + QStringLiteral(" Query - DOCREFERENCE AND SUBJECT CONTAINS \"Budget\"$")));
+    QVERIFY2(start > 0, qPrintable(log.join(QLatin1Char('\n'))));
+    QVERIFY(log.at(start - 1).endsWith(QLatin1Char('\t')));
+    QVERIFY(log.at(start + 1).endsWith(QLatin1Char('\t')));
+    QVERIFY(log.indexOf(QRegularExpression(QStringLiteral(".*\\tCompleted Test ") + word + QStringLiteral(" Query$")),
+                        start)
+            > start);
     QVERIFY(window.screen().OperationIdle());
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
 }

@@ -5,6 +5,8 @@
 #include "store/StorePlatform.h"
 
 #include <QComboBox>
+#include <QDate>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -54,6 +56,17 @@ void SessionWindow::type(const QString& editName, const QString& text)
     edit->clear();
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QStringList SessionWindow::logLines() const
+{
+    QFile file(m_screen->log().fileNameFor(QDate::currentDate()));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 QString SessionWindow::status() const

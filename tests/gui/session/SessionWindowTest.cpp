@@ -90,6 +90,7 @@ private Q_SLOTS:
     void startUpRights();
     void missingStoreEndsTheProgram();
     void librarySelection();
+    void failingLibraryLeavesTheProgramUsable();
     void docInfoThroughTheWidgets_data();
     void docInfoThroughTheWidgets();
     void docInfoVersions();
@@ -179,6 +180,31 @@ void SessionWindowTest::librarySelection()
     QCOMPARE(window.find<QLabel>(QStringLiteral("LHighestDocNumber"))->text(), QStringLiteral("3"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("LLibrarian"))->text(), QString());
     QVERIFY(!window.screen().LibrarianAccess());
+}
+
+void SessionWindowTest::failingLibraryLeavesTheProgramUsable()
+{
+    // The session reads the fault rules when it opens, as a library failing later would.
+    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+                              buildLibraries(s);
+                              store::FaultRule rule;
+                              rule.member = QStringLiteral("NextDocumentNumber");
+                              rule.library = QStringLiteral("Archive");
+                              rule.message = QStringLiteral("Library is gone");
+                              s.addFaultRule(rule);
+                          }});
+    window.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.selectLibrary(QStringLiteral("Archive (DOM.PO1.Archive)"));
+    QCOMPARE(window.host().shownPrompts(), QStringList {QStringLiteral("Tarnwick: Library is gone")});
+    QCOMPARE(window.screen().libraryPanel()->description()->text(), QStringLiteral("<Unknown>"));
+    QVERIFY(window.screen().OperationIdle());
+    // The tabs go on working: DocInfo says no document can be read.
+    window.type(QStringLiteral("Edit1"), QStringLiteral("1"));
+    QVERIFY2(window.status().contains(QStringLiteral("Cannot Retrieve Document 1")), qPrintable(window.status()));
+
+    window.selectLibrary(QStringLiteral("LIB1 (DOM.PO1.LIB1)"));
+    window.type(QStringLiteral("Edit1"), QStringLiteral("1"));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("LDocSubject"))->text(), QStringLiteral("Budget"));
 }
 
 void SessionWindowTest::docInfoThroughTheWidgets_data()
