@@ -6,9 +6,11 @@
 #include "gui/query/AddressBookPicker.h"
 #include "gui/query/QueryEditor.h"
 #include "gui/query/TAddFldScreen.h"
+#include "gui/query/TDatePicker.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/Store.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void fieldExits_data();
     void fieldExits();
     void pickers();
+    void pickerDialogs();
     void unansweredPickerFailsLoudly();
     void addressBookListsTheAccountsBooks();
     void additionalFieldDialog();
@@ -172,6 +175,36 @@ void QueryTabTest::pickers()
     window.find<QToolButton>(QStringLiteral("GWab2"))->click();
     QCOMPARE(window.find<QLineEdit>(QStringLiteral("Edit4"))->text(), QStringLiteral("Bob Baker"));
     QCOMPARE(memo(window), QStringLiteral("DOCREFERENCE"));
+}
+
+void QueryTabTest::pickerDialogs()
+{
+    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    // Unscripted, the real dialogs open; the user's actions come from timers.
+    window.host().prompts().setScripted(false);
+    tw::TDatePicker* dates = window.screen().datePicker();
+    const QDate day(2024, 7, 9);
+    QTimer::singleShot(0, dates, [&] {
+        dates->calendar()->setSelectedDate(day);
+        Q_EMIT dates->calendar()->activated(day); // a double click on the day
+    });
+    window.find<QToolButton>(QStringLiteral("SpeedButton2"))->click();
+    QCOMPARE(window.find<QLineEdit>(QStringLiteral("Edit6"))->text(), QStringLiteral("09/07/2024"));
+    QCOMPARE(dates->windowTitle(), QStringLiteral("Select Created End Date"));
+    QVERIFY(!dates->isVisible());
+    QTimer::singleShot(0, dates, [&] { QTest::keyClick(dates, Qt::Key_Escape); });
+    window.find<QToolButton>(QStringLiteral("SpeedButton2"))->click();
+    QCOMPARE(window.find<QLineEdit>(QStringLiteral("Edit6"))->text(), QString());
+
+    tw::AddressBookPicker* picker = window.screen().addressBookPicker();
+    QTimer::singleShot(0, picker, [&] {
+        QListWidgetItem* carol = picker->entries()->findItems(QStringLiteral("Carol Cook"), Qt::MatchExactly).value(0);
+        QVERIFY(carol);
+        picker->entries()->setCurrentItem(carol);
+        Q_EMIT picker->entries()->itemDoubleClicked(carol);
+    });
+    window.find<QToolButton>(QStringLiteral("GWab1"))->click();
+    QCOMPARE(window.find<QLineEdit>(QStringLiteral("Edit3"))->text(), QStringLiteral("Carol Cook"));
 }
 
 void QueryTabTest::unansweredPickerFailsLoudly()
