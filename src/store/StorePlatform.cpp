@@ -51,7 +51,7 @@ std::shared_ptr<gw::Directory> StorePlatform::CreateDirectory()
 
 std::shared_ptr<gw::FileServer> StorePlatform::CreateFileServer()
 {
-    return std::make_shared<FileServer>();
+    return std::make_shared<FileServer>(store());
 }
 
 } // namespace store

@@ -39,7 +39,11 @@ void Store::setVersionState(const QString& library, qint64 number, int version, 
                                           "staged_file FROM versions WHERE id = ?"),
                            {versionRow});
     q.next();
-    QVariant retriever = q.value(4);
+    // A value read back is bound again as it was: NULL stays NULL (an unset date is "never"),
+    // where a null text would otherwise be bound as empty text.
+    const auto kept
+        = [&q](int column) { return q.isNull(column) ? QVariant(QMetaType(QMetaType::LongLong)) : q.value(column); };
+    QVariant retriever = kept(4);
     if (state.retriever) {
         retriever = state.retriever->isEmpty() ? QVariant(QMetaType(QMetaType::LongLong))
                                                : QVariant(requireUserRow(*state.retriever));
@@ -49,9 +53,8 @@ void Store::setVersionState(const QString& library, qint64 number, int version, 
              QStringLiteral("UPDATE versions SET archived = ?, checked_out = ?, in_use = ?, read_write = ?, "
                             "retriever_id = ?, retrieved = ?, staged_file = ? WHERE id = ?"),
              {flag(state.archived, q.value(0)), flag(state.checkedOut, q.value(1)), flag(state.inUse, q.value(2)),
-              flag(state.readWrite, q.value(3)), retriever,
-              state.retrieved ? Sql::fromDate(*state.retrieved) : q.value(5),
-              state.stagedFile ? QVariant(*state.stagedFile) : q.value(6), versionRow});
+              flag(state.readWrite, q.value(3)), retriever, state.retrieved ? Sql::fromDate(*state.retrieved) : kept(5),
+              state.stagedFile ? QVariant(*state.stagedFile) : kept(6), versionRow});
     if (state.officialVersion) {
         requireVersion(docRow, *state.officialVersion);
         Sql::run(db, QStringLiteral("UPDATE documents SET official_version = ? WHERE id = ?"),

@@ -42,9 +42,19 @@ QString StoreLibrary::Description()
     return m_row->description;
 }
 
+void StoreLibrary::requireExists() const
+{
+    // A library removed from the store since this object was handed out is gone for good:
+    // the calls that read its contents fail as they would on a server.
+    QSqlDatabase db = m_context->store->database();
+    if (Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM libraries WHERE id = ?"), {m_row->row}).toLongLong() == 0)
+        throw gw::Error(QStringLiteral("The library %1 is no longer available").arg(m_row->libraryId));
+}
+
 qint64 StoreLibrary::NextDocumentNumber()
 {
     check("NextDocumentNumber");
+    requireExists();
     QSqlDatabase db = m_context->store->database();
     return Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM documents WHERE library_id = ?"),
                        {m_row->row})
@@ -54,6 +64,7 @@ qint64 StoreLibrary::NextDocumentNumber()
 std::shared_ptr<gw::Collection<gw::DocumentType>> StoreLibrary::DocumentTypes()
 {
     check("DocumentTypes");
+    requireExists();
     QSqlDatabase db = m_context->store->database();
     QSqlQuery q = Sql::run(db, QStringLiteral("SELECT name FROM document_types WHERE library_id = ? ORDER BY position"),
                            {m_row->row});
@@ -70,6 +81,7 @@ std::shared_ptr<gw::Collection<gw::DocumentType>> StoreLibrary::DocumentTypes()
 std::shared_ptr<gw::Collection<gw::FieldDefinition>> StoreLibrary::FieldDefinitions()
 {
     check("FieldDefinitions");
+    requireExists();
     QSqlDatabase db = m_context->store->database();
     QSqlQuery q = Sql::run(
         db, QStringLiteral("SELECT name, field_type FROM field_definitions WHERE library_id = ? ORDER BY position"),

@@ -36,6 +36,7 @@ public:
 
 private:
     void check(const char* member) const;
+    void requireExists() const;
 
     ContextPtr m_context;
     std::shared_ptr<const LibraryRow> m_row;
