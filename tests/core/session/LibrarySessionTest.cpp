@@ -1,0 +1,214 @@
+#include "core/app/LibrarySession.h"
+
+#include "core/account/KAVGWLib.h"
+#include "core/app/GwRefs.h"
+#include "core/app/LibraryView.h"
+#include "core/app/OperationLog.h"
+#include "core/app/RunState.h"
+#include "store/Store.h"
+#include "store/StorePlatform.h"
+#include "support/FixtureStore.h"
+#include "support/GTestQt.h"
+#include "support/ScriptedHost.h"
+
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+using tw::LibrarySession;
+using tw::test::FixtureStore;
+using tw::test::ScriptedHost;
+
+namespace {
+
+// Records what the session shows, as the window would.
+struct RecordingView : tw::LibraryView
+{
+    void setWindowCaption(const QString& text) override { caption = text; }
+    void setLibraryEntries(const QStringList& list, const QString& chosen) override
+    {
+        entries = list;
+        selected = chosen;
+    }
+    void clearForLibrary() override { ++clears; }
+    void setLibraryPanel(const QString& c, const QString& highest, const QString& description) override
+    {
+        panel = {c, highest, description};
+    }
+    void setLibrarianLine(const QString& text) override { librarian = text; }
+    void setDocumentTypes(const QStringList& list) override { types = list; }
+    void setFieldLists(const QStringList& list, const QStringList& reporterList) override
+    {
+        fields = list;
+        reporter = reporterList;
+    }
+    void setAdditionalFields(const QList<tw::AdditionalFieldRow>& list, bool enabled) override
+    {
+        rows = list;
+        moreFields = enabled;
+    }
+
+    QString caption, selected, librarian;
+    QStringList entries, panel, types, fields, reporter;
+    QList<tw::AdditionalFieldRow> rows;
+    bool moreFields = false;
+    int clears = 0;
+};
+
+class LibrarySessionTest : public testing::Test
+{
+protected:
+    LibrarySessionTest()
+    {
+        store::Store& s = m_fixture.store();
+        s.addLibrary("PO1", "LIB1", "The first library");
+        s.addLibrary("PO1", "LIB10", "The tenth library");
+        s.addLibrary("PO2", "EMPTY", "Nothing in it");
+        s.setDefaultLibrary("ANN", "LIB10");
+        s.addDocumentType("LIB1", "Memo");
+        s.addDocumentType("LIB1", "Contract");
+        s.addFieldDefinition("LIB1", "Client", 1);
+        s.addFieldDefinition("LIB1", "Value", 2);
+        s.addFieldDefinition("LIB1", "Renewal", 3);
+        store::NewDocument doc;
+        doc.library = "LIB1";
+        doc.subject = "A memo";
+        doc.author = "ANN";
+        store::NewVersion version;
+        version.content = "text";
+        version.fileType = "txt";
+        for (int i = 0; i < 3; ++i)
+            s.importDocument(doc, version);
+    }
+
+    QString logText()
+    {
+        QFile file(m_log.fileNameFor(QDate::currentDate()));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+    }
+
+    FixtureStore m_fixture;
+    QTemporaryDir m_logDir;
+    ScriptedHost m_host;
+    tw::OperationLog m_log {m_logDir.path(), "Tarnwick (1.0.0.1)", &m_host};
+    std::shared_ptr<store::StorePlatform> m_platform = m_fixture.platform();
+    tw::GwRefs m_refs;
+    tw::RunState m_state;
+    RecordingView m_view;
+    LibrarySession m_session {*m_platform, m_refs, m_state, m_log, m_host, m_view};
+};
+
+TEST_F(LibrarySessionTest, LoginListsTheLibrariesSortedAndPreselectsTheDefault)
+{
+    ASSERT_TRUE(m_session.GWLogin());
+    EXPECT_EQ(m_view.entries, (QStringList {"EMPTY (DOM.PO2.EMPTY)", "LIB1 (DOM.PO1.LIB1)", "LIB10 (DOM.PO1.LIB10)"}));
+    EXPECT_EQ(m_view.selected, "LIB10 (DOM.PO1.LIB10)");
+    EXPECT_EQ(m_view.caption, "Tarnwick (Logged in as Ann Archer)");
+    EXPECT_TRUE(m_host.messages.isEmpty());
+    const QString log = logText();
+    EXPECT_TRUE(log.contains("\tDefault Document Library - LIB10 (DOM.PO1.LIB10)\r\n"));
+    EXPECT_TRUE(log.contains("\tAdding Library - EMPTY (DOM.PO2.EMPTY)\r\n"));
+}
+
+TEST_F(LibrarySessionTest, WithoutADefaultLibraryTheFirstEntryIsUsed)
+{
+    QSqlQuery(m_fixture.store().database()).exec("UPDATE users SET default_library_id = NULL");
+    ASSERT_TRUE(m_session.GWLogin());
+    ASSERT_EQ(m_host.messages.size(), 2);
+    EXPECT_EQ(m_host.messages[0].text, "No Default Library Set");
+    EXPECT_EQ(m_host.messages[1].text, "No Default Library Set");
+    EXPECT_EQ(m_view.selected, "EMPTY (DOM.PO2.EMPTY)");
+    EXPECT_TRUE(logText().contains("\tDefault Document Library - <Not Set>\r\n"));
+}
+
+TEST_F(LibrarySessionTest, LoginFailures)
+{
+    store::StorePlatform nowhere(m_logDir.filePath("no-store"));
+    ScriptedHost host;
+    LibrarySession noStore(nowhere, m_refs, m_state, m_log, host, m_view);
+    EXPECT_FALSE(noStore.GWLogin());
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_EQ(host.messages[0].caption, "Error");
+    EXPECT_EQ(host.messages[0].text, "Could not create a GroupWise Ole object.");
+
+    m_fixture.store().setSetting("client.user", "NOBODY");
+    EXPECT_FALSE(m_session.GWLogin());
+    EXPECT_TRUE(m_host.messages.isEmpty()) << "a refused login ends the program silently";
+}
+
+TEST_F(LibrarySessionTest, SelectionFindsTheFirstLibraryWhoseIdentifierOccurs)
+{
+    ASSERT_TRUE(m_session.GWLogin());
+    // DOM.PO1.LIB1 occurs inside the entry of LIB10 and comes first in the collection.
+    m_session.ComboB_LibsChange("LIB10 (DOM.PO1.LIB10)");
+    EXPECT_EQ(m_refs.selectedLibrary->LibraryID(), "DOM.PO1.LIB1");
+    EXPECT_EQ(m_view.panel, (QStringList {"Currently Selected Library - LIB1", "3", "The first library"}));
+    EXPECT_EQ(m_view.types, (QStringList {"", "Memo", "Contract"}));
+    EXPECT_TRUE(m_state.OperationIdle);
+    EXPECT_EQ(m_view.clears, 1);
+}
+
+TEST_F(LibrarySessionTest, SelectionOffersTextAndNumericFieldsOnly)
+{
+    ASSERT_TRUE(m_session.GWLogin());
+    m_session.ComboB_LibsChange("lib1 (dom.po1.lib1)");
+    const QStringList fields {"Doc. Creator",       "Author", "Doc. Type", "Library", "Subject",
+                              "Original File Type", "Size",   "Client",    "Value"};
+    EXPECT_EQ(m_view.fields, fields);
+    EXPECT_EQ(m_view.reporter, fields + LibrarySession::reporterExtraFields());
+    EXPECT_EQ(m_view.rows, (QList<tw::AdditionalFieldRow> {{"Client", "Contains", "", "C"}, {"Value", "=", "", "N"}}));
+    EXPECT_TRUE(m_view.moreFields);
+    EXPECT_TRUE(logText().contains("\tChecking for User Defined Fields in - LIB1\r\n"));
+}
+
+TEST_F(LibrarySessionTest, EmptyLibraryShowsZeroAndNoFields)
+{
+    m_fixture.store().setSetting("MajorVersion", "3");
+    ASSERT_TRUE(m_session.GWLogin());
+    m_session.ComboB_LibsChange("EMPTY (DOM.PO2.EMPTY)");
+    EXPECT_EQ(m_view.panel[1], "0");
+    EXPECT_FALSE(m_view.moreFields);
+    EXPECT_FALSE(m_view.fields.contains("Size")) << "major version 3 offers no Size";
+    EXPECT_FALSE(m_view.reporter.contains("Size"));
+    EXPECT_TRUE(logText().contains("\tNo User Defined Fields in - EMPTY\r\n"));
+}
+
+TEST_F(LibrarySessionTest, UnknownOrVanishedLibraryLeavesThePanelUnknownAndTheProgramIdle)
+{
+    ASSERT_TRUE(m_session.GWLogin());
+    m_session.ComboB_LibsChange("Gone (DOM.PO9.GONE)");
+    EXPECT_EQ(m_view.panel, (QStringList {"Currently Selected Library - <Unknown>", "0", "<Unknown>"}));
+    EXPECT_TRUE(logText().contains("\tLibrary \"Gone (DOM.PO9.GONE)\" Not Accessible\r\n"));
+
+    QSqlQuery(m_fixture.store().database()).exec("DELETE FROM libraries WHERE name = 'EMPTY'");
+    m_session.ComboB_LibsChange("EMPTY (DOM.PO2.EMPTY)");
+    EXPECT_FALSE(m_refs.selectedLibrary);
+    EXPECT_EQ(m_view.panel[0], "Currently Selected Library - <Unknown>");
+    EXPECT_TRUE(m_state.OperationIdle);
+    EXPECT_FALSE(m_host.busyCursor);
+}
+
+TEST_F(LibrarySessionTest, LibrarianStatusNeedsAdminRightsAndTheCheck)
+{
+    m_fixture.store().setLibraryRights("LIB1", "ANN", true);
+    tw::KAVGWLib lib(*m_platform, m_log, m_host);
+    const bool admin = lib.AdminLogin("ANN");
+    ASSERT_TRUE(admin);
+    ASSERT_TRUE(m_session.GWLogin());
+
+    m_session.ComboB_LibsChange("LIB1 (DOM.PO1.LIB1)");
+    EXPECT_EQ(m_view.librarian, "") << "no check without administration rights";
+    EXPECT_FALSE(m_state.LibrarianAccess);
+
+    m_session.setAdminRights(admin,
+                             [&lib](const QString& id, const QString& user) { return lib.CheckLibrarian(id, user); });
+    m_session.ComboB_LibsChange("LIB1 (DOM.PO1.LIB1)");
+    EXPECT_EQ(m_view.librarian, "Librarian Access");
+    EXPECT_TRUE(m_state.LibrarianAccess);
+    EXPECT_TRUE(logText().contains("\tLibrarian Status Confirmed for LIB1\r\n"));
+
+    m_session.ComboB_LibsChange("EMPTY (DOM.PO2.EMPTY)");
+    EXPECT_EQ(m_view.librarian, "");
+    EXPECT_FALSE(m_state.LibrarianAccess);
+}
+
+} // namespace
