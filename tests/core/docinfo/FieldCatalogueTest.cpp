@@ -202,6 +202,16 @@ TEST_F(CatalogueFixture, StatusWordTakesTheLastTrueFlag)
     }
 }
 
+TEST_F(CatalogueFixture, ChangingFlagsKeepsANeverRetrievedVersionNeverRetrieved)
+{
+    store::VersionState state;
+    state.archived = true;
+    m_fixture.store().setVersionState("LIB1", 1, 2, state);
+    open(2);
+    EXPECT_EQ(m_catalogue.GetGWFieldNames("Date Last Used"), "<Never>");
+    EXPECT_EQ(m_catalogue.GetGWFieldNames("Doc. Status"), "Archived");
+}
+
 TEST_F(CatalogueFixture, ProbingSizeSearchGivesExactSizesAndLeavesNoReference)
 {
     m_fixture.store().setSetting("MajorVersion", "3");
