@@ -108,12 +108,20 @@ bool KAVGWLib::connectDomain(const QString& domain, const QString& postOffice)
     }
     libraryLog(QStringLiteral("Domain Login Succeeded"));
     libraryLog(QStringLiteral("Completed Domain Login"));
-    m_connectedDomain = m_admin->ConnectedDomain();
-    libraryLog(m_connectedDomain->DistinguishedName());
-    libraryLog(m_connectedDomain->Path());
-    m_postOffices = m_admin->PostOffices();
-    m_userPostOffice = m_postOffices->Item(postOffice, m_connectedDomain);
-    libraryLog(m_userPostOffice->Name());
+    try {
+        m_connectedDomain = m_admin->ConnectedDomain();
+        libraryLog(m_connectedDomain->DistinguishedName());
+        libraryLog(m_connectedDomain->Path());
+        m_postOffices = m_admin->PostOffices();
+        m_userPostOffice = m_postOffices->Item(postOffice, m_connectedDomain);
+        libraryLog(m_userPostOffice->Name());
+    } catch (const gw::Error& error) {
+        // Failures of the administration part never stop the program: they leave limited rights.
+        message(QStringLiteral("Domain Login Failed (") + error.message() + QLatin1Char(')'));
+        libraryLog(QStringLiteral("Domain Login Failed (") + error.message() + QLatin1Char(')'));
+        AdminLogout();
+        return false;
+    }
     return true;
 }
 

@@ -96,6 +96,36 @@ TEST_F(KAVGWLibTest, UnknownLibraryGivesNoLibrarianStatus)
     EXPECT_EQ(messageTexts(), QStringList {"No Library Name Specified to KGWALibInfo"});
 }
 
+TEST_F(KAVGWLibTest, RightsErrorsFallBackToTheDefaultRights)
+{
+    store::FaultRule rule;
+    rule.member = "Item";
+    rule.library = "LIB1";
+    rule.message = "The rights server is busy";
+    m_fixture.store().addFaultRule(rule);
+    m_fixture.store().setLibraryDefaultRights("LIB1", false);
+    store::StorePlatform platform(m_fixture.path());
+    KAVGWLib lib(platform, m_log, m_host);
+    ASSERT_TRUE(lib.AdminLogin("ANN"));
+    EXPECT_FALSE(lib.CheckLibrarian("DOM.PO1.LIB1", "ANN")) << "the default rights decide";
+    EXPECT_EQ(messageTexts(), QStringList {"Some Other Ole Error The rights server is busy"});
+    EXPECT_TRUE(logText().contains("VUZADO: Some other OLE Error The rights server is busy\r\n"));
+}
+
+TEST_F(KAVGWLibTest, AFailingPostOfficeLookupLeavesLimitedRights)
+{
+    store::DirectoryWriter::putObject(m_fixture.store(), "CN=ANN.OU=Staff.O=Org", "User",
+                                      {{"NGW: Post Office", {"CN=PO9.O=DOM"}}});
+    store::DirectoryWriter::putObject(m_fixture.store(), "CN=PO9.O=DOM", "NGW: Post Office",
+                                      {{"NGW: Domain", {"CN=DOM.O=DOM"}}, {"CN", {"PO9"}}});
+    EXPECT_FALSE(m_lib.AdminLogin("ANN"));
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_TRUE(m_host.messages[0].text.startsWith("Domain Login Failed (")) << m_host.messages[0].text.toStdString();
+    QStringList users;
+    m_lib.GetPOUsers(users);
+    EXPECT_TRUE(users.isEmpty());
+}
+
 struct RefusalCase
 {
     const char* label;
