@@ -4,6 +4,7 @@
 #include "store/Store.h"
 #include "store/StorePlatform.h"
 #include "store/directory/DirectoryWriter.h"
+#include "support/DailyLog.h"
 #include "support/FixtureStore.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedHost.h"
@@ -31,11 +32,7 @@ protected:
         s.setLibraryRights("LIB10", "ANN", false);
     }
 
-    QString logText()
-    {
-        QFile file(m_log.fileNameFor(QDate::currentDate()));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-    }
+    QString logText() { return tw::test::dailyLogText(m_log); }
     QStringList messageTexts() const
     {
         QStringList texts;

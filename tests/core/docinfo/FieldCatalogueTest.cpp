@@ -6,6 +6,7 @@
 #include "gw/ObjectModel.h"
 #include "store/Store.h"
 #include "store/StorePlatform.h"
+#include "support/DailyLog.h"
 #include "support/FixtureStore.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedHost.h"
@@ -68,11 +69,7 @@ protected:
         m_refs.currentDocument = m_refs.selectedLibrary->GetDocument("1");
         m_refs.currentVersion = m_refs.currentDocument->DocumentVersions()->Item(version);
     }
-    QString logText()
-    {
-        QFile file(m_log.fileNameFor(QDate::currentDate()));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-    }
+    QString logText() { return tw::test::dailyLogText(m_log); }
 
     FixtureStore m_fixture;
     QTemporaryDir m_logDir;

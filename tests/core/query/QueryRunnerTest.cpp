@@ -7,6 +7,7 @@
 #include "store/Store.h"
 #include "store/StorePlatform.h"
 #include "store/demo/Generator.h"
+#include "support/DailyLog.h"
 #include "support/FixtureStore.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedHost.h"
@@ -48,11 +49,7 @@ protected:
         }
         m_runner.setPollIntervalForTesting(20);
     }
-    QString logText()
-    {
-        QFile file(m_log.fileNameFor(QDate::currentDate()));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-    }
+    QString logText() { return tw::test::dailyLogText(m_log); }
 
     FixtureStore m_fixture;
     QTemporaryDir m_logDir;

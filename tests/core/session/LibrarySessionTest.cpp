@@ -7,6 +7,7 @@
 #include "core/app/RunState.h"
 #include "store/Store.h"
 #include "store/StorePlatform.h"
+#include "support/DailyLog.h"
 #include "support/FixtureStore.h"
 #include "support/GTestQt.h"
 #include "support/ScriptedHost.h"
@@ -80,11 +81,7 @@ protected:
             s.importDocument(doc, version);
     }
 
-    QString logText()
-    {
-        QFile file(m_log.fileNameFor(QDate::currentDate()));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-    }
+    QString logText() { return tw::test::dailyLogText(m_log); }
 
     FixtureStore m_fixture;
     QTemporaryDir m_logDir;
