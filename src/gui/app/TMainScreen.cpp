@@ -21,8 +21,10 @@
 #include "gui/query/TAddFldScreen.h"
 #include "gui/query/TDatePicker.h"
 #include "gui/query/TestQueryButtons.h"
+#include "gui/reports/ExportPresenter.h"
 #include "gui/reports/ExportTab.h"
 #include "gui/reports/PresetsTab.h"
+#include "gui/reports/ReporterPresenter.h"
 #include "gui/reports/ReporterTab.h"
 #include "gui/restore/DoRoDiTab.h"
 #include "gui/restore/RestoreTab.h"
@@ -193,6 +195,9 @@ void TMainScreen::buildHandlers()
            {m_excess->ui().criteria, "Rights"},       {m_editRights->ui().criteria, "Rights"}};
     for (const auto& [panel, word] : tests)
         m_testQueries->add(panel, QString::fromLatin1(word));
+
+    m_reporterPresenter = new ReporterPresenter(*m_reporter, *this);
+    m_exportPresenter = new ExportPresenter(*m_export, *this);
 }
 
 QString TMainScreen::AssembleQuery()

@@ -31,6 +31,7 @@ class DocInfoTab;
 class DoRoDiTab;
 class EditRightsTab;
 class ExcessRightsTab;
+class ExportPresenter;
 class ExportTab;
 class GuiHost;
 class LibraryPanel;
@@ -41,6 +42,7 @@ class MainMenus;
 class PageControl;
 class PresetsTab;
 class QueryTab;
+class ReporterPresenter;
 class ReporterTab;
 class RestoreTab;
 
@@ -148,6 +150,8 @@ public:
     TDatePicker* datePicker() const { return m_datePicker; }
     AddressBookPicker* addressBookPicker() const { return m_addressBook; }
     TAddFldScreen* addFieldsScreen() const { return m_addFields; }
+    ReporterPresenter* reporterPresenter() const { return m_reporterPresenter; }
+    ExportPresenter* exportPresenter() const { return m_exportPresenter; }
     // Rebuilds QueryString and the "Query String" box from the Query tab.
     QString AssembleQuery();
 
@@ -211,6 +215,8 @@ private:
     TDatePicker* m_datePicker = nullptr;
     AddressBookPicker* m_addressBook = nullptr;
     TAddFldScreen* m_addFields = nullptr;
+    ReporterPresenter* m_reporterPresenter = nullptr;
+    ExportPresenter* m_exportPresenter = nullptr;
     bool m_hintHandlerInstalled = false;
     bool m_shownOnce = false;
     bool m_activatedOnce = false;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "gui/runs/TabRunView.h"
+
+#include <QObject>
+
+namespace tw {
+
+class DirectoryField;
+class FieldMover;
+class ReporterTab;
+class TMainScreen;
+
+// The Reporter tab's handlers: the report directory and its folder button,
+// the field movers with the report structure line, and "Report", which runs
+// the field reporter into "Library.rpt" as one operation of the window.
+class ReporterPresenter : public QObject
+{
+    Q_OBJECT
+public:
+    ReporterPresenter(ReporterTab& tab, TMainScreen& screen);
+
+    DirectoryField& directory() const { return *m_directory; }
+    FieldMover& movers() const { return *m_movers; }
+
+    void BReportClick();
+
+private:
+    void ReportDocs();
+
+    ReporterTab& m_tab;
+    TMainScreen& m_screen;
+    TabRunView m_view;
+    DirectoryField* m_directory;
+    FieldMover* m_movers;
+};
+
+} // namespace tw

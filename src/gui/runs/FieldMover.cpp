@@ -1,0 +1,42 @@
+#include "FieldMover.h"
+
+#include <QListWidget>
+#include <QToolButton>
+
+namespace tw {
+
+FieldMover::FieldMover(QListWidget* available, QListWidget* chosen, QToolButton* add, QToolButton* remove,
+                       std::function<void()> afterMove, QObject* parent)
+    : QObject(parent), m_available(available), m_chosen(chosen), m_afterMove(std::move(afterMove))
+{
+    connect(add, &QToolButton::clicked, this, &FieldMover::addClick);
+    connect(remove, &QToolButton::clicked, this, &FieldMover::removeClick);
+    connect(available, &QListWidget::itemDoubleClicked, this, &FieldMover::addClick);
+    connect(chosen, &QListWidget::itemDoubleClicked, this, &FieldMover::removeClick);
+}
+
+void FieldMover::addClick()
+{
+    move(m_available, m_chosen);
+    m_afterMove();
+}
+
+void FieldMover::removeClick()
+{
+    move(m_chosen, m_available);
+    m_afterMove();
+}
+
+void FieldMover::move(QListWidget* from, QListWidget* to)
+{
+    QListWidgetItem* item = from->currentItem();
+    if (!item)
+        return;
+    // A sorted list puts the field into its place by itself; the chosen list keeps the order of choosing.
+    to->addItem(item->text());
+    delete from->takeItem(from->row(item));
+    // Nothing stays highlighted, so a second click moves nothing.
+    from->setCurrentRow(-1);
+}
+
+} // namespace tw
