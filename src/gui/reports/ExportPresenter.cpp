@@ -9,7 +9,7 @@
 #include "gui/app/MainMenus.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/query/QueryTab.h"
-#include "gui/runs/DirectoryField.h"
+#include "gui/runs/DirectoryFieldControl.h"
 #include "gui/runs/FieldMover.h"
 #include "gui/runs/WindowRuns.h"
 #include "gui/widgets/RadioGroup.h"
@@ -40,9 +40,9 @@ ExportPresenter::ExportPresenter(ExportTab& tab, TMainScreen& screen)
     , m_view(tab.ui().Label60, tab.ui().ProgressBar1, tab.ui().filesInProcess)
 {
     const ExportTab::Controls& ui = tab.ui();
-    m_directory
-        = new DirectoryField(ui.EDocOutputDir, ui.SpdBOPDir, {ui.BExport},
-                             QStringLiteral("Selected Top Export Directory does not exist"), screen.host(), this);
+    m_directory = new DirectoryFieldControl(ui.EDocOutputDir, ui.SpdBOPDir, {ui.BExport},
+                                            QStringLiteral("Selected Top Export Directory does not exist"),
+                                            screen.host(), this);
     m_movers = new FieldMover(
         ui.ListBox1, ui.ListBox2, ui.SpeedButton8, ui.SpeedButton9, [this] { m_tab.ExportCalcPath(); }, this);
     connect(ui.CBText, &QCheckBox::clicked, this, &ExportPresenter::CBTextClick);

@@ -7,7 +7,7 @@
 
 namespace tw {
 
-class DirectoryField;
+class DirectoryFieldControl;
 class ExportTab;
 class FieldMover;
 class TMainScreen;
@@ -22,7 +22,7 @@ class ExportPresenter : public QObject
 public:
     ExportPresenter(ExportTab& tab, TMainScreen& screen);
 
-    DirectoryField& directory() const { return *m_directory; }
+    DirectoryFieldControl& directory() const { return *m_directory; }
     FieldMover& movers() const { return *m_movers; }
 
     void CBTextClick();
@@ -36,7 +36,7 @@ private:
     ExportTab& m_tab;
     TMainScreen& m_screen;
     TabRunView m_view;
-    DirectoryField* m_directory;
+    DirectoryFieldControl* m_directory;
     FieldMover* m_movers;
 };
 

@@ -5,7 +5,7 @@
 #include "gui/app/GuiHost.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/query/QueryTab.h"
-#include "gui/runs/DirectoryField.h"
+#include "gui/runs/DirectoryFieldControl.h"
 #include "gui/runs/FieldMover.h"
 #include "gui/runs/WindowRuns.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
@@ -23,8 +23,9 @@ ReporterPresenter::ReporterPresenter(ReporterTab& tab, TMainScreen& screen)
     , m_view(tab.ui().Label65, tab.ui().ProgressBar4, tab.ui().filesInProcess)
 {
     const ReporterTab::Controls& ui = tab.ui();
-    m_directory = new DirectoryField(ui.Edit23, ui.SpeedButton7, {ui.BReport},
-                                     QStringLiteral("Selected Report Directory does not exist"), screen.host(), this);
+    m_directory
+        = new DirectoryFieldControl(ui.Edit23, ui.SpeedButton7, {ui.BReport},
+                                    QStringLiteral("Selected Report Directory does not exist"), screen.host(), this);
     m_movers = new FieldMover(
         ui.ListBox3, ui.ListBox4, ui.SpeedButton10, ui.SpeedButton11, [this] { m_tab.ReportCalcPath(); }, this);
     connect(ui.BReport, &QPushButton::clicked, this, &ReporterPresenter::BReportClick);

@@ -6,7 +6,7 @@
 
 namespace tw {
 
-class DirectoryField;
+class DirectoryFieldControl;
 class FieldMover;
 class ReporterTab;
 class TMainScreen;
@@ -20,7 +20,7 @@ class ReporterPresenter : public QObject
 public:
     ReporterPresenter(ReporterTab& tab, TMainScreen& screen);
 
-    DirectoryField& directory() const { return *m_directory; }
+    DirectoryFieldControl& directory() const { return *m_directory; }
     FieldMover& movers() const { return *m_movers; }
 
     void BReportClick();
@@ -31,7 +31,7 @@ private:
     ReporterTab& m_tab;
     TMainScreen& m_screen;
     TabRunView m_view;
-    DirectoryField* m_directory;
+    DirectoryFieldControl* m_directory;
     FieldMover* m_movers;
 };
 

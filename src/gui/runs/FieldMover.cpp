@@ -11,8 +11,15 @@ FieldMover::FieldMover(QListWidget* available, QListWidget* chosen, QToolButton*
 {
     connect(add, &QToolButton::clicked, this, &FieldMover::addClick);
     connect(remove, &QToolButton::clicked, this, &FieldMover::removeClick);
-    connect(available, &QListWidget::itemDoubleClicked, this, &FieldMover::addClick);
-    connect(chosen, &QListWidget::itemDoubleClicked, this, &FieldMover::removeClick);
+    // A double click moves the field under the mouse, which it also highlights.
+    connect(available, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        m_available->setCurrentItem(item);
+        addClick();
+    });
+    connect(chosen, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        m_chosen->setCurrentItem(item);
+        removeClick();
+    });
 }
 
 void FieldMover::addClick()

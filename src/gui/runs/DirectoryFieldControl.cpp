@@ -1,4 +1,4 @@
-#include "DirectoryField.h"
+#include "DirectoryFieldControl.h"
 
 #include "core/app/RunHost.h"
 
@@ -10,17 +10,17 @@
 
 namespace tw {
 
-DirectoryField::DirectoryField(QLineEdit* field, QToolButton* picker, QList<QAbstractButton*> dependents,
-                               QString missingMessage, RunHost& host, QObject* parent)
+DirectoryFieldControl::DirectoryFieldControl(QLineEdit* field, QToolButton* picker, QList<QAbstractButton*> dependents,
+                                             QString missingMessage, RunHost& host, QObject* parent)
     : QObject(parent), m_field(field), m_missingMessage(std::move(missingMessage)), m_host(host)
 {
     for (QAbstractButton* button : dependents)
         m_dependents.append(button);
-    connect(picker, &QToolButton::clicked, this, &DirectoryField::pickerClick);
-    connect(field, &QLineEdit::editingFinished, this, &DirectoryField::fieldExit);
+    connect(picker, &QToolButton::clicked, this, &DirectoryFieldControl::pickerClick);
+    connect(field, &QLineEdit::editingFinished, this, &DirectoryFieldControl::fieldExit);
 }
 
-void DirectoryField::pickerClick()
+void DirectoryFieldControl::pickerClick()
 {
     QString start = m_field->text();
     // A bare drive ("C:") is opened at its root.
@@ -36,7 +36,7 @@ void DirectoryField::pickerClick()
     fieldExit();
 }
 
-void DirectoryField::fieldExit()
+void DirectoryFieldControl::fieldExit()
 {
     for (const auto& button : m_dependents)
         if (button)

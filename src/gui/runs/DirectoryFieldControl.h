@@ -17,12 +17,12 @@ class RunHost;
 // the field accepts an existing directory (ending it with the separator) and
 // enables the buttons that depend on it, or shows the field's message and
 // empties it.
-class DirectoryField : public QObject
+class DirectoryFieldControl : public QObject
 {
     Q_OBJECT
 public:
-    DirectoryField(QLineEdit* field, QToolButton* picker, QList<QAbstractButton*> dependents, QString missingMessage,
-                   RunHost& host, QObject* parent = nullptr);
+    DirectoryFieldControl(QLineEdit* field, QToolButton* picker, QList<QAbstractButton*> dependents,
+                          QString missingMessage, RunHost& host, QObject* parent = nullptr);
 
     // The folder button's click.
     void pickerClick();
