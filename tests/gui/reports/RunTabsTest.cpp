@@ -1,5 +1,6 @@
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
+#include "core/query/QueryRunner.h"
 #include "gui/app/MainMenus.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/Store.h"
@@ -112,6 +113,7 @@ private Q_SLOTS:
     void fieldMovers();
     void exportListForcesFullLibrary();
     void reporterRunOverRange();
+    void reporterRunOverQuery();
     void exportRunWritesFiles();
     void optionsDialog_data();
     void optionsDialog();
@@ -296,6 +298,29 @@ void RunTabsTest::reporterRunOverRange()
         QCOMPARE(window.find<QLineEdit>(QString::fromLatin1(box))->text(), QString());
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
     QVERIFY(window.screen().OperationIdle());
+}
+
+void RunTabsTest::reporterRunOverQuery()
+{
+    QTemporaryDir dir;
+    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    window.screen().queryRunner().setPollIntervalForTesting(5);
+    window.type(QStringLiteral("Edit23"), dir.path());
+    window.type(QStringLiteral("Edit2"), QStringLiteral("Beta"));
+    window.find<QPushButton>(QStringLiteral("BReport"))->click();
+
+    // One line per hit: both versions of the one document found.
+    QStringList lines = fileLines(dir.path() + QStringLiteral("/Library.rpt"));
+    QVERIFY2(lines.size() > 2, qPrintable(lines.join(QLatin1Char('\n'))));
+    std::sort(lines.end() - 2, lines.end());
+    QCOMPARE(
+        lines.mid(lines.size() - 3),
+        (QStringList {QStringLiteral("Doc. Number\tDoc. Version\t"), QStringLiteral("2\t1"), QStringLiteral("2\t2")}));
+    const QStringList log = window.logLines();
+    for (const char* line :
+         {"Reporting Documents - Query Results", "Report of Documents Completed - Successful = 2/ Failed = 0"})
+        QVERIFY2(logHas(log, QString::fromLatin1(line)), line);
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
 }
 
 void RunTabsTest::exportRunWritesFiles()
