@@ -118,6 +118,7 @@ private Q_SLOTS:
     void optionsDialog_data();
     void optionsDialog();
     void cancelDuringRun();
+    void busyProgramIgnoresTheRunButtons();
     void vanishedDirectoryEndsIdle();
 };
 
@@ -441,6 +442,24 @@ void RunTabsTest::cancelDuringRun()
     QCOMPARE(fileLines(dir.path() + QStringLiteral("/Library.rpt")).last(), QStringLiteral("1\t1"));
     QCOMPARE(close->text(), QStringLiteral("Close"));
     QVERIFY(window.screen().OperationIdle());
+}
+
+void RunTabsTest::busyProgramIgnoresTheRunButtons()
+{
+    QTemporaryDir dir;
+    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    window.type(QStringLiteral("Edit23"), dir.path());
+    window.type(QStringLiteral("EDocOutputDir"), dir.path());
+    window.host().prompts().queue(PromptSeam::Kind::ExportOptions, QStringLiteral("ok"));
+    window.screen().setOperationIdle(false);
+    window.find<QPushButton>(QStringLiteral("BReport"))->click();
+    window.find<QPushButton>(QStringLiteral("BExport"))->click();
+    window.screen().setOperationIdle(true);
+
+    // Neither run started, and the options dialog was not even shown.
+    QCOMPARE(window.host().prompts().pending(PromptSeam::Kind::ExportOptions), 1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
 }
 
 void RunTabsTest::vanishedDirectoryEndsIdle()
