@@ -27,7 +27,7 @@ void fill(Store& store, const QString& osUser)
 {
     DemoDomain domain(store, osUser);
     domain.build();
-    const QList<DemoLibrary::Spec> libraries = {
+    const QList<DemoLibrary::Plan> libraries = {
         {QStringLiteral("Contracts"),
          80,
          {QStringLiteral("Contract"), QStringLiteral("Amendment"), QStringLiteral("Invoice"), QStringLiteral("Letter")},

@@ -24,14 +24,14 @@ const QDateTime kEnd(QDate(2024, 11, 29), QTime(17, 30));
 
 } // namespace
 
-DemoLibrary::DemoLibrary(Store& store, const Spec& spec, const QString& osUser, const QStringList& users)
-    : m_store(store), m_spec(spec), m_osUser(osUser), m_users(users), m_random(quint32(qHash(spec.name)))
+DemoLibrary::DemoLibrary(Store& store, const Plan& plan, const QString& osUser, const QStringList& users)
+    : m_store(store), m_plan(plan), m_osUser(osUser), m_users(users), m_random(quint32(qHash(plan.name)))
 {
 }
 
 void DemoLibrary::fill()
 {
-    for (int i = 1; i <= m_spec.documents; ++i)
+    for (int i = 1; i <= m_plan.documents; ++i)
         addDocument(i);
 }
 
@@ -63,13 +63,13 @@ int DemoLibrary::versionCount()
 QMap<QString, QVariant> DemoLibrary::fieldsFor(int index)
 {
     QMap<QString, QVariant> fields;
-    if (m_spec.name == QLatin1String("Contracts")) {
+    if (m_plan.name == QLatin1String("Contracts")) {
         if (index % 9 != 0)
             fields.insert(QStringLiteral("Client"), QString::fromUtf8(kClients[index % 5]));
         fields.insert(QStringLiteral("Contract Value"), qint64(1000 + (index * 7919) % 250000));
         fields.insert(QStringLiteral("Renewal Date"), QDateTime(QDate(2025, 1 + index % 12, 1 + index % 28), QTime()));
         fields.insert(QStringLiteral("Region"), QString::fromUtf8(kRegions[index % 4]));
-    } else if (m_spec.name == QLatin1String("Projects") && index % 4 != 0) {
+    } else if (m_plan.name == QLatin1String("Projects") && index % 4 != 0) {
         fields.insert(QStringLiteral("Project Code"), QStringLiteral("PRJ-%1").arg(100 + index % 60));
     }
     return fields;
@@ -78,7 +78,7 @@ QMap<QString, QVariant> DemoLibrary::fieldsFor(int index)
 void DemoLibrary::addDocument(int index)
 {
     NewDocument document;
-    document.library = m_spec.name;
+    document.library = m_plan.name;
     document.author = anyUser();
     document.creator = m_random.bounded(5u) == 0 ? anyUser() : document.author;
     document.subject
@@ -88,7 +88,7 @@ void DemoLibrary::addDocument(int index)
     // A few documents have no subject, as imported mail sometimes has none.
     if (index % 97 == 0)
         document.subject.clear();
-    document.documentType = m_spec.types.at(int(m_random.bounded(quint32(m_spec.types.size()))));
+    document.documentType = m_plan.types.at(int(m_random.bounded(quint32(m_plan.types.size()))));
     document.created = after(QDateTime(QDate(2019, 1, 7), QTime(9, 0)), 1800);
     document.fields = fieldsFor(index);
     const QString type = DemoContent::fileTypes().at(int(m_random.bounded(quint32(DemoContent::fileTypes().size()))));
@@ -114,13 +114,13 @@ void DemoLibrary::addVersions(qint64 number, const QString& author, const QStrin
         // Some versions were saved empty.
         if (m_random.bounded(40u) != 0)
             version.content = DemoContent::make(version.fileType, subject, author, v);
-        m_store.addVersion(m_spec.name, number, version);
+        m_store.addVersion(m_plan.name, number, version);
     }
     DemoHistory history(m_store, m_random, m_users);
     for (int v = 1; v <= count; ++v)
-        history.add(m_spec.name, number, v, created.addDays(v * 2), int(m_random.bounded(6u)));
+        history.add(m_plan.name, number, v, created.addDays(v * 2), int(m_random.bounded(6u)));
     setStates(number, count, created);
-    DemoRights(m_store, m_random, m_users).set(m_spec.name, number);
+    DemoRights(m_store, m_random, m_users).set(m_plan.name, number);
 }
 
 // One state per version at most, by a single roll; purged content goes only from versions that
@@ -131,8 +131,8 @@ void DemoLibrary::setStates(qint64 number, int versions, const QDateTime& create
         = versions == 1 || m_random.bounded(10u) < 7 ? versions : 1 + int(m_random.bounded(quint32(versions - 1)));
     VersionState documentState;
     documentState.officialVersion = official;
-    m_store.setVersionState(m_spec.name, number, versions, documentState);
-    const int archivedPerMille = int(m_spec.archivedShare * 1000);
+    m_store.setVersionState(m_plan.name, number, versions, documentState);
+    const int archivedPerMille = int(m_plan.archivedShare * 1000);
     for (int v = 1; v <= versions; ++v) {
         const int roll = int(m_random.bounded(1000u));
         const QString user = roll < 20 ? m_osUser : anyUser();
@@ -146,13 +146,13 @@ void DemoLibrary::setStates(qint64 number, int versions, const QDateTime& create
                 = QStringLiteral("/home/%1/GroupWise Staging/%2_%3").arg(user.toLower()).arg(number).arg(v);
         } else if (roll < 50 + archivedPerMille) {
             state.archived = true;
-            m_store.addEvent(m_spec.name, number, v, gw::EventArchived, user, when);
+            m_store.addEvent(m_plan.name, number, v, gw::EventArchived, user, when);
         } else if (roll < 60 + archivedPerMille) {
             state.inUse = true;
         } else if (roll < 67 + archivedPerMille) {
             state.readWrite = true;
         } else if (roll < 82 + archivedPerMille && v != official && v != versions) {
-            m_store.purgeVersion(m_spec.name, number, v, user);
+            m_store.purgeVersion(m_plan.name, number, v, user);
             continue;
         } else if (roll < 500) {
             state.retriever = user;
@@ -160,7 +160,7 @@ void DemoLibrary::setStates(qint64 number, int versions, const QDateTime& create
         } else {
             continue; // never retrieved
         }
-        m_store.setVersionState(m_spec.name, number, v, state);
+        m_store.setVersionState(m_plan.name, number, v, state);
     }
 }
 

@@ -18,7 +18,7 @@ class Store;
 class DemoLibrary
 {
 public:
-    struct Spec
+    struct Plan
     {
         QString name;
         int documents = 0;
@@ -26,7 +26,7 @@ public:
         double archivedShare = 0.03;
     };
 
-    DemoLibrary(Store& store, const Spec& spec, const QString& osUser, const QStringList& users);
+    DemoLibrary(Store& store, const Plan& plan, const QString& osUser, const QStringList& users);
     void fill();
 
 private:
@@ -39,7 +39,7 @@ private:
     QDateTime after(const QDateTime& from, int maxDays);
 
     Store& m_store;
-    Spec m_spec;
+    Plan m_plan;
     QString m_osUser;
     QStringList m_users;
     QRandomGenerator m_random;
