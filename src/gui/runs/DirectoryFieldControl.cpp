@@ -1,10 +1,10 @@
 #include "DirectoryFieldControl.h"
 
 #include "core/app/RunHost.h"
+#include "core/runs/DirectoryField.h"
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -22,11 +22,8 @@ DirectoryFieldControl::DirectoryFieldControl(QLineEdit* field, QToolButton* pick
 
 void DirectoryFieldControl::pickerClick()
 {
-    QString start = m_field->text();
-    // A bare drive ("C:") is opened at its root.
-    if (start.size() == 2)
-        start += QDir::separator();
-    const QString chosen = m_host.pickFolder(QStringLiteral("Select Directory"), start);
+    const QString chosen
+        = m_host.pickFolder(QStringLiteral("Select Directory"), DirectoryField::pickerStart(m_field->text()));
     if (chosen.isEmpty())
         return;
     m_field->setText(QDir::toNativeSeparators(chosen));
@@ -38,21 +35,15 @@ void DirectoryFieldControl::pickerClick()
 
 void DirectoryFieldControl::fieldExit()
 {
+    const DirectoryField::ExitResult result = DirectoryField::exitCheck(m_field->text());
     for (const auto& button : m_dependents)
         if (button)
-            button->setEnabled(false);
-    const QString text = m_field->text().trimmed();
-    if (text.isEmpty())
+            button->setEnabled(result.enabled);
+    if (result.text != m_field->text())
+        m_field->setText(result.text);
+    if (!result.showMissing)
         return;
-    if (QFileInfo(text).isDir()) {
-        m_field->setText(text.endsWith(QDir::separator()) ? text : text + QDir::separator());
-        for (const auto& button : m_dependents)
-            if (button)
-                button->setEnabled(true);
-        return;
-    }
     m_host.showMessage(QStringLiteral("Tarnwick"), m_missingMessage, RunHost::Icon::Warning);
-    m_field->clear();
     m_field->setFocus();
 }
 
