@@ -74,4 +74,9 @@ bool OperationControl::run(const std::function<void()>& body)
     return true;
 }
 
+bool OperationControl::running() const
+{
+    return m_close && m_close->text() == QLatin1String("Cancel");
+}
+
 } // namespace tw

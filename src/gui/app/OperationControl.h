@@ -28,6 +28,8 @@ public:
     // The Close button's click: true when it reads "Close" and the window is
     // to close; while it reads "Cancel" the click only sets the Cancel request.
     bool closeClicked();
+    // True while a button-started query or run is in progress (the button reads "Cancel").
+    bool running() const;
 
 private:
     void backToIdle();

@@ -360,9 +360,10 @@ bool TMainScreen::event(QEvent* event)
             m_statusHint->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
-    if (event->type() == QEvent::WindowActivate && !m_activatedOnce) {
-        // Only the first activation: a message box closing in the middle of a
-        // run activates the window again and must not make the program idle.
+    if (event->type() == QEvent::WindowActivate && !m_activatedOnce && !m_operations->running()) {
+        // Only the first activation, and never in the middle of a run: a message
+        // box closing or a late first activation during a run's event pump must
+        // not make the program idle.
         m_activatedOnce = true;
         FormActivate();
     }

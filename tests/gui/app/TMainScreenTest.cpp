@@ -37,6 +37,7 @@ private Q_SLOTS:
     void closeIsRefusedWhileBusy();
     void closeButtonCaptions();
     void failedOperationEndsIdle();
+    void lateFirstActivationKeepsARunBusy();
     void startAndCloseAreLogged();
     void statusBarPanels();
     void unwritableLogIsReportedOnce();
@@ -222,6 +223,21 @@ void TMainScreenTest::closeButtonCaptions()
     QCOMPARE(close->statusTip(), QStringLiteral("Close the Program"));
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(!screen.isVisible());
+}
+
+void TMainScreenTest::lateFirstActivationKeepsARunBusy()
+{
+    // A run may start before the window's first activation arrives (from its
+    // event pump); that activation must not mark the running program idle.
+    MainScreenFixture fixture;
+    TMainScreen& screen = fixture.screen();
+    screen.setOperationIdle(false);
+    screen.beginOperation();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&screen, &activate);
+    QVERIFY(!screen.OperationIdle());
+    screen.endOperation();
+    screen.setOperationIdle(true);
 }
 
 void TMainScreenTest::failedOperationEndsIdle()
