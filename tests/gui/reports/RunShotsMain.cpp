@@ -1,9 +1,9 @@
-#include "core/app/CommandLine.h"
 #include "core/reports/ExportOptions.h"
 #include "gui/app/GuiHost.h"
 #include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/reports/TOptionsSc.h"
+#include "gui/support/DemoWindow.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/StorePlatform.h"
@@ -23,20 +23,9 @@
 
 namespace {
 
-template <typename T> T* child(QWidget* parent, const QString& name)
-{
-    T* found = parent->findChild<T*>(name);
-    if (!found)
-        qFatal("No widget named %s", qPrintable(name));
-    return found;
-}
-
-void leave(QWidget* window, const QString& editName, const QString& text)
-{
-    auto* edit = child<QLineEdit>(window, editName);
-    edit->setText(text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
+using tw::test::child;
+using tw::test::leave;
+using tw::test::save;
 
 void choose(QWidget* window, const QString& list, const QString& mover, const QStringList& fields)
 {
@@ -45,12 +34,6 @@ void choose(QWidget* window, const QString& list, const QString& mover, const QS
         available->setCurrentItem(available->findItems(field, Qt::MatchExactly).value(0));
         child<QToolButton>(window, mover)->click();
     }
-}
-
-void save(QWidget* widget, const QString& dir, const QString& name)
-{
-    QApplication::processEvents();
-    widget->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 } // namespace
@@ -64,30 +47,16 @@ int main(int argc, char** argv)
     const QString user = QStringLiteral("DEMO");
     // A store given as the second argument is kept (and built there when missing).
     const QString storePath = argc > 2 ? QString::fromLocal8Bit(argv[2]) : work.path() + QStringLiteral("/store");
-    if (!QFileInfo::exists(storePath))
-        store::DemoBuilder::build(storePath, user);
-    store::StorePlatform platform(storePath);
     const QString output = argc > 3 ? QString::fromLocal8Bit(argv[3]) : work.path() + QStringLiteral("/out");
     QDir().mkpath(output);
-
-    tw::GuiHost host;
-    host.prompts().setScripted(true);
-    for (int i = 0; i < 10; ++i)
-        host.prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
-    tw::StartupContext context;
-    context.commandLine = tw::CommandLine(QStringList());
-    context.executablePath = QApplication::applicationFilePath();
-    context.versionText = QStringLiteral("1.0.0.1");
-    context.windowsUserName = user;
-    context.programDirectory = work.path() + QLatin1Char('/');
-    tw::TMainScreen screen(context, host);
-    new tw::PlatformSession(platform, screen);
+    tw::test::DemoWindow window(storePath, work.path(), user);
+    tw::TMainScreen& screen = window.screen();
+    tw::GuiHost& host = window.host();
     QTextStream out(stdout);
-    if (!screen.FormCreate()) {
+    if (!window.open()) {
         out << "login failed\n";
         return 1;
     }
-    screen.show();
     leave(&screen, QStringLiteral("MaskEdit1"), QStringLiteral("1"));
     leave(&screen, QStringLiteral("MaskEdit2"), QStringLiteral("120"));
 

@@ -1,4 +1,3 @@
-#include "core/app/CommandLine.h"
 #include "gui/app/GuiHost.h"
 #include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
@@ -6,6 +5,7 @@
 #include "gui/query/QueryTab.h"
 #include "gui/query/TAddFldScreen.h"
 #include "gui/query/TDatePicker.h"
+#include "gui/support/DemoWindow.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/StorePlatform.h"
@@ -29,26 +29,9 @@
 
 namespace {
 
-template <typename T> T* child(QWidget* parent, const QString& name)
-{
-    T* found = parent->findChild<T*>(name);
-    if (!found)
-        qFatal("No widget named %s", qPrintable(name));
-    return found;
-}
-
-void leave(QWidget* window, const QString& editName, const QString& text)
-{
-    auto* edit = child<QLineEdit>(window, editName);
-    edit->setText(text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
-void save(QWidget* widget, const QString& dir, const QString& name)
-{
-    QApplication::processEvents();
-    widget->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
+using tw::test::child;
+using tw::test::leave;
+using tw::test::save;
 
 // Types document numbers until one shows `least` versions or more and a version someone has used.
 QString showDocumentWithVersions(tw::TMainScreen& screen, int least)
@@ -108,28 +91,14 @@ int main(int argc, char** argv)
     const QString user = QStringLiteral("DEMO");
     // A store given as the second argument is kept (and built there when missing).
     const QString storePath = argc > 2 ? QString::fromLocal8Bit(argv[2]) : work.path() + QStringLiteral("/store");
-    if (!QFileInfo::exists(storePath))
-        store::DemoBuilder::build(storePath, user);
-    store::StorePlatform platform(storePath);
-
-    tw::GuiHost host;
-    host.prompts().setScripted(true);
-    for (int i = 0; i < 10; ++i)
-        host.prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
-    tw::StartupContext context;
-    context.commandLine = tw::CommandLine(QStringList());
-    context.executablePath = QApplication::applicationFilePath();
-    context.versionText = QStringLiteral("1.0.0.1");
-    context.windowsUserName = user;
-    context.programDirectory = work.path() + QLatin1Char('/');
-    tw::TMainScreen screen(context, host);
-    new tw::PlatformSession(platform, screen);
+    tw::test::DemoWindow window(storePath, work.path(), user);
+    tw::TMainScreen& screen = window.screen();
+    tw::GuiHost& host = window.host();
     QTextStream out(stdout);
-    if (!screen.FormCreate()) {
+    if (!window.open()) {
         out << "login failed\n";
         return 1;
     }
-    screen.show();
     out << screen.windowTitle() << "\n" << host.shownPrompts().join(QLatin1Char('\n')) << "\n";
 
     out << "document " << showDocumentWithVersions(screen, 3) << "\n";
