@@ -6,11 +6,15 @@
 #include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/app/TSplash.h"
+#include "gui/script/ScriptRunner.h"
 #include "store/Store.h"
 #include "store/StorePlatform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -35,6 +39,11 @@ QString programDirectory(const QString& executablePath)
     return tw::ProgramIdentity::programDirectory(executablePath);
 }
 
+void printError(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -48,14 +57,34 @@ int main(int argc, char** argv)
     context.storePath = storePath();
     context.windowsUserName = tw::ProgramIdentity::WindowsUserName();
 
+    // A script is read and checked whole before anything starts.
+    std::optional<tw::Script> script;
+    if (!context.commandLine.scriptPath().isEmpty()) {
+        try {
+            script = tw::Script::fromFile(context.commandLine.scriptPath());
+        } catch (const tw::ScriptError& error) {
+            printError(error.message());
+            return 1;
+        }
+    }
+
     // One program per title, user and store: a second start brings the first
-    // to the front and ends, with no message and no log line.
+    // to the front and ends, with no message and no log line. A script that
+    // did not run is a failure, though, and says so.
     tw::SingleInstance instance(tw::SingleInstance::keyFor(kTitle, context.windowsUserName, context.storePath));
-    if (!instance.claim())
-        return 0;
+    if (!instance.claim()) {
+        if (!script)
+            return 0;
+        printError(
+            QStringLiteral("%1: not run: %2 is already running for this user and store").arg(script->path(), kTitle));
+        return 1;
+    }
     context.programDirectory = programDirectory(context.executablePath);
 
     tw::GuiHost host;
+    std::unique_ptr<tw::ScriptRunner> runner;
+    if (script)
+        runner = std::make_unique<tw::ScriptRunner>(std::move(*script), host);
     tw::TSplash splash(kTitle);
     splash.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.loadVersion(context.executablePath, host);
@@ -75,5 +104,9 @@ int main(int argc, char** argv)
         return 1;
     splash.close();
     screen.show();
-    return QApplication::exec();
+    if (!runner)
+        return QApplication::exec();
+    runner->start(screen);
+    QApplication::exec();
+    return runner->finish();
 }

@@ -1,7 +1,5 @@
 #include "GuiHost.h"
 
-#include "UnansweredPrompt.h"
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -58,8 +56,10 @@ bool GuiHost::askYesNo(const QString& caption, const QString& text)
     m_shown.append(prompt);
     if (const std::optional<QString> answer = m_prompts.take(PromptSeam::Kind::Message, prompt)) {
         const QString word = answer->trimmed().toLower();
-        if (word != QLatin1String("yes") && word != QLatin1String("no"))
-            throw UnansweredPrompt(QStringLiteral("Answer \"%1\" does not fit the question: %2").arg(*answer, prompt));
+        if (word != QLatin1String("yes") && word != QLatin1String("no")) {
+            m_prompts.reject(QStringLiteral("Answer \"%1\" does not fit the question: %2").arg(*answer, prompt));
+            return false;
+        }
         return word == QLatin1String("yes");
     }
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_window);

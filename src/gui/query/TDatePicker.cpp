@@ -1,7 +1,6 @@
 #include "TDatePicker.h"
 
 #include "gui/app/PromptSeam.h"
-#include "gui/app/UnansweredPrompt.h"
 
 #include <QCalendarWidget>
 #include <QVBoxLayout>
@@ -38,8 +37,10 @@ std::optional<QDate> TDatePicker::pick(const QString& title, PromptSeam& prompts
         if (answer->isEmpty())
             return std::nullopt;
         const QDate date = QDate::fromString(*answer, Qt::ISODate);
-        if (!date.isValid())
-            throw UnansweredPrompt(QStringLiteral("Answer \"%1\" is not a date for: %2").arg(*answer, title));
+        if (!date.isValid()) {
+            prompts.reject(QStringLiteral("Answer \"%1\" is not a date for: %2").arg(*answer, title));
+            return std::nullopt;
+        }
         m_calendar->setSelectedDate(date);
         return date;
     }

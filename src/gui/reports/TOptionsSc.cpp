@@ -1,7 +1,6 @@
 #include "TOptionsSc.h"
 
 #include "gui/app/PromptSeam.h"
-#include "gui/app/UnansweredPrompt.h"
 #include "gui/widgets/WidgetKit.h"
 
 #include <QCheckBox>
@@ -78,7 +77,7 @@ bool TOptionsSc::check(ExportOptions& options, PromptSeam& seam, QWidget* parent
     dialog.setOptions(options);
     bool confirmed = false;
     if (const std::optional<QString> scripted = seam.take(PromptSeam::Kind::ExportOptions, dialog.windowTitle())) {
-        confirmed = dialog.answer(*scripted);
+        confirmed = dialog.answer(*scripted, seam);
     } else {
         dialog.adjustSize();
         if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
@@ -89,18 +88,25 @@ bool TOptionsSc::check(ExportOptions& options, PromptSeam& seam, QWidget* parent
     return confirmed;
 }
 
-bool TOptionsSc::answer(const QString& scripted)
+bool TOptionsSc::answer(const QString& scripted, PromptSeam& seam)
 {
     const QStringList words = scripted.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QString button = words.value(0).toLower();
-    if (button != QLatin1String("ok") && button != QLatin1String("cancel"))
-        throw UnansweredPrompt(QStringLiteral("Answer \"%1\" does not fit the dialog %2").arg(scripted, windowTitle()));
+    if (button != QLatin1String("ok") && button != QLatin1String("cancel")) {
+        seam.reject(QStringLiteral("Answer \"%1\" does not fit the dialog %2").arg(scripted, windowTitle()));
+        return false;
+    }
+    QList<QPair<QCheckBox*, bool>> marks;
     for (const QString& word : words.mid(1)) {
         auto* box = findChild<QCheckBox*>(word.mid(1));
-        if (!box || (!word.startsWith(QLatin1Char('+')) && !word.startsWith(QLatin1Char('-'))))
-            throw UnansweredPrompt(QStringLiteral("Answer \"%1\" names no box of %2").arg(scripted, windowTitle()));
-        box->setChecked(word.startsWith(QLatin1Char('+')));
+        if (!box || (!word.startsWith(QLatin1Char('+')) && !word.startsWith(QLatin1Char('-')))) {
+            seam.reject(QStringLiteral("Answer \"%1\" names no box of %2").arg(scripted, windowTitle()));
+            return false;
+        }
+        marks.append({box, word.startsWith(QLatin1Char('+'))});
     }
+    for (const auto& [box, checked] : marks)
+        box->setChecked(checked);
     (button == QLatin1String("ok") ? m_ok : m_cancel)->click();
     return result() == QDialog::Accepted;
 }

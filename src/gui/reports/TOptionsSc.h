@@ -32,7 +32,7 @@ public:
     static bool check(ExportOptions& options, PromptSeam& seam, QWidget* parent);
 
 private:
-    bool answer(const QString& scripted);
+    bool answer(const QString& scripted, PromptSeam& seam);
 
     QCheckBox* m_userId;
     QCheckBox* m_shortName;
