@@ -2,19 +2,49 @@
 
 #include "IoError.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace tw {
+
+namespace {
+
+QString absolute(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+bool LineFile::Identity::operator==(const Identity& other) const
+{
+    return device == other.device && inode == other.inode && mode == other.mode && owner == other.owner
+        && group == other.group;
+}
+
+LineFile::~LineFile()
+{
+    // Every line is already written; a failing close has nobody left to tell.
+    m_file.close();
+}
 
 void LineFile::append(const QString& path, const QStringList& lines, const QStringList& header)
 {
-    QFile file(path);
-    const bool isNew = !file.exists();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        throw IoError(QStringLiteral("Cannot open the file %1 for writing: %2")
-                          .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+    LineFile file;
+    file.write(path, lines, header);
+    file.close();
+}
+
+void LineFile::write(const QString& path, const QStringList& lines, const QStringList& header)
+{
+    bool isNew = false;
+    if (!m_file.isOpen() || m_file.fileName() != path || !pathStillNamesOpenFile()) {
+        close();
+        isNew = open(path);
     }
     QByteArray bytes;
     const auto add = [&bytes](const QString& line) {
@@ -27,17 +57,68 @@ void LineFile::append(const QString& path, const QStringList& lines, const QStri
     }
     for (const QString& line : lines)
         add(line);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
+    // Unbuffered and opened for appending: one write system call at the end of the file.
+    if (m_file.write(bytes) != bytes.size())
+        fail(QStringLiteral("Cannot write to the file %1: %2"));
+}
+
+void LineFile::close()
+{
+    if (!m_file.isOpen())
+        return;
+    m_file.close();
+    if (m_file.error() != QFileDevice::NoError) {
         throw IoError(
-            QStringLiteral("Cannot write to the file %1: %2").arg(QFileInfo(path).absoluteFilePath(), reason));
+            QStringLiteral("Cannot close the file %1: %2").arg(absolute(m_file.fileName()), m_file.errorString()));
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
+}
+
+// Opens `path` for appending; true when the file did not exist before.
+bool LineFile::open(const QString& path)
+{
+    m_file.setFileName(path);
+    const bool isNew = !m_file.exists();
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         throw IoError(
-            QStringLiteral("Cannot close the file %1: %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+            QStringLiteral("Cannot open the file %1 for writing: %2").arg(absolute(path), m_file.errorString()));
     }
+    m_nativePath = QFile::encodeName(path);
+    m_identified = readIdentity(m_file.handle(), m_nativePath, &m_identity);
+    return isNew;
+}
+
+bool LineFile::readIdentity(int handle, const QByteArray& path, Identity* identity)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if ((handle >= 0 ? ::fstat(handle, &info) : ::stat(path.constData(), &info)) != 0)
+        return false;
+    *identity = Identity {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino),
+                          static_cast<quint32>(info.st_mode), static_cast<quint32>(info.st_uid),
+                          static_cast<quint32>(info.st_gid)};
+    return true;
+#else
+    // Without file identities the file is opened anew for every write.
+    Q_UNUSED(handle)
+    Q_UNUSED(path)
+    Q_UNUSED(identity)
+    return false;
+#endif
+}
+
+bool LineFile::pathStillNamesOpenFile() const
+{
+    // While the file is held open its inode cannot be reused, so the same
+    // device and inode at the path mean the very file this object writes to.
+    Identity atPath;
+    return m_identified && readIdentity(-1, m_nativePath, &atPath) && atPath == m_identity;
+}
+
+void LineFile::fail(const QString& text)
+{
+    const QString reason = m_file.errorString();
+    m_file.close();
+    throw IoError(text.arg(absolute(m_file.fileName()), reason));
 }
 
 } // namespace tw

@@ -1,18 +1,59 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
 namespace tw {
 
-// Appends lines to a plain 8-bit text file with CR LF line ends. The file is
-// opened, written, flushed and closed for every call, so a cancel or crash
-// keeps every finished line. Throws IoError when any step fails.
+// Appends lines to a plain 8-bit text file with CR LF line ends. Throws
+// IoError when the file cannot be opened, written or closed.
+//
+// A LineFile object keeps its file open between writes, and each write puts
+// all its lines at the end of the file with one unbuffered system call, so a
+// cancel or crash keeps every finished line. Before each write it makes sure
+// the path still names the open file: when the file was deleted, renamed,
+// replaced or had its permissions changed, the path is opened again as on the
+// first write (a new file gets its header; a vanished directory fails).
 class LineFile
 {
 public:
-    // Appends `lines`; when the file does not exist yet, `header` is written first.
+    LineFile() = default;
+    ~LineFile();
+    LineFile(const LineFile&) = delete;
+    LineFile& operator=(const LineFile&) = delete;
+
+    // Appends `lines` to the file at `path`; when the file does not exist
+    // yet, `header` is written first. A different path closes the open file.
+    void write(const QString& path, const QStringList& lines, const QStringList& header = {});
+    // Closes the open file, if any; throws IoError when closing fails.
+    void close();
+    bool isOpen() const { return m_file.isOpen(); }
+
+    // Opens, appends and closes in one call.
     static void append(const QString& path, const QStringList& lines, const QStringList& header = {});
+
+private:
+    struct Identity
+    {
+        quint64 device = 0;
+        quint64 inode = 0;
+        quint32 mode = 0;
+        quint32 owner = 0;
+        quint32 group = 0;
+        bool operator==(const Identity& other) const;
+    };
+
+    // The identity of the open file (handle >= 0) or of the file at `path`.
+    static bool readIdentity(int handle, const QByteArray& path, Identity* identity);
+    bool pathStillNamesOpenFile() const;
+    bool open(const QString& path);
+    [[noreturn]] void fail(const QString& text);
+
+    QFile m_file;
+    QByteArray m_nativePath;
+    Identity m_identity;
+    bool m_identified = false;
 };
 
 } // namespace tw

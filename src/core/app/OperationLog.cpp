@@ -1,7 +1,6 @@
 #include "OperationLog.h"
 
 #include "DateTimeText.h"
-#include "LineFile.h"
 #include "RunHost.h"
 
 #include <QDir>
@@ -52,7 +51,7 @@ void OperationLog::writeLine(const QString& line, const QString& headerLead)
     // The date is taken anew for every message, so lines after midnight go to the next day's file.
     const QDateTime now = m_clock();
     const QString stamp = DateTimeText::format(now);
-    LineFile::append(fileNameFor(now.date()), {stamp + QLatin1Char('\t') + line}, {headerLead + stamp, QString()});
+    m_file.write(fileNameFor(now.date()), {stamp + QLatin1Char('\t') + line}, {headerLead + stamp, QString()});
 }
 
 } // namespace tw

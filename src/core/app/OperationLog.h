@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineFile.h"
+
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -41,6 +43,8 @@ private:
     RunHost* m_host;
     bool m_debugMode = false;
     Clock m_clock;
+    // The day's file stays open between lines; each line is written through at once.
+    LineFile m_file;
 };
 
 } // namespace tw

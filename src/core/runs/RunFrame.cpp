@@ -5,7 +5,6 @@
 #include "core/app/DateTimeText.h"
 #include "core/app/GwRefs.h"
 #include "core/app/IoError.h"
-#include "core/app/LineFile.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
@@ -98,7 +97,7 @@ void RunFrame::writeHead()
         lines += FieldColumns::definitionBlock(m_services.customFields);
     if (m_definition->columnHeader)
         lines.append(m_definition->columnHeader(extraFields));
-    LineFile::append(reportPath(), lines, {m_services.programName + m_definition->initialisedTitle + stamp, QString()});
+    m_report.write(reportPath(), lines, {m_services.programName + m_definition->initialisedTitle + stamp, QString()});
 }
 
 void RunFrame::walk(const Span& span)
@@ -124,7 +123,8 @@ void RunFrame::walk(const Span& span)
     const QString closing = closingText(m_definition->completionText(m_outcome.cancelled));
     m_services.log.ErrorCheck(closing, true, true);
     if (m_definition->closingLineInReport)
-        LineFile::append(reportPath(), {closing});
+        m_report.write(reportPath(), {closing});
+    m_report.close();
 }
 
 QString RunFrame::closingText(const QString& prefix) const
@@ -240,8 +240,8 @@ void RunFrame::handleOutcome(const RunDefinition::Outcome& outcome)
     }
     if (m_definition->showLineAsOutput)
         m_services.view.setOutput(line);
-    // The report is reopened per line so a cancel keeps every finished line.
-    LineFile::append(reportPath(), {line});
+    // Each line goes to the file with its own write, so a cancel or crash keeps every finished line.
+    m_report.write(reportPath(), {line});
 }
 
 void RunFrame::add(RunDefinition::Count count)
@@ -266,6 +266,11 @@ void RunFrame::stopAfterError(const QString& message)
 
 void RunFrame::endRun()
 {
+    try {
+        m_report.close();
+    } catch (const IoError&) {
+        // A run that stopped early has reported its error already; its lines are all written.
+    }
     m_services.state.OperationIdle = true;
     m_services.state.CancelRequested = false;
     m_services.view.clearFilesInProcess();

@@ -4,6 +4,7 @@
 #include "RunInputs.h"
 #include "RunOutcome.h"
 #include "RunServices.h"
+#include "core/app/LineFile.h"
 
 #include <memory>
 
@@ -57,6 +58,8 @@ private:
     const RunDefinition* m_definition = nullptr;
     const RunInputs* m_inputs = nullptr;
     RunOutcome m_outcome;
+    // The report file, open from the head to the end of the run.
+    LineFile m_report;
 };
 
 } // namespace tw
