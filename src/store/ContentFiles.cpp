@@ -37,16 +37,18 @@ QString temporaryBeside(const QString& target)
                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
 }
 
-// Copies source to a temporary file beside target; gives its path.
+// Copies source to a temporary file beside target; gives its path. Both
+// files are unbuffered: a content file goes through in a few large reads and
+// writes, with no second copy in a buffer.
 QString copyToTemporary(const QString& source, const QString& target)
 {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
     }
     const QString temporary = temporaryBeside(target);
     QFile out(temporary);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
     }
     QByteArray buffer(1 << 16, Qt::Uninitialized);
@@ -61,12 +63,11 @@ QString copyToTemporary(const QString& source, const QString& target)
             break;
         }
     }
-    if (!out.flush()) {
-        out.close();
+    out.close();
+    if (out.error() != QFileDevice::NoError) {
         QFile::remove(temporary);
         throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
     }
-    out.close();
     return temporary;
 }
 
@@ -135,13 +136,25 @@ QString ContentFiles::storeBytes(const QByteArray& bytes, const QString& fileTyp
 
 void ContentFiles::copyOut(const QString& source, const QString& target, bool overwrite)
 {
-    if (!QFileInfo::exists(source)) {
-        throw gw::Error(QStringLiteral("The version's file %1 is missing").arg(source));
+    const auto missing
+        = [&source] { return gw::Error(QStringLiteral("The version's file %1 is missing").arg(source)); };
+    if (!overwrite && !QFileInfo::exists(source)) {
+        throw missing();
     }
     if (!overwrite && QFileInfo::exists(target)) {
         throw gw::Error(QStringLiteral("A file already exists at %1").arg(target));
     }
-    const QString temporary = copyToTemporary(source, target);
+    QString temporary;
+    try {
+        temporary = copyToTemporary(source, target);
+    } catch (const gw::Error&) {
+        // A copy that replaces its target skips the check beforehand: a missing
+        // source is only looked for when the copy failed.
+        if (!QFileInfo::exists(source)) {
+            throw missing();
+        }
+        throw;
+    }
     if (overwrite) {
         // rename(2) replaces the target in one step: a reader sees the old or
         // the new file, never a mix.

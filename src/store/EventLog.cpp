@@ -7,11 +7,14 @@ namespace store {
 void EventLog::record(QSqlDatabase& db, qint64 versionRow, int eventType, qint64 userRow, const QString& userName,
                       const QString& fileName, const QDateTime& when)
 {
-    Sql::run(db,
-             QStringLiteral("INSERT INTO events(version_id, event_type, user_id, user_name, created, file_name) "
-                            "VALUES(?, ?, ?, ?, ?, ?)"),
-             {versionRow, eventType, userRow == 0 ? QVariant(QMetaType(QMetaType::LongLong)) : QVariant(userRow),
-              userName, Sql::fromDate(when), fileName});
+    // Every copy-out of a mass export records one event: the statement is prepared once.
+    QSqlQuery& q = Sql::cached(
+        db,
+        QStringLiteral("INSERT INTO events(version_id, event_type, user_id, user_name, created, file_name) "
+                       "VALUES(?, ?, ?, ?, ?, ?)"),
+        {versionRow, eventType, userRow == 0 ? QVariant(QMetaType(QMetaType::LongLong)) : QVariant(userRow), userName,
+         Sql::fromDate(when), fileName});
+    q.finish();
 }
 
 } // namespace store

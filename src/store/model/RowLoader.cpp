@@ -131,7 +131,9 @@ std::optional<DocumentRow> RowLoader::document(QSqlDatabase& db, qint64 libraryR
 std::optional<DocumentRow> RowLoader::documentWithVersions(QSqlDatabase& db, qint64 libraryRow, qint64 number,
                                                            std::vector<VersionRow>& versions)
 {
-    QSqlQuery& q = Sql::cached(db, QLatin1String(kDocumentWithVersions), {libraryRow, number});
+    // Read once per document of a walk: the statement's text is converted once.
+    static const QString sql = QString::fromLatin1(kDocumentWithVersions);
+    QSqlQuery& q = Sql::cached(db, sql, {libraryRow, number});
     std::optional<DocumentRow> document;
     versions.clear();
     while (q.next()) {
@@ -169,7 +171,8 @@ std::vector<VersionRow> RowLoader::versions(QSqlDatabase& db, qint64 documentRow
 
 std::optional<VersionRow> RowLoader::version(QSqlDatabase& db, qint64 versionRow)
 {
-    QSqlQuery& q = Sql::cached(db, QLatin1String(kVersionSelect) + QLatin1String("WHERE v.id = ?"), {versionRow});
+    static const QString sql = QLatin1String(kVersionSelect) + QLatin1String("WHERE v.id = ?");
+    QSqlQuery& q = Sql::cached(db, sql, {versionRow});
     if (!q.next()) {
         return std::nullopt;
     }
