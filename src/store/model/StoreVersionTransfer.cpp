@@ -9,6 +9,7 @@
 #include "store/EventLog.h"
 #include "store/Sql.h"
 #include "store/Store.h"
+#include "store/model/RowLoader.h"
 #include "store/model/StoreVersion.h"
 
 #include <QDir>
@@ -184,13 +185,18 @@ void StoreVersion::Copyout(const QString& path)
     if (path.trimmed().isEmpty()) {
         throw gw::Error(QStringLiteral("No file name given to copy out ") + describe());
     }
-    const VersionRow current = reload();
-    if (current.contentFile.isEmpty()) {
+    // The content file is read afresh (a check-in since the fetch replaces it);
+    // nothing else of the version row is needed here.
+    QSqlDatabase db = m_context->store->database();
+    const std::optional<QString> contentFile = RowLoader::contentFile(db, m_row.row);
+    if (!contentFile) {
+        throw gw::Error(describe() + QStringLiteral(" no longer exists"));
+    }
+    if (contentFile->isEmpty()) {
         throw gw::Error(describe() + QStringLiteral(" has no content"));
     }
-    const QString content = QDir(m_library->directory).filePath(current.contentFile);
+    const QString content = QDir(m_library->directory).filePath(*contentFile);
     ContentFiles::copyOut(content, path, true);
-    QSqlDatabase db = m_context->store->database();
     EventLog::record(db, m_row.row, gw::EventExported, m_context->userRow, m_context->displayName, content);
 }
 
