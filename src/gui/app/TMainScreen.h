@@ -137,6 +137,7 @@ public:
     PageControl* pageControl() const { return m_pageControl; }
     LibraryPanel* libraryPanel() const { return m_libraryPanel; }
     QComboBox* libraries() const { return m_libs; }
+    QPushButton* closeButton() const { return m_close; }
     QLabel* statusPanel(int index) const { return index == 0 ? m_statusOperation : m_statusHint; }
 
     // The field values of the current document and version, and the customised fields.

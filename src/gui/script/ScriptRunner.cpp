@@ -7,6 +7,7 @@
 #include "gui/app/TMainScreen.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
@@ -14,7 +15,8 @@ namespace tw {
 
 namespace {
 const int kPollMilliseconds = 20;
-}
+const int kReadyMilliseconds = 15000;
+} // namespace
 
 ScriptRunner::ScriptRunner(Script script, GuiHost& host, QObject* parent)
     : QObject(parent), m_script(std::move(script)), m_host(host)
@@ -34,7 +36,27 @@ void ScriptRunner::start(TMainScreen& screen)
     m_screen = &screen;
     m_actions = std::make_unique<ScriptActions>(screen);
     screen.activateWindow();
-    schedule(0);
+    m_starting.start();
+    if (m_ending) // failed while the window was built
+        QTimer::singleShot(0, this, &ScriptRunner::closeDown);
+    else
+        schedule(0);
+}
+
+// The window is ready for the first line once its first activation has made
+// the program idle.
+bool ScriptRunner::ready()
+{
+    if (m_ready || idle())
+        return m_ready = true;
+    if (m_starting.hasExpired(kReadyMilliseconds)) {
+        fail(nullptr, QStringLiteral("the window did not become ready"));
+    } else {
+        if (!m_screen->isActiveWindow())
+            m_screen->activateWindow();
+        schedule(kPollMilliseconds);
+    }
+    return false;
 }
 
 void ScriptRunner::schedule(int milliseconds)
@@ -49,7 +71,7 @@ bool ScriptRunner::idle() const
 
 void ScriptRunner::step()
 {
-    if (m_ending)
+    if (m_ending || !ready())
         return;
     const QList<ScriptLine>& lines = m_script.lines();
     if (m_next >= lines.size()) {
@@ -146,27 +168,27 @@ void ScriptRunner::end(int code)
     if (m_ending)
         return;
     m_ending = true;
-    QTimer::singleShot(0, this, &ScriptRunner::closeDown);
+    if (m_screen)
+        QTimer::singleShot(0, this, &ScriptRunner::closeDown);
 }
 
 // Ends the program the way a user would: dialogs closed, a failed script's
 // run cancelled (a finished script's run awaited), then the window closed.
 void ScriptRunner::closeDown()
 {
-    if (!m_screen) {
-        QCoreApplication::exit(m_code);
-        return;
-    }
+    if (!m_screen)
+        return; // failed while the window is built: start() closes it
     if (QWidget* dialog = QApplication::activeModalWidget()) {
         dialog->close();
         QTimer::singleShot(kPollMilliseconds, this, &ScriptRunner::closeDown);
         return;
     }
-    if (!idle() && m_code != 0 && !m_cancelSent) {
+    QPushButton* close = m_screen->closeButton();
+    if (m_code != 0 && !m_cancelSent && close->text() == QLatin1String("Cancel")) {
         m_cancelSent = true;
-        m_screen->BCloseClick(); // reads "Cancel" while the run goes on
+        close->click();
     }
-    if (!idle() || !m_carrying.isEmpty()) {
+    if ((m_ready && !idle()) || !m_carrying.isEmpty()) {
         // Closed only once every line has returned: nothing may be released
         // under a handler that is still at work.
         QTimer::singleShot(kPollMilliseconds, this, &ScriptRunner::closeDown);

@@ -37,6 +37,7 @@ public:
 
 private:
     void step();
+    bool ready();
     bool timing(const ScriptLine& line);
     void carryOut(const ScriptLine& line);
     void refused(const QString& reason);
@@ -54,6 +55,8 @@ private:
     QStack<const ScriptLine*> m_carrying; // lines being carried out, innermost last
     const ScriptLine* m_waiting = nullptr; // the `wait` line holding the script
     QElapsedTimer m_waited;
+    QElapsedTimer m_starting; // until the window is first idle
+    bool m_ready = false;
     bool m_ending = false;
     bool m_cancelSent = false;
     int m_code = 0;

@@ -26,11 +26,18 @@ namespace {
 
 QList<QWidget*> named(const QString& name)
 {
+    // A dialog is a window of its own and a child of the main window, so it
+    // is met twice.
     QList<QWidget*> found;
+    const auto add = [&found](QWidget* widget) {
+        if (!found.contains(widget))
+            found.append(widget);
+    };
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->objectName() == name)
-            found.append(top);
-        found.append(top->findChildren<QWidget*>(name));
+            add(top);
+        for (QWidget* child : top->findChildren<QWidget*>(name))
+            add(child);
     }
     return found;
 }

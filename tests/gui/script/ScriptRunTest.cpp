@@ -1,0 +1,360 @@
+#include "core/app/ProgramIdentity.h"
+#include "store/Store.h"
+#include "store/demo/DemoBuilder.h"
+#include "support/FixtureStore.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using tw::test::FixtureStore;
+
+namespace {
+
+// LIB1 with documents 1, 2 and 4 (3 is missing); document 2 has two versions.
+// The person running the tests is a domain administrator, so the program
+// starts without a prompt.
+void buildLibrary(FixtureStore& fixture)
+{
+    store::Store& s = fixture.store();
+    const QString person = tw::ProgramIdentity::WindowsUserName();
+    s.addUser(QStringLiteral("PO1"), person, QStringLiteral("Night"), QStringLiteral("Runner"));
+    s.addDomainAdministrator(QStringLiteral("DOM"), person);
+    fixture.addDirectoryUser(person, QStringLiteral("PO1"));
+    s.addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB1"), QStringLiteral("First"));
+    s.setDefaultLibrary(QStringLiteral("ANN"), QStringLiteral("LIB1"));
+    store::NewDocument doc;
+    doc.library = QStringLiteral("LIB1");
+    doc.author = QStringLiteral("ANN");
+    store::NewVersion version;
+    version.fileType = QStringLiteral("txt");
+    const struct
+    {
+        qint64 number;
+        const char* subject;
+    } documents[] = {{1, "Alpha"}, {2, "Beta"}, {4, "Delta"}};
+    for (const auto& entry : documents) {
+        doc.number = entry.number;
+        doc.subject = QString::fromLatin1(entry.subject);
+        version.content = QByteArray("content of ") + entry.subject;
+        s.importDocument(doc, version);
+    }
+    version.content = "second of Beta";
+    s.addVersion(QStringLiteral("LIB1"), 2, version);
+}
+
+QStringList linesOf(const QString& path, const QString& end = QStringLiteral("\r\n"))
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(end);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The lines of a report after its column header.
+QStringList bodyOf(const QStringList& report, const QString& header)
+{
+    const int at = report.lastIndexOf(header);
+    return at < 0 ? QStringList {QStringLiteral("<no header>")} : report.mid(at + 1);
+}
+
+// One start of the real program with a script, in a folder of its own that
+// also holds the script ("run.tw"), the program's daily log and the outputs.
+struct ScriptRun
+{
+    int exitCode = -1;
+    QStringList failures; // standard error lines of the script ("run.tw:...")
+
+    ScriptRun(const QString& storePath, const QString& workDirectory, const QString& script)
+    {
+        QFile file(QDir(workDirectory).filePath(QStringLiteral("run.tw")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(script.toUtf8()) < 0)
+            qFatal("cannot write the script");
+        file.close();
+        QDir(workDirectory).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(QDir(workDirectory).filePath(QStringLiteral("runtime")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("TARNWICK_PROGRAM_DIR"), QDir(workDirectory).filePath(QStringLiteral("log")));
+        environment.insert(QStringLiteral("TARNWICK_STORE"), storePath);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QDir(workDirectory).filePath(QStringLiteral("runtime")));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(workDirectory);
+        process.start(QStringLiteral(TARNWICK_EXE), {QStringLiteral("/NS"), QStringLiteral("--script=run.tw")});
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            failures.append(QStringLiteral("<the program did not end>"));
+            return;
+        }
+        exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        const QStringList errors = QString::fromLocal8Bit(process.readAllStandardError()).split(QLatin1Char('\n'));
+        for (const QString& line : errors) {
+            if (line.startsWith(QStringLiteral("run.tw")))
+                failures.append(line);
+        }
+    }
+};
+
+QString dailyLog(const QString& workDirectory)
+{
+    QFile file(
+        QDir(workDirectory).filePath(QStringLiteral("log/") + QDate::currentDate().toString("yyyyMMdd") + ".log"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+}
+
+} // namespace
+
+// Scripts run by the real program against real stores: a small fixture
+// library, and the demo store for longer runs.
+class ScriptRunTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void reporterAndExportOverRange();
+    void testQueryAndDialog();
+    void answeredPrompt();
+    void failures_data();
+    void failures();
+    void refusedTabWhileRunning();
+    void promptAtStartUp();
+
+private:
+    QTemporaryDir m_demoDir;
+    QString m_demo;
+};
+
+void ScriptRunTest::initTestCase()
+{
+    m_demo = m_demoDir.filePath(QStringLiteral("demo"));
+    store::DemoBuilder::build(m_demo, tw::ProgramIdentity::WindowsUserName());
+}
+
+void ScriptRunTest::reporterAndExportOverRange()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    QTemporaryDir work;
+    const QString reports = work.filePath(QStringLiteral("reports"));
+    const QString exports = work.filePath(QStringLiteral("exports"));
+    QDir().mkpath(reports);
+    QDir().mkpath(exports);
+    const QString script = QStringLiteral(R"(# documents 1 to 4 of the default library
+tab Query
+set MaskEdit1 1
+leave MaskEdit1
+set MaskEdit2 4
+leave MaskEdit2
+tab Reporter
+set Edit23 "%1"
+leave Edit23
+row ListBox3 Subject
+click SpeedButton10
+choose RadioGroup1 "Full Library"
+click BReport
+wait 60
+expect Label65 "Report Completed"
+expect ListBox4 1
+tab Export
+set EDocOutputDir "%2"
+leave EDocOutputDir
+row ListBox1 Subject
+click SpeedButton8
+choose RadioGroup6 "Full Library"
+options ok +CBShortName
+click BExport
+wait 60
+expect Label60 "Export Completed"
+expect ProgressBar1 100
+expect BClose Close
+dump ListBox2 chosen.txt
+)")
+                               .arg(reports, exports);
+    const ScriptRun run(fixture.path(), work.path(), script);
+    QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(run.exitCode, 0);
+
+    QCOMPARE(
+        bodyOf(linesOf(reports + QStringLiteral("/Library.rpt")), QStringLiteral("Doc. Number\tDoc. Version\tSubject")),
+        (QStringList {QStringLiteral("1\t1\tAlpha"), QStringLiteral("2\t1\tBeta"), QStringLiteral("2\t2\tBeta"),
+                      QStringLiteral("4\t1\tDelta")}));
+    const QStringList exported
+        = bodyOf(linesOf(exports + QStringLiteral("/Export.rpt")),
+                 QStringLiteral("Export Status\tExported File\tDoc. Number\tDoc. Version\tSubject"));
+    const QString beta = QDir::toNativeSeparators(exports + QStringLiteral("/Beta/2_2.txt"));
+    QCOMPARE(exported.size(), 5);
+    QCOMPARE(exported.at(2), QStringLiteral("Success\t%1\t2\t2\tBeta").arg(beta));
+    QCOMPARE(exported.last(), QStringLiteral("Export of Documents Completed - Successful = 4/ Failed = 0"));
+    QFile file(beta);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("second of Beta"));
+    QCOMPARE(linesOf(work.filePath(QStringLiteral("chosen.txt")), QStringLiteral("\n")),
+             QStringList {QStringLiteral("Subject")});
+
+    const QString log = dailyLog(work.path());
+    QVERIFY(log.contains(QStringLiteral("Report of Documents Completed - Successful = 3/ Failed = 1")));
+    QVERIFY(log.contains(QStringLiteral("Closing Down Tarnwick")));
+}
+
+void ScriptRunTest::testQueryAndDialog()
+{
+    // The test query of the Reporter tab on the fixture library: both
+    // versions of document 2 are hits.
+    {
+        FixtureStore fixture;
+        buildLibrary(fixture);
+        QTemporaryDir work;
+        const ScriptRun run(fixture.path(), work.path(), QStringLiteral(R"(tab Query
+set Edit2 Beta
+leave Edit2
+tab Reporter
+click BRepTestQuery
+wait 60
+expect Label64 "Query returned 2 documents"
+)"));
+        QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+        QCOMPARE(run.exitCode, 0);
+    }
+    // The modal "Additional Field Query Screen": the lines after the click
+    // that opens it work in it until its Close button ends it.
+    QTemporaryDir work;
+    const ScriptRun run(m_demo, work.path(), QStringLiteral(R"(library Contracts
+tab Query
+click BAddFields
+row LV_AddFields Region
+double LV_AddFields
+expect Edit1 Region
+choose ComboBox1 Matches
+set Edit2 "North*"
+click BSave
+dump LV_AddFields fields.txt
+click BClose
+expect Memo1 "DOCREFERENCE AND <Region, STRING> Matches ""North*"""
+)"));
+    QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(run.exitCode, 0);
+    const QStringList fields = linesOf(work.filePath(QStringLiteral("fields.txt")), QStringLiteral("\n"));
+    QVERIFY(fields.contains(QStringLiteral("Region\tMatches\tNorth*")));
+}
+
+void ScriptRunTest::answeredPrompt()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    QTemporaryDir work;
+    const ScriptRun run(fixture.path(), work.path(),
+                        QStringLiteral(R"(tab Reporter
+answer ok
+set Edit23 "%1/nowhere"
+leave Edit23
+expect Edit23 ""
+)")
+                            .arg(work.path()));
+    QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(run.exitCode, 0);
+}
+
+void ScriptRunTest::failures_data()
+{
+    QTest::addColumn<QString>("script"); // "<dir>" stands for the run's folder
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<bool>("started");
+    QTest::newRow("unanswered prompt")
+        << "tab Reporter\nset Edit23 <dir>/nowhere\nleave Edit23\nexpect Edit23 \"\"\n"
+        << "run.tw:3: leave Edit23: No answer for the prompt: Tarnwick: Selected Report Directory does not exist"
+        << true;
+    QTest::newRow("expect") << "tab Reporter\nexpect Label65 Done\n"
+                            << "run.tw:2: expect Label65 Done: Label65 reads \"\", expected \"Done\"" << true;
+    QTest::newRow("list rows") << "tab Reporter\nexpect ListBox4 2\n"
+                               << "run.tw:2: expect ListBox4 2: ListBox4 has 0 rows, expected 2" << true;
+    QTest::newRow("no such widget") << "click BNowhere"
+                                    << "run.tw:1: click BNowhere: no widget is named BNowhere" << true;
+    QTest::newRow("widget on another tab")
+        << "click BReport"
+        << "run.tw:1: click BReport: BReport is not on screen (is its tab showing?)" << true;
+    QTest::newRow("disabled button") << "tab Reporter\nclick BReport"
+                                     << "run.tw:2: click BReport: BReport is disabled" << true;
+    QTest::newRow("no such item") << "tab Reporter\nchoose RadioGroup1 Everything"
+                                  << "run.tw:2: choose RadioGroup1 Everything: RadioGroup1 has no item \"Everything\""
+                                  << true;
+    QTest::newRow("no such menu item") << "menu \"Options/Nothing\""
+                                       << "run.tw:1: menu \"Options/Nothing\": no menu item \"Options/Nothing\""
+                                       << true;
+    QTest::newRow("answer never asked for")
+        << "answer ok\ntab Reporter"
+        << "run.tw:2: tab Reporter: 1 queued answer(s) were never asked for" << true;
+    QTest::newRow("bad line found before the start")
+        << "tab Reporter\nfrobnicate now\n"
+        << "run.tw:2: frobnicate now: unknown command \"frobnicate\"" << false;
+}
+
+void ScriptRunTest::failures()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, failure);
+    QFETCH(bool, started);
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    QTemporaryDir work;
+    const ScriptRun run(fixture.path(), work.path(), script.replace(QStringLiteral("<dir>"), work.path()));
+    QCOMPARE(run.failures, QStringList {failure});
+    QCOMPARE(run.exitCode, 1);
+    // A script that started ends the program as a user would; one with a
+    // bad line never starts it.
+    const QString log = dailyLog(work.path());
+    QCOMPARE(log.contains(QStringLiteral("Closing Down Tarnwick")), started);
+    QCOMPARE(log.isEmpty(), !started);
+}
+
+void ScriptRunTest::refusedTabWhileRunning()
+{
+    QTemporaryDir work;
+    const ScriptRun run(m_demo, work.path(),
+                        QStringLiteral(R"(library Projects
+tab Reporter
+set Edit23 "%1"
+leave Edit23
+choose RadioGroup1 "Full Library"
+click BReport
+tab Export
+)")
+                            .arg(work.path()));
+    QCOMPARE(run.failures,
+             QStringList {QStringLiteral(
+                 "run.tw:7: tab Export: the change to the tab \"Export\" was refused: an operation is running on "
+                 "\"Reporter\"")});
+    QCOMPARE(run.exitCode, 1);
+    // The failure cancelled the run, which logged its cancel before the
+    // program closed.
+    const QString log = dailyLog(work.path());
+    const int cancelled = log.indexOf(QStringLiteral("Cancelling Report of Documents - Successful = "));
+    QVERIFY2(cancelled > 0, qPrintable(log));
+    QVERIFY(log.indexOf(QStringLiteral("Closing Down Tarnwick"), cancelled) > cancelled);
+    QVERIFY(!linesOf(work.filePath(QStringLiteral("Library.rpt"))).isEmpty());
+}
+
+void ScriptRunTest::promptAtStartUp()
+{
+    // A store without libraries: the start-up's message has no answer.
+    FixtureStore fixture;
+    QTemporaryDir work;
+    const ScriptRun run(fixture.path(), work.path(), QStringLiteral("tab Reporter\n"));
+    QCOMPARE(run.failures,
+             QStringList {QStringLiteral("run.tw: before the first line: No answer for the prompt: "
+                                         "Tarnwick: No Default Library Set")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(dailyLog(work.path()).contains(QStringLiteral("Closing Down Tarnwick")));
+}
+
+QTEST_GUILESS_MAIN(ScriptRunTest)
+#include "ScriptRunTest.moc"
