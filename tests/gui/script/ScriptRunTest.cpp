@@ -165,6 +165,7 @@ click BReport
 wait 60
 expect Label65 "Report Completed"
 expect ListBox4 1
+status "Last Operation Report of Documents Completed - Successful = 3/ Failed = 1"
 tab Export
 set EDocOutputDir "%2"
 leave EDocOutputDir
@@ -175,6 +176,7 @@ options ok +CBShortName
 click BExport
 wait 60
 expect Label60 "Export Completed"
+status "Last Operation Export of Documents Completed*"
 expect ProgressBar1 100
 expect BClose Close
 dump ListBox2 chosen.txt
@@ -275,6 +277,15 @@ void ScriptRunTest::failures_data()
         << true;
     QTest::newRow("expect") << "tab Reporter\nexpect Label65 Done\n"
                             << "run.tw:2: expect Label65 Done: Label65 reads \"\", expected \"Done\"" << true;
+    QTest::newRow("expect a beginning") << "tab Reporter\nexpect Label65 Report*\n"
+                                        << "run.tw:2: expect Label65 Report*: Label65 reads \"\", expected \"Report*\""
+                                        << true;
+    QTest::newRow("status")
+        << "status \"Last Operation Nothing*\"\n"
+        << "run.tw:1: status \"Last Operation Nothing*\": the status bar reads \"Last Operation Checking for "
+           "Librarian Status - LIB1\", expected "
+           "\"Last Operation Nothing*\""
+        << true;
     QTest::newRow("list rows") << "tab Reporter\nexpect ListBox4 2\n"
                                << "run.tw:2: expect ListBox4 2: ListBox4 has 0 rows, expected 2" << true;
     QTest::newRow("no such widget") << "click BNowhere"
