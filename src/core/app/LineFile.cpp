@@ -60,6 +60,9 @@ void LineFile::write(const QString& path, const QStringList& lines, const QStrin
     // Unbuffered and opened for appending: one write system call at the end of the file.
     if (m_file.write(bytes) != bytes.size())
         fail(QStringLiteral("Cannot write to the file %1: %2"));
+    // A file whose identity cannot be checked is not held: it is opened anew for every write.
+    if (!m_identified)
+        close();
 }
 
 void LineFile::close()
@@ -98,7 +101,6 @@ bool LineFile::readIdentity(int handle, const QByteArray& path, Identity* identi
                           static_cast<quint32>(info.st_gid)};
     return true;
 #else
-    // Without file identities the file is opened anew for every write.
     Q_UNUSED(handle)
     Q_UNUSED(path)
     Q_UNUSED(identity)

@@ -14,7 +14,9 @@ namespace tw {
 // cancel or crash keeps every finished line. Before each write it makes sure
 // the path still names the open file: when the file was deleted, renamed,
 // replaced or had its permissions changed, the path is opened again as on the
-// first write (a new file gets its header; a vanished directory fails).
+// first write (a new file gets its header; a vanished directory fails). Where
+// a file's identity cannot be read (device and inode), it is closed after
+// every write instead.
 class LineFile
 {
 public:
