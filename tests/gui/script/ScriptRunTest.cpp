@@ -124,6 +124,7 @@ private Q_SLOTS:
     void reporterAndExportOverRange();
     void testQueryAndDialog();
     void answeredPrompt();
+    void pickersAndMenus();
     void failures_data();
     void failures();
     void refusedTabWhileRunning();
@@ -262,6 +263,38 @@ leave Edit23
 expect Edit23 ""
 )")
                             .arg(work.path()));
+    QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(run.exitCode, 0);
+}
+
+// The date and address-book pickers, the folder picker, a menu item in a
+// submenu, and the modal About window closed by its double click.
+void ScriptRunTest::pickersAndMenus()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    QTemporaryDir work;
+    const ScriptRun run(fixture.path(), work.path(),
+                        QStringLiteral(R"(tab Query
+date 2026-03-01
+click SpeedButton1
+expect Edit5 01/03/2026
+leave Edit5
+address "Bob Baker"
+click GWab1
+expect Edit3 "Bob Baker"
+leave Edit3
+tab Reporter
+folder "%1"
+click SpeedButton7
+expect Edit23 "%2"
+menu "Help/About"
+double About
+menu "Options/Explicit Deny/Automatic"
+tab Query
+expect Memo1 "DOCREFERENCE AND AUTHOR CONTAINS ""Bob Baker"" AND CREATE_DATE >= 2026/03/01"
+)")
+                            .arg(work.path(), QDir::toNativeSeparators(work.path()) + '/'));
     QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
     QCOMPARE(run.exitCode, 0);
 }
