@@ -4,6 +4,7 @@
 #include "gui/app/MainMenus.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/Store.h"
+#include "support/SmallLibrary.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,31 +24,6 @@ using tw::PromptSeam;
 using tw::test::SessionWindow;
 
 namespace {
-
-// LIB1 with documents 1, 2 and 4 (3 is missing); document 2 has two versions.
-void buildLibrary(store::Store& s)
-{
-    s.addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB1"), QStringLiteral("First"));
-    s.setDefaultLibrary(QStringLiteral("ANN"), QStringLiteral("LIB1"));
-    store::NewDocument doc;
-    doc.library = QStringLiteral("LIB1");
-    doc.author = QStringLiteral("ANN");
-    store::NewVersion version;
-    version.fileType = QStringLiteral("txt");
-    const struct
-    {
-        qint64 number;
-        const char* subject;
-    } documents[] = {{1, "Alpha"}, {2, "Beta"}, {4, "Delta"}};
-    for (const auto& entry : documents) {
-        doc.number = entry.number;
-        doc.subject = QString::fromLatin1(entry.subject);
-        version.content = QByteArray("content of ") + entry.subject;
-        s.importDocument(doc, version);
-    }
-    version.content = "second of Beta";
-    s.addVersion(QStringLiteral("LIB1"), 2, version);
-}
 
 QStringList fileLines(const QString& path)
 {
@@ -148,7 +124,7 @@ void RunTabsTest::directoryExit()
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     auto* run = window.find<QPushButton>(button);
     QVERIFY(!run->isEnabled());
     const int shown = window.host().shownPrompts().size();
@@ -188,7 +164,7 @@ void RunTabsTest::folderPicker()
     QFETCH(QString, picker);
     QFETCH(QString, button);
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     // A cancelled picker leaves the field as it was.
     window.host().prompts().queue(PromptSeam::Kind::Folder, QString());
     window.find<QToolButton>(picker)->click();
@@ -226,7 +202,7 @@ void RunTabsTest::fieldMovers()
     const QString add = reporter ? QStringLiteral("SpeedButton10") : QStringLiteral("SpeedButton8");
     const QString remove = reporter ? QStringLiteral("SpeedButton11") : QStringLiteral("SpeedButton9");
     const QString structure = reporter ? QStringLiteral("Edit29") : QStringLiteral("Edit22");
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     auto* available = window.find<QListWidget>(availableName);
     auto* chosen = window.find<QListWidget>(chosenName);
     const QStringList before = items(available);
@@ -257,7 +233,7 @@ void RunTabsTest::fieldMovers()
 
 void RunTabsTest::exportListForcesFullLibrary()
 {
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     auto* group = window.find<tw::RadioGroup>(QStringLiteral("RadioGroup6"));
     auto* list = window.find<QCheckBox>(QStringLiteral("CBText"));
     QCOMPARE(group->itemIndex(), 0);
@@ -273,7 +249,7 @@ void RunTabsTest::exportListForcesFullLibrary()
 void RunTabsTest::reporterRunOverRange()
 {
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     window.type(QStringLiteral("Edit23"), dir.path());
     choose(window, QStringLiteral("ListBox3"), QStringLiteral("SpeedButton10"), QStringLiteral("Subject"));
     chooseRange(window, QStringLiteral("RadioGroup1"), QStringLiteral("1"), QStringLiteral("4"));
@@ -304,7 +280,7 @@ void RunTabsTest::reporterRunOverRange()
 void RunTabsTest::reporterRunOverQuery()
 {
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     window.screen().queryRunner().setPollIntervalForTesting(5);
     window.type(QStringLiteral("Edit23"), dir.path());
     window.type(QStringLiteral("Edit2"), QStringLiteral("Beta"));
@@ -327,7 +303,7 @@ void RunTabsTest::reporterRunOverQuery()
 void RunTabsTest::exportRunWritesFiles()
 {
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     window.type(QStringLiteral("EDocOutputDir"), dir.path());
     choose(window, QStringLiteral("ListBox1"), QStringLiteral("SpeedButton8"), QStringLiteral("Subject"));
     chooseRange(window, QStringLiteral("RadioGroup6"), QString(), QString());
@@ -385,7 +361,7 @@ void RunTabsTest::optionsDialog()
     QFETCH(bool, started);
     QFETCH(QList<bool>, marks);
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     window.type(QStringLiteral("EDocOutputDir"), dir.path());
     chooseRange(window, QStringLiteral("RadioGroup6"), QString(), QString());
     window.host().prompts().queue(PromptSeam::Kind::ExportOptions, answer);
@@ -412,7 +388,7 @@ void RunTabsTest::optionsDialog()
 void RunTabsTest::cancelDuringRun()
 {
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     window.type(QStringLiteral("Edit23"), dir.path());
     chooseRange(window, QStringLiteral("RadioGroup1"), QString(), QString());
     // The window's first activation makes the program idle; it is let through
@@ -447,7 +423,7 @@ void RunTabsTest::cancelDuringRun()
 void RunTabsTest::busyProgramIgnoresTheRunButtons()
 {
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     window.type(QStringLiteral("Edit23"), dir.path());
     window.type(QStringLiteral("EDocOutputDir"), dir.path());
     window.host().prompts().queue(PromptSeam::Kind::ExportOptions, QStringLiteral("ok"));
@@ -465,7 +441,7 @@ void RunTabsTest::busyProgramIgnoresTheRunButtons()
 void RunTabsTest::vanishedDirectoryEndsIdle()
 {
     auto dir = std::make_unique<QTemporaryDir>();
-    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    SessionWindow window({QStringLiteral("ANN"), tw::test::addSmallLibrary});
     window.type(QStringLiteral("Edit23"), dir->path());
     chooseRange(window, QStringLiteral("RadioGroup1"), QString(), QString());
     dir.reset(); // the accepted directory is gone when the run writes its head

@@ -2,6 +2,7 @@
 #include "store/Store.h"
 #include "store/demo/DemoBuilder.h"
 #include "support/FixtureStore.h"
+#include "support/SmallLibrary.h"
 
 #include <QDate>
 #include <QDir>
@@ -14,9 +15,8 @@ using tw::test::FixtureStore;
 
 namespace {
 
-// LIB1 with documents 1, 2 and 4 (3 is missing); document 2 has two versions.
-// The person running the tests is a domain administrator, so the program
-// starts without a prompt.
+// The small library, with the person running the tests as a domain
+// administrator, so the program starts without a prompt.
 void buildLibrary(FixtureStore& fixture)
 {
     store::Store& s = fixture.store();
@@ -24,26 +24,7 @@ void buildLibrary(FixtureStore& fixture)
     s.addUser(QStringLiteral("PO1"), person, QStringLiteral("Night"), QStringLiteral("Runner"));
     s.addDomainAdministrator(QStringLiteral("DOM"), person);
     fixture.addDirectoryUser(person, QStringLiteral("PO1"));
-    s.addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB1"), QStringLiteral("First"));
-    s.setDefaultLibrary(QStringLiteral("ANN"), QStringLiteral("LIB1"));
-    store::NewDocument doc;
-    doc.library = QStringLiteral("LIB1");
-    doc.author = QStringLiteral("ANN");
-    store::NewVersion version;
-    version.fileType = QStringLiteral("txt");
-    const struct
-    {
-        qint64 number;
-        const char* subject;
-    } documents[] = {{1, "Alpha"}, {2, "Beta"}, {4, "Delta"}};
-    for (const auto& entry : documents) {
-        doc.number = entry.number;
-        doc.subject = QString::fromLatin1(entry.subject);
-        version.content = QByteArray("content of ") + entry.subject;
-        s.importDocument(doc, version);
-    }
-    version.content = "second of Beta";
-    s.addVersion(QStringLiteral("LIB1"), 2, version);
+    tw::test::addSmallLibrary(s);
 }
 
 QStringList linesOf(const QString& path, const QString& end = QStringLiteral("\r\n"))
