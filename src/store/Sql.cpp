@@ -1,6 +1,7 @@
 #include "store/Sql.h"
 
 #include "store/StoreError.h"
+#include "store/model/DirectRead.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -69,6 +70,7 @@ QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList&
 
 void Sql::dropCache(const QString& connectionName)
 {
+    DirectRead::dropCache(connectionName);
     t_statements.erase(connectionName);
 }
 

@@ -2,6 +2,7 @@
 
 #include "store/Sql.h"
 #include "store/Store.h"
+#include "store/model/DirectRead.h"
 
 #include <QSqlQuery>
 
@@ -49,46 +50,60 @@ LibraryRow libraryFrom(Store& store, const QSqlQuery& q)
     return l;
 }
 
-DocumentRow documentFrom(const QSqlQuery& q)
+// A row of a Qt query, read as DirectRead reads its rows.
+class QueryRow
+{
+public:
+    explicit QueryRow(const QSqlQuery& q) : m_q(q) { }
+    bool isNull(int column) const { return m_q.isNull(column); }
+    qint64 integer(int column) const { return m_q.value(column).toLongLong(); }
+    QString text(int column) const { return m_q.value(column).toString(); }
+    StoredDate date(int column) const { return StoredDate::from(m_q.value(column)); }
+
+private:
+    const QSqlQuery& m_q;
+};
+
+template <typename Row> DocumentRow documentFrom(const Row& q)
 {
     DocumentRow d;
-    d.row = q.value(0).toLongLong();
-    d.libraryRow = q.value(1).toLongLong();
-    d.number = q.value(2).toLongLong();
-    d.subject = q.value(3).toString();
-    d.authorRow = q.value(4).toLongLong();
-    d.authorName = q.value(5).toString();
-    d.creatorRow = q.value(6).toLongLong();
-    d.creatorName = q.value(7).toString();
-    d.typeName = q.value(8).toString();
-    d.created = StoredDate::from(q.value(9));
-    d.officialVersion = q.value(10).toInt();
-    d.currentVersion = q.value(11).toInt();
+    d.row = q.integer(0);
+    d.libraryRow = q.integer(1);
+    d.number = q.integer(2);
+    d.subject = q.text(3);
+    d.authorRow = q.integer(4);
+    d.authorName = q.text(5);
+    d.creatorRow = q.integer(6);
+    d.creatorName = q.text(7);
+    d.typeName = q.text(8);
+    d.created = q.date(9);
+    d.officialVersion = int(q.integer(10));
+    d.currentVersion = int(q.integer(11));
     return d;
 }
 
-VersionRow versionFrom(const QSqlQuery& q, int o = 0)
+template <typename Row> VersionRow versionFrom(const Row& q, int o = 0)
 {
     VersionRow v;
-    v.row = q.value(o + 0).toLongLong();
-    v.documentRow = q.value(o + 1).toLongLong();
-    v.number = q.value(o + 2).toInt();
-    v.creatorRow = q.value(o + 3).toLongLong();
-    v.creatorName = q.value(o + 4).toString();
-    v.retrieverRow = q.value(o + 5).toLongLong();
-    v.retrieverName = q.value(o + 6).toString();
-    v.retrieved = StoredDate::from(q.value(o + 7));
-    v.created = StoredDate::from(q.value(o + 8));
-    v.expires = StoredDate::from(q.value(o + 9));
-    v.description = q.value(o + 10).toString();
-    v.fileType = q.value(o + 11).toString();
-    v.contentFile = q.value(o + 12).toString();
-    v.stagedFile = q.value(o + 13).toString();
-    v.size = q.value(o + 14).toLongLong();
-    v.archived = q.value(o + 15).toInt() != 0;
-    v.checkedOut = q.value(o + 16).toInt() != 0;
-    v.inUse = q.value(o + 17).toInt() != 0;
-    v.readWrite = q.value(o + 18).toInt() != 0;
+    v.row = q.integer(o + 0);
+    v.documentRow = q.integer(o + 1);
+    v.number = int(q.integer(o + 2));
+    v.creatorRow = q.integer(o + 3);
+    v.creatorName = q.text(o + 4);
+    v.retrieverRow = q.integer(o + 5);
+    v.retrieverName = q.text(o + 6);
+    v.retrieved = q.date(o + 7);
+    v.created = q.date(o + 8);
+    v.expires = q.date(o + 9);
+    v.description = q.text(o + 10);
+    v.fileType = q.text(o + 11);
+    v.contentFile = q.text(o + 12);
+    v.stagedFile = q.text(o + 13);
+    v.size = q.integer(o + 14);
+    v.archived = q.integer(o + 15) != 0;
+    v.checkedOut = q.integer(o + 16) != 0;
+    v.inUse = q.integer(o + 17) != 0;
+    v.readWrite = q.integer(o + 18) != 0;
     return v;
 }
 
@@ -123,7 +138,7 @@ std::optional<DocumentRow> RowLoader::document(QSqlDatabase& db, qint64 libraryR
     if (!q.next()) {
         return std::nullopt;
     }
-    DocumentRow row = documentFrom(q);
+    DocumentRow row = documentFrom(QueryRow(q));
     q.finish();
     return row;
 }
@@ -131,9 +146,8 @@ std::optional<DocumentRow> RowLoader::document(QSqlDatabase& db, qint64 libraryR
 std::optional<DocumentRow> RowLoader::documentWithVersions(QSqlDatabase& db, qint64 libraryRow, qint64 number,
                                                            std::vector<VersionRow>& versions)
 {
-    // Read once per document of a walk: the statement's text is converted once.
-    static const QString sql = QString::fromLatin1(kDocumentWithVersions);
-    QSqlQuery& q = Sql::cached(db, sql, {libraryRow, number});
+    // Read once per document of a walk, straight from SQLite.
+    DirectRead q(db, kDocumentWithVersions, {libraryRow, number});
     std::optional<DocumentRow> document;
     versions.clear();
     while (q.next()) {
@@ -153,7 +167,7 @@ std::optional<DocumentRow> RowLoader::documentByRow(QSqlDatabase& db, qint64 doc
     if (!q.next()) {
         return std::nullopt;
     }
-    DocumentRow row = documentFrom(q);
+    DocumentRow row = documentFrom(QueryRow(q));
     q.finish();
     return row;
 }
@@ -164,7 +178,7 @@ std::vector<VersionRow> RowLoader::versions(QSqlDatabase& db, qint64 documentRow
         db, QLatin1String(kVersionSelect) + QLatin1String("WHERE v.document_id = ? ORDER BY v.number"), {documentRow});
     std::vector<VersionRow> result;
     while (q.next()) {
-        result.push_back(versionFrom(q));
+        result.push_back(versionFrom(QueryRow(q)));
     }
     return result;
 }
@@ -176,7 +190,7 @@ std::optional<VersionRow> RowLoader::version(QSqlDatabase& db, qint64 versionRow
     if (!q.next()) {
         return std::nullopt;
     }
-    VersionRow row = versionFrom(q);
+    VersionRow row = versionFrom(QueryRow(q));
     q.finish();
     return row;
 }
