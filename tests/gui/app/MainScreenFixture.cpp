@@ -1,6 +1,7 @@
 #include "MainScreenFixture.h"
 
 #include "core/app/CommandLine.h"
+#include "support/FileLines.h"
 
 #include <QDate>
 #include <QFile>
@@ -32,13 +33,7 @@ MainScreenFixture::MainScreenFixture(const Setup& setup)
 
 QStringList MainScreenFixture::logLines() const
 {
-    QFile file(m_screen->log().fileNameFor(QDate::currentDate()));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return fileLines(m_screen->log().fileNameFor(QDate::currentDate()));
 }
 
 } // namespace tw::test

@@ -4,6 +4,7 @@
 #include "gui/app/MainMenus.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/Store.h"
+#include "support/FileLines.h"
 #include "support/SmallLibrary.h"
 
 #include <QAction>
@@ -21,20 +22,10 @@
 #include <QToolButton>
 
 using tw::PromptSeam;
+using tw::test::fileLines;
 using tw::test::SessionWindow;
 
 namespace {
-
-QStringList fileLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 QString withSeparator(const QString& path)
 {

@@ -1,6 +1,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "store/Store.h"
 #include "store/demo/DemoBuilder.h"
+#include "support/FileLines.h"
 #include "support/FixtureStore.h"
 #include "support/SmallLibrary.h"
 
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using tw::test::fileLines;
 using tw::test::FixtureStore;
 
 namespace {
@@ -25,17 +27,6 @@ void buildLibrary(FixtureStore& fixture)
     s.addDomainAdministrator(QStringLiteral("DOM"), person);
     fixture.addDirectoryUser(person, QStringLiteral("PO1"));
     tw::test::addSmallLibrary(s);
-}
-
-QStringList linesOf(const QString& path, const QString& end = QStringLiteral("\r\n"))
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(end);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 // The lines of a report after its column header.
@@ -168,12 +159,12 @@ dump ListBox2 chosen.txt
     QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
     QCOMPARE(run.exitCode, 0);
 
-    QCOMPARE(
-        bodyOf(linesOf(reports + QStringLiteral("/Library.rpt")), QStringLiteral("Doc. Number\tDoc. Version\tSubject")),
-        (QStringList {QStringLiteral("1\t1\tAlpha"), QStringLiteral("2\t1\tBeta"), QStringLiteral("2\t2\tBeta"),
-                      QStringLiteral("4\t1\tDelta")}));
+    QCOMPARE(bodyOf(fileLines(reports + QStringLiteral("/Library.rpt")),
+                    QStringLiteral("Doc. Number\tDoc. Version\tSubject")),
+             (QStringList {QStringLiteral("1\t1\tAlpha"), QStringLiteral("2\t1\tBeta"), QStringLiteral("2\t2\tBeta"),
+                           QStringLiteral("4\t1\tDelta")}));
     const QStringList exported
-        = bodyOf(linesOf(exports + QStringLiteral("/Export.rpt")),
+        = bodyOf(fileLines(exports + QStringLiteral("/Export.rpt")),
                  QStringLiteral("Export Status\tExported File\tDoc. Number\tDoc. Version\tSubject"));
     const QString beta = QDir::toNativeSeparators(exports + QStringLiteral("/Beta/2_2.txt"));
     QCOMPARE(exported.size(), 5);
@@ -182,7 +173,7 @@ dump ListBox2 chosen.txt
     QFile file(beta);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("second of Beta"));
-    QCOMPARE(linesOf(work.filePath(QStringLiteral("chosen.txt")), QStringLiteral("\n")),
+    QCOMPARE(fileLines(work.filePath(QStringLiteral("chosen.txt")), QStringLiteral("\n")),
              QStringList {QStringLiteral("Subject")});
 
     const QString log = dailyLog(work.path());
@@ -227,7 +218,7 @@ expect Memo1 "DOCREFERENCE AND <Region, STRING> Matches ""North*"""
 )"));
     QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
     QCOMPARE(run.exitCode, 0);
-    const QStringList fields = linesOf(work.filePath(QStringLiteral("fields.txt")), QStringLiteral("\n"));
+    const QStringList fields = fileLines(work.filePath(QStringLiteral("fields.txt")), QStringLiteral("\n"));
     QVERIFY(fields.contains(QStringLiteral("Region\tMatches\tNorth*")));
 }
 
@@ -365,7 +356,7 @@ tab Export
     const int cancelled = log.indexOf(QStringLiteral("Cancelling Report of Documents - Successful = "));
     QVERIFY2(cancelled > 0, qPrintable(log));
     QVERIFY(log.indexOf(QStringLiteral("Closing Down Tarnwick"), cancelled) > cancelled);
-    QVERIFY(!linesOf(work.filePath(QStringLiteral("Library.rpt"))).isEmpty());
+    QVERIFY(!fileLines(work.filePath(QStringLiteral("Library.rpt"))).isEmpty());
 }
 
 void ScriptRunTest::promptAtStartUp()

@@ -3,6 +3,7 @@
 #include "core/app/CommandLine.h"
 #include "gui/app/PlatformSession.h"
 #include "store/StorePlatform.h"
+#include "support/FileLines.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -60,13 +61,7 @@ void SessionWindow::type(const QString& editName, const QString& text)
 
 QStringList SessionWindow::logLines() const
 {
-    QFile file(m_screen->log().fileNameFor(QDate::currentDate()));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return fileLines(m_screen->log().fileNameFor(QDate::currentDate()));
 }
 
 QString SessionWindow::status() const
