@@ -4,6 +4,7 @@
 // and the export of about 10 KB versions against `cp -r` of the same content files. Prints the
 // times, the resident memory while each run goes and the longest gap between two event pumps.
 // Run by hand: bench_runs [documents (100000)] [versions per document (3)] [export versions (10000)].
+#include "ResidentMemory.h"
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunHost.h"
@@ -32,18 +33,6 @@
 #include <unistd.h>
 
 namespace {
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
 
 // The window as a run sees it: pumps the event loop, and keeps the longest gap between two
 // pumps and the highest resident memory seen (sampled every 256 pumps).

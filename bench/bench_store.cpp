@@ -2,6 +2,7 @@
 // measures what the program's runs do per document (GetDocument, the walk of all versions and
 // the reads of a field report) and a subject search over the whole library. Prints the figures;
 // run by hand: bench_store [documents] [versions per document].
+#include "ResidentMemory.h"
 #include "gw/ObjectModel.h"
 #include "store/Store.h"
 #include "store/StorePlatform.h"
@@ -22,19 +23,6 @@ namespace {
 double cpuSeconds()
 {
     return double(std::clock()) / CLOCKS_PER_SEC;
-}
-
-// Resident memory in kilobytes (Linux), 0 where it cannot be read.
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
 }
 
 // The reads of a field report for one document and every version of it.
