@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace tw {
 
@@ -68,28 +67,14 @@ ExportTab::ExportTab(QWidget* parent)
 
 QWidget* ExportTab::buildFieldPicker()
 {
-    auto* box = new QWidget(group());
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(2);
-    m_ui.ListBox1
-        = WidgetKit::listBox(QStringLiteral("ListBox1"), QStringLiteral("Available Document Fields"), true, box);
-    m_ui.ListBox2
-        = WidgetKit::listBox(QStringLiteral("ListBox2"), QStringLiteral("Selected Document Fields"), false, box);
+    m_ui.ListBox1 = WidgetKit::listBox(QStringLiteral("ListBox1"), QStringLiteral("Available Document Fields"), true);
+    m_ui.ListBox2 = WidgetKit::listBox(QStringLiteral("ListBox2"), QStringLiteral("Selected Document Fields"), false);
     m_ui.SpeedButton8 = WidgetKit::speedButton(QStringLiteral("SpeedButton8"), QStringLiteral(">"),
-                                               QStringLiteral("Add Document Field"), box);
+                                               QStringLiteral("Add Document Field"));
     m_ui.SpeedButton9 = WidgetKit::speedButton(QStringLiteral("SpeedButton9"), QStringLiteral("<"),
-                                               QStringLiteral("Remove Document Field"), box);
-    auto* movers = new QVBoxLayout;
-    movers->addStretch(1);
-    movers->addWidget(m_ui.SpeedButton8);
-    movers->addWidget(m_ui.SpeedButton9);
-    movers->addStretch(1);
-    grid->addWidget(WidgetKit::label(QStringLiteral("Select Fields for Sub Structure:")), 0, 0, 1, 3);
-    grid->addWidget(m_ui.ListBox1, 1, 0);
-    grid->addLayout(movers, 1, 1);
-    grid->addWidget(m_ui.ListBox2, 1, 2);
-    return box;
+                                               QStringLiteral("Remove Document Field"));
+    return WidgetKit::fieldPicker(QStringLiteral("Select Fields for Sub Structure:"), m_ui.ListBox1, m_ui.SpeedButton8,
+                                  m_ui.SpeedButton9, m_ui.ListBox2, group());
 }
 
 void ExportTab::ExportInfoClear()

@@ -12,7 +12,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace tw {
 
@@ -60,24 +59,12 @@ ReporterTab::ReporterTab(QWidget* parent)
 
 QWidget* ReporterTab::buildFieldPicker()
 {
-    auto* box = new QWidget(group());
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(2);
-    m_ui.ListBox3 = WidgetKit::listBox(QStringLiteral("ListBox3"), QString(), true, box);
-    m_ui.ListBox4 = WidgetKit::listBox(QStringLiteral("ListBox4"), QString(), false, box);
-    m_ui.SpeedButton10 = WidgetKit::speedButton(QStringLiteral("SpeedButton10"), QStringLiteral(">"), QString(), box);
-    m_ui.SpeedButton11 = WidgetKit::speedButton(QStringLiteral("SpeedButton11"), QStringLiteral("<"), QString(), box);
-    auto* movers = new QVBoxLayout;
-    movers->addStretch(1);
-    movers->addWidget(m_ui.SpeedButton10);
-    movers->addWidget(m_ui.SpeedButton11);
-    movers->addStretch(1);
-    grid->addWidget(WidgetKit::label(QStringLiteral("Select Fields for Report Output")), 0, 0, 1, 3);
-    grid->addWidget(m_ui.ListBox3, 1, 0);
-    grid->addLayout(movers, 1, 1);
-    grid->addWidget(m_ui.ListBox4, 1, 2);
-    return box;
+    m_ui.ListBox3 = WidgetKit::listBox(QStringLiteral("ListBox3"), QString(), true);
+    m_ui.ListBox4 = WidgetKit::listBox(QStringLiteral("ListBox4"), QString(), false);
+    m_ui.SpeedButton10 = WidgetKit::speedButton(QStringLiteral("SpeedButton10"), QStringLiteral(">"));
+    m_ui.SpeedButton11 = WidgetKit::speedButton(QStringLiteral("SpeedButton11"), QStringLiteral("<"));
+    return WidgetKit::fieldPicker(QStringLiteral("Select Fields for Report Output"), m_ui.ListBox3, m_ui.SpeedButton10,
+                                  m_ui.SpeedButton11, m_ui.ListBox4, group());
 }
 
 void ReporterTab::ReporterInfoClear()

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace tw {
 
@@ -141,6 +142,25 @@ void WidgetKit::directoryRow(QGridLayout* grid, int row, const QString& caption,
     line->addWidget(field, 1);
     line->addWidget(picker);
     grid->addLayout(line, row, 1, 1, span);
+}
+
+QWidget* WidgetKit::fieldPicker(const QString& caption, QListWidget* available, QToolButton* add, QToolButton* remove,
+                                QListWidget* chosen, QWidget* parent)
+{
+    auto* box = new QWidget(parent);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    auto* movers = new QVBoxLayout;
+    movers->addStretch(1);
+    movers->addWidget(add);
+    movers->addWidget(remove);
+    movers->addStretch(1);
+    grid->addWidget(label(caption), 0, 0, 1, 3);
+    grid->addWidget(available, 1, 0);
+    grid->addLayout(movers, 1, 1);
+    grid->addWidget(chosen, 1, 2);
+    return box;
 }
 
 } // namespace tw

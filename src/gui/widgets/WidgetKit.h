@@ -47,6 +47,10 @@ public:
     // One row of a grid: the caption, the directory field and its picker button.
     static void directoryRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* field, QToolButton* picker,
                              int span = 1);
+    // The field chooser of a run tab: the caption above the available fields,
+    // the add and remove buttons and the chosen fields, side by side.
+    static QWidget* fieldPicker(const QString& caption, QListWidget* available, QToolButton* add, QToolButton* remove,
+                                QListWidget* chosen, QWidget* parent);
 };
 
 } // namespace tw
