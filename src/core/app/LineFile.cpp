@@ -42,7 +42,9 @@ void LineFile::append(const QString& path, const QStringList& lines, const QStri
 void LineFile::write(const QString& path, const QStringList& lines, const QStringList& header)
 {
     bool isNew = false;
-    if (!m_file.isOpen() || m_file.fileName() != path || !pathStillNamesOpenFile()) {
+    const bool checkPath = m_pathCheck == PathCheck::EveryWrite || m_checkDue;
+    m_checkDue = false;
+    if (!m_file.isOpen() || m_file.fileName() != path || (checkPath && !pathStillNamesOpenFile())) {
         close();
         isNew = open(path);
     }

@@ -17,9 +17,15 @@ namespace tw {
 // first write (a new file gets its header; a vanished directory fails). Where
 // a file's identity cannot be read (device and inode), it is closed after
 // every write instead.
+//
+// A writer that puts out bursts of lines (a report's lines of one document)
+// may have the path checked once per burst instead: with PathCheck::WhenAsked
+// the check runs on the first write after checkPathBeforeNextWrite().
 class LineFile
 {
 public:
+    enum class PathCheck { EveryWrite, WhenAsked };
+
     LineFile() = default;
     ~LineFile();
     LineFile(const LineFile&) = delete;
@@ -31,6 +37,9 @@ public:
     // Closes the open file, if any; throws IoError when closing fails.
     void close();
     bool isOpen() const { return m_file.isOpen(); }
+
+    void setPathCheck(PathCheck check) { m_pathCheck = check; }
+    void checkPathBeforeNextWrite() { m_checkDue = true; }
 
     // Opens, appends and closes in one call.
     static void append(const QString& path, const QStringList& lines, const QStringList& header = {});
@@ -56,6 +65,8 @@ private:
     QByteArray m_nativePath;
     Identity m_identity;
     bool m_identified = false;
+    PathCheck m_pathCheck = PathCheck::EveryWrite;
+    bool m_checkDue = true;
 };
 
 } // namespace tw

@@ -15,7 +15,11 @@
 
 namespace tw {
 
-RunFrame::RunFrame(RunServices services) : m_services(std::move(services)) { }
+RunFrame::RunFrame(RunServices services) : m_services(std::move(services))
+{
+    // The report's path is checked once per document rather than for each of its lines.
+    m_report.setPathCheck(LineFile::PathCheck::WhenAsked);
+}
 
 QString RunFrame::countsText(const QString& prefix, int successes, int failures)
 {
@@ -122,8 +126,10 @@ void RunFrame::walk(const Span& span)
     // The completion text is written after a cancel too.
     const QString closing = closingText(m_definition->completionText(m_outcome.cancelled));
     m_services.log.ErrorCheck(closing, true, true);
-    if (m_definition->closingLineInReport)
+    if (m_definition->closingLineInReport) {
+        m_report.checkPathBeforeNextWrite();
         m_report.write(reportPath(), {closing});
+    }
     m_report.close();
 }
 
@@ -160,6 +166,7 @@ void RunFrame::handleDocument(qint64 index, const Span& span)
 {
     GwRefs& refs = m_services.refs;
     RunView& view = m_services.view;
+    m_report.checkPathBeforeNextWrite();
     refs.currentDocument.reset();
     refs.currentVersion.reset();
     const bool fromList = m_outcome.mode == RunMode::ListFile;

@@ -42,28 +42,34 @@ class LineFileBetweenWrites : public testing::TestWithParam<BetweenWrites>
 TEST_P(LineFileBetweenWrites, EveryLineLandsInTheFileThePathNames)
 {
     const BetweenWrites& c = GetParam();
-    QTemporaryDir temporary;
-    const QString dir = temporary.filePath("out");
-    ASSERT_TRUE(QDir().mkpath(dir));
-    const QString path = dir + "/Library.rpt";
-    LineFile file;
-    file.write(path, {"one"}, {"Head", ""});
-    c.act(dir, path);
-    if (c.fails) {
-        try {
-            file.write(path, {"two"}, {"Head", ""});
-            FAIL() << "no error";
-        } catch (const IoError& error) {
-            EXPECT_TRUE(error.message().startsWith("Cannot open the file ")) << error.message().toStdString();
+    // A file checked once per burst of lines sees the change on the burst's first write.
+    for (const LineFile::PathCheck check : {LineFile::PathCheck::EveryWrite, LineFile::PathCheck::WhenAsked}) {
+        SCOPED_TRACE(check == LineFile::PathCheck::EveryWrite ? "checked on every write" : "checked when asked");
+        QTemporaryDir temporary;
+        const QString dir = temporary.filePath("out");
+        ASSERT_TRUE(QDir().mkpath(dir));
+        const QString path = dir + "/Library.rpt";
+        LineFile file;
+        file.setPathCheck(check);
+        file.write(path, {"one"}, {"Head", ""});
+        c.act(dir, path);
+        file.checkPathBeforeNextWrite();
+        if (c.fails) {
+            try {
+                file.write(path, {"two"}, {"Head", ""});
+                ADD_FAILURE() << "no error";
+            } catch (const IoError& error) {
+                EXPECT_TRUE(error.message().startsWith("Cannot open the file ")) << error.message().toStdString();
+            }
+            EXPECT_FALSE(file.isOpen()) << "a failed write leaves no file open";
+            continue;
         }
-        EXPECT_FALSE(file.isOpen()) << "a failed write leaves no file open";
-        return;
-    }
-    file.write(path, {"two"}, {"Head", ""});
-    file.close();
-    EXPECT_EQ(contentOf(path), QByteArray(c.atPath));
-    if (c.elsewhere) {
-        EXPECT_EQ(contentOf(dir + "/moved.rpt"), QByteArray(c.elsewhere));
+        file.write(path, {"two"}, {"Head", ""});
+        file.close();
+        EXPECT_EQ(contentOf(path), QByteArray(c.atPath));
+        if (c.elsewhere) {
+            EXPECT_EQ(contentOf(dir + "/moved.rpt"), QByteArray(c.elsewhere));
+        }
     }
 }
 

@@ -207,6 +207,19 @@ TEST_F(RunFrameTest, AReportDirectoryThatVanishesMidRunEndsIdleWithAMessage)
     expectIdle();
 }
 
+TEST_F(RunFrameTest, AReportDeletedMidRunIsStartedAgainForTheNextDocument)
+{
+    open();
+    m_view.onProgress = [this](int percent) {
+        if (percent > 0 && percent < 50)
+            QFile::remove(reportPath());
+    };
+    const RunOutcome outcome = report();
+    EXPECT_TRUE(outcome.error.isEmpty()) << outcome.error.toStdString();
+    EXPECT_EQ(readLines(reportPath()), (QStringList {"2\t1", "4\t1"}));
+    expectIdle();
+}
+
 TEST_F(RunFrameTest, AnUnguardedObjectModelErrorEndsTheRunIdleAndKeepsFinishedLines)
 {
     addFault("Subject", 2, 0, "Subject unreadable");
