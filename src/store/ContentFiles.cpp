@@ -8,7 +8,12 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
 
 namespace store {
 
@@ -37,36 +42,105 @@ QString temporaryBeside(const QString& target)
                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
 }
 
-// Copies source to a temporary file beside target; gives its path. Both
-// files are unbuffered: a content file goes through in a few large reads and
-// writes, with no second copy in a buffer.
+// A file descriptor closed when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) { }
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    // Closes now; false when the close reported an error (a write that failed late).
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Copies everything from `in` to `out`. The kernel copies within itself where
+// it can (copy_file_range); otherwise the bytes go through one buffer.
+bool copyContents(int in, int out)
+{
+#ifdef Q_OS_LINUX
+    for (;;) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        if (n == 0) {
+            return true;
+        }
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            // Not for these two files (another file system, an old kernel): copy by hand
+            // from where the kernel stopped; both offsets stand at the bytes copied.
+            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) {
+                break;
+            }
+            return false;
+        }
+    }
+#endif
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n == 0) {
+            return true;
+        }
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t written = ::write(out, buffer.data() + done, static_cast<size_t>(n - done));
+            if (written < 0 && errno != EINTR) {
+                return false;
+            }
+            done += written > 0 ? written : 0;
+        }
+    }
+}
+
+// Copies source to a temporary file beside target; gives its path.
 QString copyToTemporary(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+    Descriptor in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, systemError()));
     }
     const QString temporary = temporaryBeside(target);
-    QFile out(temporary);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
+    const QByteArray temporaryPath = QFile::encodeName(temporary);
+    Descriptor out(::open(temporaryPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (out.get() < 0) {
+        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
     }
-    QByteArray buffer(1 << 16, Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = in.read(buffer.data(), buffer.size());
-        if (n < 0 || (n > 0 && out.write(buffer.constData(), n) != n)) {
-            out.close();
-            QFile::remove(temporary);
-            throw gw::Error(QStringLiteral("Cannot copy %1 to %2").arg(source, target));
-        }
-        if (n == 0) {
-            break;
-        }
+    if (!copyContents(in.get(), out.get())) {
+        const QString reason = systemError();
+        out.close();
+        ::unlink(temporaryPath.constData());
+        throw gw::Error(QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, reason));
     }
-    out.close();
-    if (out.error() != QFileDevice::NoError) {
-        QFile::remove(temporary);
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
+    if (!out.close()) {
+        const QString reason = systemError();
+        ::unlink(temporaryPath.constData());
+        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, reason));
     }
     return temporary;
 }

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -131,6 +132,25 @@ TEST_F(TransferTest, CopyoutWritesACopyAndRecordsTheExport)
     EXPECT_EQ(eventTypes(version(QStringLiteral("AUTHOR"), 1, 2)).back(), gw::EventExported);
     // No temporary files are left beside the copy.
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(TransferTest, CopyoutCarriesLargeContentToAnotherFileSystem)
+{
+    // The kernel copies within one file system; across two the bytes go through a buffer.
+    QTemporaryDir elsewhere(QStringLiteral("/dev/shm/tw-transfer-XXXXXX"));
+    if (!elsewhere.isValid()) {
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    }
+    auto v = version(QStringLiteral("AUTHOR"), 1, 2);
+    QByteArray big;
+    for (int i = 0; big.size() < 300000; ++i) {
+        big += QByteArray::number(i) + ',';
+    }
+    writeFile(contentPath(v), big);
+    for (const QString& target : {out(QStringLiteral("big.doc")), elsewhere.filePath(QStringLiteral("big.doc"))}) {
+        version(QStringLiteral("VIEWER"), 1, 2)->Copyout(target);
+        EXPECT_EQ(readFile(target), big) << target.toStdString();
+    }
 }
 
 TEST_F(TransferTest, PurgedContentFailsToCopyOutAndComesBackThroughCheckIn)
