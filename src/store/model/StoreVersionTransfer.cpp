@@ -21,6 +21,27 @@ namespace store {
 
 namespace {
 
+// Copies `content` over `target`; false when there is no such content file.
+bool copiedIfPresent(const QString& content, const QString& target)
+{
+    if (content.isEmpty()) {
+        return false;
+    }
+    try {
+        ContentFiles::copyOut(content, target, true);
+        return true;
+    } catch (const gw::Error&) {
+        if (QFileInfo::exists(content)) {
+            throw;
+        }
+        return false;
+    }
+}
+
+} // namespace
+
+namespace {
+
 QString canonical(const QString& path)
 {
     const QString c = QFileInfo(path).canonicalFilePath();
@@ -185,18 +206,22 @@ void StoreVersion::Copyout(const QString& path)
     if (path.trimmed().isEmpty()) {
         throw gw::Error(QStringLiteral("No file name given to copy out ") + describe());
     }
-    // The content file is read afresh (a check-in since the fetch replaces it);
-    // nothing else of the version row is needed here.
+    // The content file named at the fetch is copied. A content file keeps its
+    // name while it is current: a check-in or a purge since the fetch moved it
+    // to the salvage area, and only then is the row read afresh.
+    QString content = contentPath();
     QSqlDatabase db = m_context->store->database();
-    const std::optional<QString> contentFile = RowLoader::contentFile(db, m_row.row);
-    if (!contentFile) {
-        throw gw::Error(describe() + QStringLiteral(" no longer exists"));
+    if (!copiedIfPresent(content, path)) {
+        const std::optional<QString> contentFile = RowLoader::contentFile(db, m_row.row);
+        if (!contentFile) {
+            throw gw::Error(describe() + QStringLiteral(" no longer exists"));
+        }
+        if (contentFile->isEmpty()) {
+            throw gw::Error(describe() + QStringLiteral(" has no content"));
+        }
+        content = QDir(m_library->directory).filePath(*contentFile);
+        ContentFiles::copyOut(content, path, true);
     }
-    if (contentFile->isEmpty()) {
-        throw gw::Error(describe() + QStringLiteral(" has no content"));
-    }
-    const QString content = QDir(m_library->directory).filePath(*contentFile);
-    ContentFiles::copyOut(content, path, true);
     EventLog::record(db, m_row.row, gw::EventExported, m_context->userRow, m_context->displayName, content);
 }
 

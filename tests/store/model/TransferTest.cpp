@@ -134,6 +134,17 @@ TEST_F(TransferTest, CopyoutWritesACopyAndRecordsTheExport)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+TEST_F(TransferTest, CopyoutOfAnEarlierFetchCopiesTheContentCheckedInSince)
+{
+    auto fetchedBefore = version(QStringLiteral("VIEWER"), 1, 2);
+    auto edit = version(QStringLiteral("AUTHOR"), 1, 2);
+    edit->CheckOut(out(QStringLiteral("edit.doc")));
+    writeFile(out(QStringLiteral("edit.doc")), "checked in since");
+    edit->CheckIn(out(QStringLiteral("edit.doc")), 0);
+    fetchedBefore->Copyout(out(QStringLiteral("copy.doc")));
+    EXPECT_EQ(readFile(out(QStringLiteral("copy.doc"))), QByteArray("checked in since"));
+}
+
 TEST_F(TransferTest, CopyoutCarriesLargeContentToAnotherFileSystem)
 {
     // The kernel copies within one file system; across two the bytes go through a buffer.
