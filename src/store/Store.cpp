@@ -122,10 +122,6 @@ QSqlDatabase Store::database()
     QSqlQuery q(db);
     q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    // A mass export commits one event row per version, each rewriting the
-    // same few pages: a larger log between checkpoints syncs the database
-    // ten times less often. Commits stay as safe as before.
-    q.exec(QStringLiteral("PRAGMA wal_autocheckpoint=10000"));
     q.exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
     QMutexLocker lock(&m_connectionsMutex);
     m_connections.insert(thread, name);
