@@ -3,7 +3,8 @@
 // columns against sqlite3 writing the same rows and columns as TSV from the store's database,
 // and the export of about 10 KB versions against `cp -r` of the same content files. Prints the
 // times, the resident memory while each run goes and the longest gap between two event pumps.
-// Run by hand: bench_runs [documents (100000)] [versions per document (3)] [export versions (10000)].
+// Run by hand: bench_runs [documents (100000)] [versions per document (3)] [export versions (10000)]
+// [export rounds (3)].
 #include "ResidentMemory.h"
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
@@ -31,6 +32,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -204,26 +206,43 @@ void growContent(const QString& filesDirectory)
     ::sync();
 }
 
-void benchExport(const QString& root, qint64 exportVersions)
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The export and its `cp -r` reference run in turns, each into a fresh folder: the time a file
+// system takes to create files changes from minute to minute (it avoids reusing inodes freed
+// shortly before), and turns give both the same conditions. The medians are compared.
+void benchExport(const QString& root, qint64 exportVersions, int rounds)
 {
     Session session(root + QStringLiteral("/export-store"), QStringLiteral("EXPORT"), exportVersions, 1);
     growContent(session.store->filesDirectory());
-    const QString out = root + QStringLiteral("/export/");
-    QDir().mkpath(out);
     BenchHost& host = Session::hostRef();
     tw::NullRunView view;
-    tw::ExportInputs inputs;
-    inputs.run.useQuery = false;
-    inputs.run.reportDirectory = out;
-    inputs.folderFields = {QStringLiteral("Doc. Type")};
-    host.reset();
-    QElapsedTimer timer;
-    timer.start();
-    const tw::RunOutcome outcome = tw::ExportDocs(session.services(session.log, host, view)).run(inputs);
-    const double runSeconds = seconds(timer);
-    const double copy = timeProcess(
-        QStringLiteral("cp"), {QStringLiteral("-r"), session.store->filesDirectory(), root + QStringLiteral("/copy")});
-    report(QStringLiteral("export of ~10 KB versions"), outcome, runSeconds, copy, host, "cp -r");
+    std::vector<double> exports;
+    std::vector<double> copies;
+    for (int round = 1; round <= rounds; ++round) {
+        const QString out = root + QStringLiteral("/export-%1/").arg(round);
+        QDir().mkpath(out);
+        tw::ExportInputs inputs;
+        inputs.run.useQuery = false;
+        inputs.run.reportDirectory = out;
+        inputs.folderFields = {QStringLiteral("Doc. Type")};
+        host.reset();
+        QElapsedTimer timer;
+        timer.start();
+        const tw::RunOutcome outcome = tw::ExportDocs(session.services(session.log, host, view)).run(inputs);
+        exports.push_back(seconds(timer));
+        copies.push_back(timeProcess(
+            QStringLiteral("cp"),
+            {QStringLiteral("-r"), session.store->filesDirectory(), root + QStringLiteral("/copy-%1").arg(round)}));
+        report(QStringLiteral("export of ~10 KB versions, round %1").arg(round), outcome, exports.back(), copies.back(),
+               host, "cp -r");
+    }
+    std::printf("export, median of %d rounds: %.2f s; cp -r %.2f s; ratio %.2f\n", rounds, median(exports),
+                median(copies), median(exports) / median(copies));
 }
 
 } // namespace
@@ -234,10 +253,11 @@ int main(int argc, char** argv)
     const qint64 documents = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100000;
     const int versions = argc > 2 ? QByteArray(argv[2]).toInt() : 3;
     const qint64 exportVersions = argc > 3 ? QByteArray(argv[3]).toLongLong() : 10000;
+    const int rounds = argc > 4 ? std::max(1, QByteArray(argv[4]).toInt()) : 3;
     QTemporaryDir dir;
     try {
         benchReporter(dir.path(), documents, versions);
-        benchExport(dir.path(), exportVersions);
+        benchExport(dir.path(), exportVersions, rounds);
     } catch (const gw::Error& e) {
         std::fprintf(stderr, "bench_runs: %s\n", qPrintable(e.message()));
         return 1;
