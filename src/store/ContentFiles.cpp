@@ -1,6 +1,7 @@
 #include "store/ContentFiles.h"
 
 #include "gw/Error.h"
+#include "store/FileCopy.h"
 #include "store/salvage/SalvageArea.h"
 
 #include <QDir>
@@ -8,12 +9,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-#include <vector>
 
 namespace store {
 
@@ -32,117 +28,6 @@ QString typeSuffix(const QString& fileType)
         }
     }
     return suffix;
-}
-
-QString temporaryBeside(const QString& target)
-{
-    const QFileInfo info(target);
-    return info.absoluteDir().filePath(QStringLiteral(".%1.%2.tmp")
-                                           .arg(info.fileName())
-                                           .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-}
-
-// A file descriptor closed when it goes out of scope.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : m_fd(fd) { }
-    ~Descriptor()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    // Closes now; false when the close reported an error (a write that failed late).
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// Copies everything from `in` to `out`. The kernel copies within itself where
-// it can (copy_file_range); otherwise the bytes go through one buffer.
-bool copyContents(int in, int out)
-{
-#ifdef Q_OS_LINUX
-    for (;;) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
-        if (n == 0) {
-            return true;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            // Not for these two files (another file system, an old kernel): copy by hand
-            // from where the kernel stopped; both offsets stand at the bytes copied.
-            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) {
-                break;
-            }
-            return false;
-        }
-    }
-#endif
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-        const ssize_t n = ::read(in, buffer.data(), buffer.size());
-        if (n == 0) {
-            return true;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t written = ::write(out, buffer.data() + done, static_cast<size_t>(n - done));
-            if (written < 0 && errno != EINTR) {
-                return false;
-            }
-            done += written > 0 ? written : 0;
-        }
-    }
-}
-
-// Copies source to a temporary file beside target; gives its path.
-QString copyToTemporary(const QString& source, const QString& target)
-{
-    Descriptor in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0) {
-        throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, systemError()));
-    }
-    const QString temporary = temporaryBeside(target);
-    const QByteArray temporaryPath = QFile::encodeName(temporary);
-    Descriptor out(::open(temporaryPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (out.get() < 0) {
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
-    }
-    if (!copyContents(in.get(), out.get())) {
-        const QString reason = systemError();
-        out.close();
-        ::unlink(temporaryPath.constData());
-        throw gw::Error(QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, reason));
-    }
-    if (!out.close()) {
-        const QString reason = systemError();
-        ::unlink(temporaryPath.constData());
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, reason));
-    }
-    return temporary;
 }
 
 } // namespace
@@ -176,7 +61,7 @@ QString ContentFiles::storeFile(const QString& source, const QString& fileType, 
     }
     for (int attempt = 0; attempt < 8; ++attempt) {
         const QString name = freshName(fileType);
-        const QString temporary = copyToTemporary(source, pathOf(name));
+        const QString temporary = FileCopy::toTemporary(source, pathOf(name));
         size = QFileInfo(temporary).size();
         if (QFile::rename(temporary, pathOf(name))) {
             return name;
@@ -192,7 +77,7 @@ QString ContentFiles::storeBytes(const QByteArray& bytes, const QString& fileTyp
         throw gw::Error(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     }
     const QString name = freshName(fileType);
-    const QString temporary = temporaryBeside(pathOf(name));
+    const QString temporary = FileCopy::temporaryBeside(pathOf(name));
     QFile out(temporary);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
         out.close();
@@ -218,9 +103,8 @@ void ContentFiles::copyOut(const QString& source, const QString& target, bool ov
     if (!overwrite && QFileInfo::exists(target)) {
         throw gw::Error(QStringLiteral("A file already exists at %1").arg(target));
     }
-    QString temporary;
     try {
-        temporary = copyToTemporary(source, target);
+        FileCopy::copy(source, target, overwrite);
     } catch (const gw::Error&) {
         // A copy that replaces its target skips the check beforehand: a missing
         // source is only looked for when the copy failed.
@@ -228,21 +112,6 @@ void ContentFiles::copyOut(const QString& source, const QString& target, bool ov
             throw missing();
         }
         throw;
-    }
-    if (overwrite) {
-        // rename(2) replaces the target in one step: a reader sees the old or
-        // the new file, never a mix.
-        if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
-            QFile::remove(temporary);
-            throw gw::Error(QStringLiteral("Cannot write %1").arg(target));
-        }
-        return;
-    }
-    // QFile::rename never replaces an existing file, so a file that appeared
-    // meanwhile is kept as well.
-    if (!QFile::rename(temporary, target)) {
-        QFile::remove(temporary);
-        throw gw::Error(QStringLiteral("A file already exists at %1").arg(target));
     }
 }
 

@@ -22,8 +22,9 @@ public:
     QString storeFile(const QString& source, const QString& fileType, qint64& size) const;
     QString storeBytes(const QByteArray& bytes, const QString& fileType, qint64& size) const;
 
-    // Copies a content file out: to a temporary name beside target, then
-    // renamed. overwrite false fails when target exists (checked atomically).
+    // Copies a content file out, never showing half a copy under target's
+    // name (FileCopy::copy). overwrite false fails when target exists
+    // (checked atomically).
     static void copyOut(const QString& source, const QString& target, bool overwrite);
 
     // Moves a content file into its directory's salvage area; false when the

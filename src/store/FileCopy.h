@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace store {
+
+// Copies files so that nobody ever sees half a copy under the target's name.
+// Errors are gw::Error with a message naming the file.
+class FileCopy
+{
+public:
+    enum class Via { UnnamedFileWherePossible, TemporaryName };
+
+    // Copies source to target. Where the file system can, the copy is made
+    // as an unnamed file in target's directory and given its name when whole
+    // (a crash leaves nothing behind); elsewhere it goes through a temporary
+    // name beside target. overwrite false fails when target exists, checked
+    // in the same step that names the copy.
+    static void copy(const QString& source, const QString& target, bool overwrite,
+                     Via via = Via::UnnamedFileWherePossible);
+
+    // Copies source to a new temporary file beside target; gives its path.
+    static QString toTemporary(const QString& source, const QString& target);
+
+    // A name for a temporary file beside target: hidden, with a random part.
+    static QString temporaryBeside(const QString& target);
+};
+
+} // namespace store
