@@ -143,7 +143,7 @@ Unnamed copyUnnamed(const QString& source, const QString& target, bool overwrite
         return Unnamed::Done;
     }
     if (errno != EEXIST) {
-        return Unnamed::Unsupported; // no /proc to name it through
+        return Unnamed::Unsupported; // no /proc to name it through; the named way reports any other error
     }
     if (!overwrite) {
         throw existsError(target);
