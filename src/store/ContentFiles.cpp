@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
-#include <cstdio>
 
 namespace store {
 
