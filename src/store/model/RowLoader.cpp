@@ -195,15 +195,4 @@ std::optional<VersionRow> RowLoader::version(QSqlDatabase& db, qint64 versionRow
     return row;
 }
 
-std::optional<QString> RowLoader::contentFile(QSqlDatabase& db, qint64 versionRow)
-{
-    QSqlQuery& q = Sql::cached(db, QStringLiteral("SELECT content_file FROM versions WHERE id = ?"), {versionRow});
-    if (!q.next()) {
-        return std::nullopt;
-    }
-    const QString name = q.value(0).toString();
-    q.finish();
-    return name;
-}
-
 } // namespace store

@@ -25,8 +25,6 @@ public:
     static std::optional<DocumentRow> documentByRow(QSqlDatabase& db, qint64 documentRow);
     static std::vector<VersionRow> versions(QSqlDatabase& db, qint64 documentRow);
     static std::optional<VersionRow> version(QSqlDatabase& db, qint64 versionRow);
-    // A version's current content file name alone (empty without content).
-    static std::optional<QString> contentFile(QSqlDatabase& db, qint64 versionRow);
 };
 
 } // namespace store

@@ -9,7 +9,6 @@
 #include "store/EventLog.h"
 #include "store/Sql.h"
 #include "store/Store.h"
-#include "store/model/RowLoader.h"
 #include "store/model/StoreVersion.h"
 
 #include <QDir>
@@ -37,10 +36,6 @@ bool copiedIfPresent(const QString& content, const QString& target)
         return false;
     }
 }
-
-} // namespace
-
-namespace {
 
 QString canonical(const QString& path)
 {
@@ -210,18 +205,15 @@ void StoreVersion::Copyout(const QString& path)
     // name while it is current: a check-in or a purge since the fetch moved it
     // to the salvage area, and only then is the row read afresh.
     QString content = contentPath();
-    QSqlDatabase db = m_context->store->database();
     if (!copiedIfPresent(content, path)) {
-        const std::optional<QString> contentFile = RowLoader::contentFile(db, m_row.row);
-        if (!contentFile) {
-            throw gw::Error(describe() + QStringLiteral(" no longer exists"));
-        }
-        if (contentFile->isEmpty()) {
+        const VersionRow current = reload();
+        if (current.contentFile.isEmpty()) {
             throw gw::Error(describe() + QStringLiteral(" has no content"));
         }
-        content = QDir(m_library->directory).filePath(*contentFile);
+        content = QDir(m_library->directory).filePath(current.contentFile);
         ContentFiles::copyOut(content, path, true);
     }
+    QSqlDatabase db = m_context->store->database();
     EventLog::record(db, m_row.row, gw::EventExported, m_context->userRow, m_context->displayName, content);
 }
 
