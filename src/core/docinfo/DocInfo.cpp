@@ -9,11 +9,7 @@
 namespace tw {
 
 DocInfo::DocInfo(GwRefs& refs, OperationLog& log, RunHost& host, FieldCatalogue& catalogue, DocInfoView& view)
-    : m_refs(refs)
-    , m_log(log)
-    , m_host(host)
-    , m_catalogue(catalogue)
-    , m_view(view)
+    : m_refs(refs), m_log(log), m_host(host), m_catalogue(catalogue), m_view(view)
 {
 }
 
@@ -28,15 +24,15 @@ void DocInfo::GetDocument(const QString& numberText)
     bool ok = false;
     const qint64 number = trimmed.toLongLong(&ok);
     if (!ok) {
-        m_log.ErrorCheck(QStringLiteral("Error: %1 is not a number ('%2' is not a valid integer value)")
-                             .arg(numberText, trimmed),
+        m_log.ErrorCheck(
+            QStringLiteral("Error: %1 is not a number ('%2' is not a valid integer value)").arg(numberText, trimmed),
             true, false);
         return;
     }
     m_view.setNumberText(QString::number(number));
     if (!m_refs.selectedLibrary) {
         m_log.ErrorCheck(QStringLiteral("Error: Cannot Retrieve Document %1 (No library is selected)").arg(number),
-            true, true);
+                         true, true);
         return;
     }
     // The document, its versions and the current version are released on every way out.
@@ -48,7 +44,7 @@ void DocInfo::GetDocument(const QString& numberText)
             refs.currentVersion.reset();
             refs.currentDocument.reset();
         }
-    } release{m_refs};
+    } release {m_refs};
     try {
         if (number >= m_refs.selectedLibrary->NextDocumentNumber()) {
             m_log.ErrorCheck(QStringLiteral("Document Number \"%1\" Outside Library Range").arg(number), true, false);
@@ -69,7 +65,7 @@ void DocInfo::listVersions(qint64 number)
         m_refs.currentDocument = m_refs.selectedLibrary->GetDocument(QString::number(number));
     } catch (const gw::Error& error) {
         m_log.ErrorCheck(QStringLiteral("Error: Cannot Retrieve Document %1 (%2)").arg(number).arg(error.message()),
-            true, true);
+                         true, true);
         return;
     }
     m_log.ErrorCheck(QStringLiteral("Successfully Retrieved Document %1").arg(number), true, true);
@@ -131,7 +127,7 @@ void DocInfo::showVersion(const QString& numberText, const QString& entry)
     }
     if (!found) {
         m_host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("Document Versions not Found"),
-            RunHost::Icon::Information);
+                           RunHost::Icon::Information);
         return;
     }
     m_refs.currentVersion = found;

@@ -15,12 +15,8 @@ constexpr int kPumpSliceMs = 25;
 } // namespace
 
 QueryRunner::QueryRunner(GwRefs& refs, RunState& state, OperationLog& log, RunHost& host,
-    std::function<QString()> assemble)
-    : m_refs(refs)
-    , m_state(state)
-    , m_log(log)
-    , m_host(host)
-    , m_assemble(std::move(assemble))
+                         std::function<QString()> assemble)
+    : m_refs(refs), m_state(state), m_log(log), m_host(host), m_assemble(std::move(assemble))
 {
 }
 
@@ -45,7 +41,7 @@ int QueryRunner::poll()
         if (n > HitLimit) {
             query.Stop();
             m_host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("Query returned more than 4000 documents"),
-                RunHost::Icon::Information);
+                               RunHost::Icon::Information);
             break;
         }
         if (m_state.CancelRequested) {
@@ -75,7 +71,7 @@ int QueryRunner::RunQuery(const QString& extraTerms, bool endIdle)
                 runner.m_state.OperationIdle = true;
             runner.m_host.setBusyCursor(false);
         }
-    } restore{*this, endIdle};
+    } restore {*this, endIdle};
 
     m_log.ErrorCheck(QStringLiteral("Querying for Documents"), true, true);
     m_refs.currentQuery = m_refs.account->CreateQuery();

@@ -55,7 +55,8 @@ TEST_P(DateTimeRoundTrip, ReadsItsOwnTextBack)
     EXPECT_FALSE(DateTimeText::parse("not a date").isValid());
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, DateTimeRoundTrip, testing::Values("C", "en_GB", "en_US", "de_DE", "fr_FR", "ja_JP", "hu_HU"),
+INSTANTIATE_TEST_SUITE_P(Locales, DateTimeRoundTrip,
+                         testing::Values("C", "en_GB", "en_US", "de_DE", "fr_FR", "ja_JP", "hu_HU"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 } // namespace
