@@ -48,13 +48,33 @@ void LineFile::write(const QString& path, const QStringList& lines, const QStrin
         close();
         isNew = open(path);
     }
+    put(lines, header, isNew);
+    if (openFileHasNoName()) {
+        // Removed since it was opened: these lines went where nobody can read them. They
+        // are written again into a new file at the path, which starts with its head.
+        close();
+        put(lines, header, open(path));
+        if (openFileHasNoName()) {
+            m_file.close();
+            throw IoError(QStringLiteral("The file ") + absolute(path)
+                          + QStringLiteral(" was removed while it was written"));
+        }
+    }
+    // A file whose identity cannot be checked is not held: it is opened anew for every write.
+    if (!m_identified)
+        close();
+}
+
+void LineFile::put(const QStringList& lines, const QStringList& header, bool isNew)
+{
     QByteArray bytes;
     const auto add = [&bytes](const QString& line) {
         bytes += line.toLocal8Bit();
         bytes += "\r\n";
     };
     if (isNew) {
-        for (const QString& line : header)
+        const QStringList head = header.isEmpty() && m_newFileHeader ? m_newFileHeader() : header;
+        for (const QString& line : head)
             add(line);
     }
     for (const QString& line : lines)
@@ -62,9 +82,6 @@ void LineFile::write(const QString& path, const QStringList& lines, const QStrin
     // Unbuffered and opened for appending: one write system call at the end of the file.
     if (m_file.write(bytes) != bytes.size())
         fail(QStringLiteral("Cannot write to the file %1: %2"));
-    // A file whose identity cannot be checked is not held: it is opened anew for every write.
-    if (!m_identified)
-        close();
 }
 
 void LineFile::close()
@@ -116,6 +133,16 @@ bool LineFile::pathStillNamesOpenFile() const
     // device and inode at the path mean the very file this object writes to.
     Identity atPath;
     return m_identified && readIdentity(-1, m_nativePath, &atPath) && atPath == m_identity;
+}
+
+bool LineFile::openFileHasNoName() const
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    return m_identified && ::fstat(m_file.handle(), &info) == 0 && info.st_nlink == 0;
+#else
+    return false;
+#endif
 }
 
 void LineFile::fail(const QString& text)

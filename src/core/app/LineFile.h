@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace tw {
 
@@ -20,7 +21,11 @@ namespace tw {
 //
 // A writer that puts out bursts of lines (a report's lines of one document)
 // may have the path checked once per burst instead: with PathCheck::WhenAsked
-// the check runs on the first write after checkPathBeforeNextWrite().
+// the check runs on the first write after checkPathBeforeNextWrite(). Every
+// write still asks the open file whether it has any name left (one fstat): a
+// file removed in the middle of a burst is opened again at once and the
+// write's lines go into the new file, so no finished line is left in a file
+// nobody can open.
 class LineFile
 {
 public:
@@ -39,6 +44,9 @@ public:
     bool isOpen() const { return m_file.isOpen(); }
 
     void setPathCheck(PathCheck check) { m_pathCheck = check; }
+    // The head a new file gets when a write that brings no header of its own
+    // finds the file gone (a report removed during a run).
+    void setNewFileHeader(std::function<QStringList()> header) { m_newFileHeader = std::move(header); }
     void checkPathBeforeNextWrite() { m_checkDue = true; }
 
     // Opens, appends and closes in one call.
@@ -58,7 +66,9 @@ private:
     // The identity of the open file (handle >= 0) or of the file at `path`.
     static bool readIdentity(int handle, const QByteArray& path, Identity* identity);
     bool pathStillNamesOpenFile() const;
+    bool openFileHasNoName() const;
     bool open(const QString& path);
+    void put(const QStringList& lines, const QStringList& header, bool isNew);
     [[noreturn]] void fail(const QString& text);
 
     QFile m_file;
@@ -67,6 +77,7 @@ private:
     bool m_identified = false;
     PathCheck m_pathCheck = PathCheck::EveryWrite;
     bool m_checkDue = true;
+    std::function<QStringList()> m_newFileHeader;
 };
 
 } // namespace tw

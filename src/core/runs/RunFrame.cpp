@@ -36,6 +36,8 @@ RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& input
     m_definition = &definition;
     m_inputs = &inputs;
     m_outcome = RunOutcome {};
+    // A report removed during the run starts again, in a new file, with the head a new file gets.
+    m_report.setNewFileHeader([this] { return newFileHeader(); });
     m_services.view.setProgress(0);
     m_services.host.setBusyCursor(true);
     m_services.state.OperationIdle = false;
@@ -101,7 +103,13 @@ void RunFrame::writeHead()
         lines += FieldColumns::definitionBlock(m_services.customFields);
     if (m_definition->columnHeader)
         lines.append(m_definition->columnHeader(extraFields));
-    m_report.write(reportPath(), lines, {m_services.programName + m_definition->initialisedTitle + stamp, QString()});
+    m_report.write(reportPath(), lines, newFileHeader());
+}
+
+QStringList RunFrame::newFileHeader() const
+{
+    return {m_services.programName + m_definition->initialisedTitle + DateTimeText::format(m_services.clock()),
+            QString()};
 }
 
 void RunFrame::walk(const Span& span)

@@ -43,6 +43,7 @@ private:
     Span chooseDocuments();
     void walk(const Span& span);
     void writeHead();
+    QStringList newFileHeader() const;
     void handleDocument(qint64 index, const Span& span);
     std::shared_ptr<gw::Document> fetchDocument(qint64 index, const Span& span, std::shared_ptr<gw::Message>* hit);
     void walkVersions(gw::Document& document, const std::shared_ptr<gw::Message>& hit);

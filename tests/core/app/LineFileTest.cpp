@@ -97,6 +97,26 @@ INSTANTIATE_TEST_SUITE_P(
                        nullptr, nullptr, true}),
     [](const testing::TestParamInfo<BetweenWrites>& info) { return std::string(info.param.name); });
 
+TEST(LineFile, AFileRemovedInTheMiddleOfABurstGetsTheWriteInANewFileWithItsHead)
+{
+    // The path is not checked within the burst; the open file tells that it has no name left.
+    for (const bool ownHeader : {true, false}) {
+        SCOPED_TRACE(ownHeader ? "the write brings the header" : "the header for new files");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Library.rpt");
+        LineFile file;
+        file.setPathCheck(LineFile::PathCheck::WhenAsked);
+        file.setNewFileHeader([] { return QStringList {"New head", ""}; });
+        file.write(path, {"one"}, {"Head", ""});
+        QFile::remove(path);
+        file.write(path, {"two", "three"}, ownHeader ? QStringList {"Head", ""} : QStringList {});
+        file.write(path, {"four"});
+        file.close();
+        EXPECT_EQ(contentOf(path),
+                  ownHeader ? "Head\r\n\r\ntwo\r\nthree\r\nfour\r\n" : "New head\r\n\r\ntwo\r\nthree\r\nfour\r\n");
+    }
+}
+
 TEST(LineFile, AnotherPathClosesTheFirstFileAndStartsTheSecondWithItsHeader)
 {
     QTemporaryDir dir;

@@ -9,7 +9,8 @@
 namespace tw::test {
 
 // A run view that keeps what a run shows, and can act when the progress
-// moves (as a user pressing Cancel, or a directory vanishing, mid-run).
+// moves or a version comes up (as a user pressing Cancel, or a directory
+// vanishing, mid-run).
 class RecordingView : public RunView
 {
 public:
@@ -22,7 +23,12 @@ public:
     }
     void setDocumentNumber(const QString& text) override { numbers.append(text); }
     void setSubject(const QString& text) override { subject = text; }
-    void setVersion(const QString& text) override { version = text; }
+    void setVersion(const QString& text) override
+    {
+        version = text;
+        if (onVersion)
+            onVersion(text);
+    }
     void setOutput(const QString& text) override { outputs.append(text); }
     void setExtension(const QString& text) override { extension = text; }
     void clearFilesInProcess() override
@@ -42,6 +48,7 @@ public:
     QString extension;
     int clears = 0;
     std::function<void(int)> onProgress;
+    std::function<void(const QString&)> onVersion;
 };
 
 } // namespace tw::test

@@ -207,17 +207,39 @@ TEST_F(RunFrameTest, AReportDirectoryThatVanishesMidRunEndsIdleWithAMessage)
     expectIdle();
 }
 
-TEST_F(RunFrameTest, AReportDeletedMidRunIsStartedAgainForTheNextDocument)
+TEST_F(RunFrameTest, AReportDeletedMidRunGoesOnInANewFileWithTheNewFilesHead)
 {
+    const QStringList head {"Tarnwick (1.0.0.1) Library Report File - Initialised at 09/12/2026 10:11:12", ""};
     open();
-    m_view.onProgress = [this](int percent) {
-        if (percent > 0 && percent < 50)
-            QFile::remove(reportPath());
-    };
-    const RunOutcome outcome = report();
-    EXPECT_TRUE(outcome.error.isEmpty()) << outcome.error.toStdString();
-    EXPECT_EQ(readLines(reportPath()), (QStringList {"2\t1", "4\t1"}));
-    expectIdle();
+    // Removed between two documents, and in the middle of one (after its first version's line).
+    const struct
+    {
+        std::function<void()> plant;
+        QStringList rest;
+    } cases[] = {{[this] {
+                      m_view.onProgress = [this](int percent) {
+                          if (percent > 0 && percent < 50)
+                              QFile::remove(reportPath());
+                      };
+                  },
+                  {"2\t1", "4\t1"}},
+                 {[this] {
+                      m_view.onVersion = [this](const QString& version) {
+                          if (version == "2")
+                              QFile::remove(reportPath());
+                      };
+                  },
+                  {"1\t2", "2\t1", "4\t1"}}};
+    for (const auto& c : cases) {
+        m_view.onProgress = nullptr;
+        m_view.onVersion = nullptr;
+        QFile::remove(reportPath());
+        c.plant();
+        const RunOutcome outcome = report();
+        EXPECT_TRUE(outcome.error.isEmpty()) << outcome.error.toStdString();
+        EXPECT_EQ(readLines(reportPath()), head + c.rest);
+        expectIdle();
+    }
 }
 
 TEST_F(RunFrameTest, AnUnguardedObjectModelErrorEndsTheRunIdleAndKeepsFinishedLines)
