@@ -42,8 +42,8 @@ qint64 Args::toNumber(const QString& text, const QString& what, qint64 minimum)
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!ok || value < minimum) {
-        throw UsageError(
-            QStringLiteral("%1 must be a whole number of at least %2, not \"%3\"").arg(what).arg(minimum).arg(text));
+        throw UsageError(QStringLiteral("%1 must be a whole number of at least %2, not \"%3\"")
+                             .arg(what, QString::number(minimum), text));
     }
     return value;
 }

@@ -49,8 +49,8 @@ QString ExportNaming::folderPath(const QString& top, const QStringList& folderFi
             continue;
         const QString candidate = directory + level;
         if (!QFileInfo(candidate).isDir() && !QDir().mkdir(candidate)) {
-            createFailed(
-                QStringLiteral("Sub Directory Create failed for %1 (%2 chars)").arg(candidate).arg(candidate.size()));
+            createFailed(QStringLiteral("Sub Directory Create failed for ") + candidate + QStringLiteral(" (")
+                         + QString::number(candidate.size()) + QStringLiteral(" chars)"));
             continue;
         }
         directory = candidate + QDir::separator();

@@ -83,7 +83,7 @@ Script Script::fromFile(const QString& path)
 
 QString Script::failure(const ScriptLine& line, const QString& reason) const
 {
-    return QStringLiteral("%1:%2: %3: %4").arg(m_path).arg(line.number).arg(line.text, reason);
+    return QStringLiteral("%1:%2: %3: %4").arg(m_path, QString::number(line.number), line.text, reason);
 }
 
 } // namespace tw

@@ -256,7 +256,7 @@ void ScriptActions::expect(const QString& name, const QString& text)
     if (QAbstractItemView* list = ScriptWidgets::asList(widget)) {
         const int rows = ScriptWidgets::rowsOf(list).size();
         if (QString::number(rows) != text)
-            throw ScriptFailure(QStringLiteral("%1 has %2 rows, expected %3").arg(name).arg(rows).arg(text));
+            throw ScriptFailure(QStringLiteral("%1 has %2 rows, expected %3").arg(name, QString::number(rows), text));
         return;
     }
     auto* button = qobject_cast<QAbstractButton*>(widget);

@@ -77,11 +77,12 @@ QWidget* choose(const QString& name, const QList<QWidget*>& all, Use use)
     if (shown.size() == 1)
         return shown.first();
     if (shown.size() > 1)
-        throw ScriptFailure(QStringLiteral("%1 names %2 widgets on screen").arg(name).arg(shown.size()));
+        throw ScriptFailure(QStringLiteral("%1 names %2 widgets on screen").arg(name, QString::number(shown.size())));
     if (use == Use::Act)
         throw ScriptFailure(QStringLiteral("%1 is not on screen (is its tab showing?)").arg(name));
     if (candidates.size() > 1)
-        throw ScriptFailure(QStringLiteral("%1 names %2 widgets, none on screen").arg(name).arg(candidates.size()));
+        throw ScriptFailure(
+            QStringLiteral("%1 names %2 widgets, none on screen").arg(name, QString::number(candidates.size())));
     return candidates.first();
 }
 

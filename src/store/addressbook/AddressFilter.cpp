@@ -9,9 +9,7 @@ namespace {
 [[noreturn]] void fail(const QString& filter, int position, const char* expected)
 {
     throw gw::Error(QStringLiteral("Invalid address book filter %1 at position %2: expected %3")
-                        .arg(filter)
-                        .arg(position + 1)
-                        .arg(QLatin1String(expected)));
+                        .arg(filter, QString::number(position + 1), QLatin1String(expected)));
 }
 
 int skipBlanks(const QString& text, int at)

@@ -27,12 +27,12 @@ QByteArray csv(const QString& subject, int version)
     for (int i = 1; i <= 4 + version; ++i) {
         const int quantity = (i * 7 + version) % 13 + 1;
         const double price = 9.5 * i + version;
-        out += QStringLiteral("\"%1 item %2\",%3,%4,%5\r\n")
-                   .arg(QString(subject).replace(QLatin1Char('"'), QLatin1String("\"\"")))
-                   .arg(i)
-                   .arg(quantity)
-                   .arg(price, 0, 'f', 2)
-                   .arg(quantity * price, 0, 'f', 2);
+        out += QLatin1Char('"') + QString(subject).replace(QLatin1Char('"'), QLatin1String("\"\""))
+            + QStringLiteral(" item %1\",%2,%3,%4\r\n")
+                  .arg(i)
+                  .arg(quantity)
+                  .arg(price, 0, 'f', 2)
+                  .arg(quantity * price, 0, 'f', 2);
     }
     return out.toUtf8();
 }

@@ -142,8 +142,8 @@ void DemoLibrary::setStates(qint64 number, int versions, const QDateTime& create
             state.checkedOut = true;
             state.retriever = user;
             state.retrieved = when;
-            state.stagedFile
-                = QStringLiteral("/home/%1/GroupWise Staging/%2_%3").arg(user.toLower()).arg(number).arg(v);
+            state.stagedFile = QStringLiteral("/home/%1/GroupWise Staging/%2_%3")
+                                   .arg(user.toLower(), QString::number(number), QString::number(v));
         } else if (roll < 50 + archivedPerMille) {
             state.archived = true;
             m_store.addEvent(m_plan.name, number, v, gw::EventArchived, user, when);

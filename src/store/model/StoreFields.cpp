@@ -60,7 +60,8 @@ std::shared_ptr<gw::Field> StoreFields::Item(const QString& name, int fieldType)
             return make(value);
         }
     }
-    throw gw::Error(QStringLiteral("The field %1 of type %2 is not defined in this library").arg(name).arg(fieldType));
+    throw gw::Error(
+        QStringLiteral("The field %1 of type %2 is not defined in this library").arg(name, QString::number(fieldType)));
 }
 
 } // namespace store

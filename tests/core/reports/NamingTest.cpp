@@ -133,19 +133,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FolderPath, ALevelThatCannotBeCreatedIsReportedAndLeftOut)
 {
+    // The value holds "%1", which the message must show as it is.
     QTemporaryDir top;
     const QString topPath = top.path() + "/";
-    QFile blocker(topPath + "Acme");
+    QFile blocker(topPath + "Ac%1me");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QStringList failures;
     const QString directory = ExportNaming::folderPath(
-        topPath, {"Client", "Author"}, [](const QString& field) { return field == "Client" ? "Acme" : "Ann"; },
+        topPath, {"Client", "Author"}, [](const QString& field) { return field == "Client" ? "Ac%1me" : "Ann"; },
         [&failures](const QString& message) { failures.append(message); });
     EXPECT_EQ(directory, topPath + "Ann/");
-    const QString failed = topPath + "Acme";
-    EXPECT_EQ(failures,
-              QStringList {QString("Sub Directory Create failed for %1 (%2 chars)").arg(failed).arg(failed.size())});
+    const QString failed = topPath + "Ac%1me";
+    EXPECT_EQ(
+        failures,
+        QStringList {"Sub Directory Create failed for " + failed + " (" + QString::number(failed.size()) + " chars)"});
 }
 
 struct ListCase
