@@ -4,6 +4,10 @@
 
 namespace tw {
 
+// The application's title: the window caption's start, the caption of the
+// program's message boxes and the name of its single-instance key.
+inline const QString kProgramTitle = QStringLiteral("Tarnwick");
+
 // Who and where the program is: its name for logs and reports, the login
 // name of the person running it, and the directory it keeps its files in.
 class ProgramIdentity

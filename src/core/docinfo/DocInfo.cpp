@@ -4,6 +4,7 @@
 #include "FieldCatalogue.h"
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 
 namespace tw {
@@ -53,7 +54,7 @@ void DocInfo::GetDocument(const QString& numberText)
         listVersions(number);
     } catch (const gw::Error& error) {
         // What was filled so far stays; the program goes on idle.
-        m_host.showMessage(QStringLiteral("Tarnwick"), error.message(), RunHost::Icon::Error);
+        m_host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
     }
 }
 
@@ -98,7 +99,7 @@ void DocInfo::ComboB_VersChange(const QString& numberText, const QString& entry)
     try {
         showVersion(numberText, entry);
     } catch (const gw::Error& error) {
-        m_host.showMessage(QStringLiteral("Tarnwick"), error.message(), RunHost::Icon::Error);
+        m_host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
     }
 }
 
@@ -126,8 +127,7 @@ void DocInfo::showVersion(const QString& numberText, const QString& entry)
         }
     }
     if (!found) {
-        m_host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("Document Versions not Found"),
-                           RunHost::Icon::Information);
+        m_host.showMessage(kProgramTitle, QStringLiteral("Document Versions not Found"), RunHost::Icon::Information);
         return;
     }
     m_refs.currentVersion = found;

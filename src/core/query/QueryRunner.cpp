@@ -2,6 +2,7 @@
 
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 
@@ -40,7 +41,7 @@ int QueryRunner::poll()
         m_host.pumpEvents();
         if (n > HitLimit) {
             query.Stop();
-            m_host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("Query returned more than 4000 documents"),
+            m_host.showMessage(kProgramTitle, QStringLiteral("Query returned more than 4000 documents"),
                                RunHost::Icon::Information);
             break;
         }

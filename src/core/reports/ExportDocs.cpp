@@ -4,6 +4,7 @@
 #include "ExportNaming.h"
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 #include "core/docinfo/CustomFields.h"
@@ -134,7 +135,7 @@ RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
             return value.isEmpty() ? catalogue.GetGWFieldNames(field) : value;
         },
         [this](const QString& message) {
-            m_services.host.showMessage(QStringLiteral("Tarnwick"), message, RunHost::Icon::Warning);
+            m_services.host.showMessage(kProgramTitle, message, RunHost::Icon::Warning);
         });
     const QString path = directory + name;
     m_services.view.setOutput(path);

@@ -6,6 +6,7 @@
 #include "core/app/GwRefs.h"
 #include "core/app/IoError.h"
 #include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 #include "core/query/QueryRunner.h"
@@ -54,7 +55,7 @@ RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& input
         const Span span = chooseDocuments();
         m_outcome.total = qMax<qint64>(0, span.high - span.low + 1);
         if (m_outcome.total == 0) {
-            m_services.host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("Query found no documents"),
+            m_services.host.showMessage(kProgramTitle, QStringLiteral("Query found no documents"),
                                         RunHost::Icon::Information);
         } else {
             walk(span);
@@ -276,7 +277,7 @@ void RunFrame::stopAfterError(const QString& message)
     } catch (const IoError&) {
         // The daily log itself may be what failed; the message box still tells the user.
     }
-    m_services.host.showMessage(QStringLiteral("Tarnwick"), text, RunHost::Icon::Error);
+    m_services.host.showMessage(kProgramTitle, text, RunHost::Icon::Error);
 }
 
 void RunFrame::endRun()

@@ -2,6 +2,7 @@
 
 #include "DocInfoTab.h"
 #include "core/app/IoError.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 
 #include <QCheckBox>
@@ -32,7 +33,7 @@ void DocInfoPresenter::guarded(const std::function<void()>& step)
         step();
     } catch (const IoError& error) {
         // The daily log cannot be written: say so; the tab stays usable.
-        m_host.showMessage(QStringLiteral("Tarnwick"), error.message(), RunHost::Icon::Error);
+        m_host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "core/app/DateTimeText.h"
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunState.h"
 #include "core/query/AssembleQuery.h"
 #include "core/query/QueryChecks.h"
@@ -176,7 +177,7 @@ void QueryEditor::pickAddress(const QString& title, QLineEdit* field)
             field->setText(*entry);
     } catch (const gw::Error& error) {
         // Address books that cannot be read leave the field as it was.
-        m_host.showMessage(QStringLiteral("Tarnwick"), error.message(), RunHost::Icon::Error);
+        m_host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "DirectoryFieldControl.h"
 
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/runs/DirectoryField.h"
 
@@ -43,7 +44,7 @@ void DirectoryFieldControl::fieldExit()
         m_field->setText(result.text);
     if (!result.showMissing)
         return;
-    m_host.showMessage(QStringLiteral("Tarnwick"), m_missingMessage, RunHost::Icon::Warning);
+    m_host.showMessage(kProgramTitle, m_missingMessage, RunHost::Icon::Warning);
     m_field->setFocus();
 }
 
