@@ -1,9 +1,9 @@
 #include "core/app/CommandLine.h"
+#include "core/app/PlatformSession.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/SingleInstance.h"
 #include "core/app/StartupContext.h"
 #include "gui/app/GuiHost.h"
-#include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/app/TSplash.h"
 #include "gui/script/ScriptRunner.h"
@@ -17,8 +17,6 @@
 #include <optional>
 
 namespace {
-
-const QString kTitle = QStringLiteral("Tarnwick");
 
 QString storePath()
 {
@@ -49,7 +47,7 @@ void printError(const QString& text)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(kTitle);
+    QApplication::setApplicationName(tw::kProgramTitle);
 
     tw::StartupContext context;
     context.commandLine = tw::CommandLine(QApplication::arguments().mid(1));
@@ -71,12 +69,13 @@ int main(int argc, char** argv)
     // One program per title, user and store: a second start brings the first
     // to the front and ends, with no message and no log line. A script that
     // did not run is a failure, though, and says so.
-    tw::SingleInstance instance(tw::SingleInstance::keyFor(kTitle, context.windowsUserName, context.storePath));
+    tw::SingleInstance instance(
+        tw::SingleInstance::keyFor(tw::kProgramTitle, context.windowsUserName, context.storePath));
     if (!instance.claim()) {
         if (!script)
             return 0;
-        printError(
-            QStringLiteral("%1: not run: %2 is already running for this user and store").arg(script->path(), kTitle));
+        printError(QStringLiteral("%1: not run: %2 is already running for this user and store")
+                       .arg(script->path(), tw::kProgramTitle));
         return 1;
     }
     context.programDirectory = programDirectory(context.executablePath);
@@ -85,7 +84,7 @@ int main(int argc, char** argv)
     std::unique_ptr<tw::ScriptRunner> runner;
     if (script)
         runner = std::make_unique<tw::ScriptRunner>(std::move(*script), host);
-    tw::TSplash splash(kTitle);
+    tw::TSplash splash(tw::kProgramTitle);
     splash.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.loadVersion(context.executablePath, host);
     context.versionText = splash.versionText();
@@ -98,7 +97,7 @@ int main(int argc, char** argv)
     // object model that cannot be created would.
     store::StorePlatform platform(context.storePath);
     tw::TMainScreen screen(context, host);
-    new tw::PlatformSession(platform, screen); // owned by the window
+    screen.setSession(std::make_unique<tw::PlatformSession>(platform, screen.sessionParts()));
     QObject::connect(&instance, &tw::SingleInstance::activationRequested, &screen, &tw::TMainScreen::bringToFront);
     if (!screen.FormCreate())
         return 1;

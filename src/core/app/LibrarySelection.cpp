@@ -1,41 +1,80 @@
-// The library selection: find the chosen library, show its panel, its
-// document types and fields, and check the user's librarian status.
+#include "LibrarySelection.h"
+
 #include "GwRefs.h"
-#include "LibrarySession.h"
+#include "IoError.h"
 #include "LibraryView.h"
 #include "OperationLog.h"
+#include "ProgramIdentity.h"
 #include "RunHost.h"
 #include "RunState.h"
+#include "gw/ObjectModel.h"
 
 namespace tw {
 
-void LibrarySession::ComboB_LibsChange(const QString& selectorText)
+LibrarySelection::LibrarySelection(SessionParts parts) : m_parts(parts) { }
+
+void LibrarySelection::log(const QString& text)
 {
-    m_host.setBusyCursor(true);
-    m_state.OperationIdle = false;
-    m_state.CancelRequested = false;
+    m_parts.log.ErrorCheck(text, true, true);
+}
+
+QString LibrarySelection::entryOf(const QString& name, const QString& id)
+{
+    return name + QStringLiteral(" (") + id + QLatin1Char(')');
+}
+
+QStringList LibrarySelection::reporterExtraFields()
+{
+    return {QStringLiteral("ODMA Document ID"), QStringLiteral("Description"),     QStringLiteral("Date Created"),
+            QStringLiteral("Date Last Used"),   QStringLiteral("Expiration Date"), QStringLiteral("Doc. Status"),
+            QStringLiteral("Staged File Name"), QStringLiteral("Last Used By")};
+}
+
+void LibrarySelection::setAdminRights(bool adminRights, LibrarianCheck check)
+{
+    m_adminRights = adminRights;
+    m_checkLibrarian = std::move(check);
+}
+
+void LibrarySelection::ComboB_LibsChange(const QString& selectorText)
+{
+    // A pick from inside a running operation's event pump must neither switch the
+    // library under it nor mark it idle when the selection ends.
+    if (!m_parts.state.OperationIdle)
+        return;
+    m_parts.host.setBusyCursor(true);
+    m_parts.state.OperationIdle = false;
+    m_parts.state.CancelRequested = false;
     // The selection always ends idle with the cursor back, whatever fails on the way.
     struct Idle
     {
-        LibrarySession& session;
+        SessionParts& parts;
         ~Idle()
         {
-            session.m_host.setBusyCursor(false);
-            session.m_state.OperationIdle = true;
-            session.m_state.CancelRequested = false;
+            parts.host.setBusyCursor(false);
+            parts.state.OperationIdle = true;
+            parts.state.CancelRequested = false;
         }
-    } idle {*this};
-
-    m_view.clearForLibrary();
-    m_view.setLibrarianLine(QString());
-    m_state.LibrarianAccess = false;
-    m_refs.selectedLibrary.reset();
+    } idle {m_parts};
     try {
-        selectLibrary(selectorText);
-        if (!m_refs.selectedLibrary) {
-            log(QStringLiteral("Library \"") + selectorText + QStringLiteral("\" Not Accessible"));
-            m_view.setLibraryPanel(QStringLiteral("Currently Selected Library - <Unknown>"), QStringLiteral("0"),
-                                   QStringLiteral("<Unknown>"));
+        select(selectorText);
+    } catch (const IoError& error) {
+        // The daily log cannot be written: the selection is abandoned and the program goes on.
+        m_parts.host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
+    }
+}
+
+void LibrarySelection::select(const QString& selectorText)
+{
+    GwRefs& refs = m_parts.refs;
+    m_parts.view.clearForLibrary();
+    m_parts.view.setLibrarianLine(QString());
+    m_parts.state.LibrarianAccess = false;
+    refs.selectedLibrary.reset();
+    try {
+        findLibrary(selectorText);
+        if (!refs.selectedLibrary) {
+            showUnknown(selectorText, QString());
             return;
         }
         showLibrary();
@@ -43,40 +82,46 @@ void LibrarySession::ComboB_LibsChange(const QString& selectorText)
         checkLibrarian();
     } catch (const gw::Error& error) {
         // A library that vanished or fails to read leaves the panel unknown and the program usable.
-        m_refs.selectedLibrary.reset();
-        log(QStringLiteral("Library \"") + selectorText + QStringLiteral("\" Not Accessible (") + error.message()
-            + QLatin1Char(')'));
-        m_view.setLibraryPanel(QStringLiteral("Currently Selected Library - <Unknown>"), QStringLiteral("0"),
-                               QStringLiteral("<Unknown>"));
-        m_host.showMessage(QStringLiteral("Tarnwick"), error.message(), RunHost::Icon::Error);
+        refs.selectedLibrary.reset();
+        showUnknown(selectorText, error.message());
+        m_parts.host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
     }
 }
 
-void LibrarySession::selectLibrary(const QString& selectorText)
+void LibrarySelection::showUnknown(const QString& selectorText, const QString& reason)
 {
-    if (!m_refs.libraries)
+    log(QStringLiteral("Library \"") + selectorText + QStringLiteral("\" Not Accessible")
+        + (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')')));
+    m_parts.view.setLibraryPanel(QStringLiteral("Currently Selected Library - <Unknown>"), QStringLiteral("0"),
+                                 QStringLiteral("<Unknown>"));
+}
+
+void LibrarySelection::findLibrary(const QString& selectorText)
+{
+    GwRefs& refs = m_parts.refs;
+    if (!refs.libraries)
         return;
     const QString wanted = selectorText.toUpper();
-    const int count = m_refs.libraries->Count();
+    const int count = refs.libraries->Count();
     for (int i = 1; i <= count; ++i) {
-        const auto library = m_refs.libraries->Item(i);
+        const auto library = refs.libraries->Item(i);
         log(QStringLiteral("Checking Library - ") + entryOf(library->Name(), library->LibraryID()));
         // Identifiers match as substrings: the first library whose identifier occurs in the text wins.
         if (wanted.contains(library->LibraryID().toUpper())) {
-            m_refs.selectedLibrary = library;
+            refs.selectedLibrary = library;
             return;
         }
     }
 }
 
-void LibrarySession::showLibrary()
+void LibrarySelection::showLibrary()
 {
-    gw::Library& library = *m_refs.selectedLibrary;
+    gw::Library& library = *m_parts.refs.selectedLibrary;
     const QString name = library.Name();
     log(QStringLiteral("Checking for Top Document Number in - ") + name);
     const qint64 highest = library.NextDocumentNumber() - 1;
-    m_view.setLibraryPanel(QStringLiteral("Currently Selected Library - ") + name, QString::number(highest),
-                           library.Description());
+    m_parts.view.setLibraryPanel(QStringLiteral("Currently Selected Library - ") + name, QString::number(highest),
+                                 library.Description());
 
     QStringList types {QString()};
     log(QStringLiteral("Getting List of Document Types in - ") + name);
@@ -84,17 +129,17 @@ void LibrarySession::showLibrary()
     const int count = documentTypes->Count();
     for (int i = 1; i <= count; ++i)
         types.append(documentTypes->Item(i)->Name());
-    m_view.setDocumentTypes(types);
+    m_parts.view.setDocumentTypes(types);
 }
 
-void LibrarySession::readFieldDefinitions()
+void LibrarySelection::readFieldDefinitions()
 {
-    gw::Library& library = *m_refs.selectedLibrary;
+    gw::Library& library = *m_parts.refs.selectedLibrary;
     const QString name = library.Name();
     m_fieldList
         = QStringList {QStringLiteral("Doc. Creator"), QStringLiteral("Author"),  QStringLiteral("Doc. Type"),
                        QStringLiteral("Library"),      QStringLiteral("Subject"), QStringLiteral("Original File Type")};
-    if (m_refs.session->MajorVersion() >= 4)
+    if (m_parts.refs.session->MajorVersion() >= 4)
         m_fieldList.append(QStringLiteral("Size"));
     log(QStringLiteral("Checking for User Defined Fields in - ") + name);
 
@@ -118,7 +163,7 @@ void LibrarySession::readFieldDefinitions()
             log(QStringLiteral("Error Getting Field Definition ") + QString::number(i));
         }
     }
-    m_view.setAdditionalFields(rows, !rows.isEmpty());
+    m_parts.view.setAdditionalFields(rows, !rows.isEmpty());
 
     QStringList reporter = m_fieldList;
     for (const QString& extra : reporterExtraFields()) {
@@ -127,19 +172,20 @@ void LibrarySession::readFieldDefinitions()
     }
     m_fieldList.removeDuplicates();
     reporter.removeDuplicates();
-    m_view.setFieldLists(m_fieldList, reporter);
+    m_parts.view.setFieldLists(m_fieldList, reporter);
 }
 
-void LibrarySession::checkLibrarian()
+void LibrarySelection::checkLibrarian()
 {
-    gw::Library& library = *m_refs.selectedLibrary;
+    GwRefs& refs = m_parts.refs;
+    gw::Library& library = *refs.selectedLibrary;
     const QString name = library.Name();
     log(QStringLiteral("Checking for Librarian Status - ") + name);
-    const QString converted = m_refs.account->ConvertEMailAddress(m_refs.account->Owner(), 0);
+    const QString converted = refs.account->ConvertEMailAddress(refs.account->Owner(), 0);
     const QString userId = converted.mid(converted.lastIndexOf(QLatin1Char('.')) + 1);
     if (m_adminRights && m_checkLibrarian && m_checkLibrarian(library.LibraryID(), userId)) {
-        m_view.setLibrarianLine(QStringLiteral("Librarian Access"));
-        m_state.LibrarianAccess = true;
+        m_parts.view.setLibrarianLine(QStringLiteral("Librarian Access"));
+        m_parts.state.LibrarianAccess = true;
         log(QStringLiteral("Librarian Status Confirmed for ") + name);
     }
 }

@@ -1,99 +1,118 @@
 #include "LibrarySession.h"
 
 #include "GwRefs.h"
+#include "IoError.h"
 #include "LibraryView.h"
 #include "OperationLog.h"
+#include "ProgramIdentity.h"
 #include "RunHost.h"
-#include "RunState.h"
 #include "gw/Platform.h"
 
 namespace tw {
 
-LibrarySession::LibrarySession(gw::Platform& platform, GwRefs& refs, RunState& state, OperationLog& log, RunHost& host,
-                               LibraryView& view)
-    : m_platform(platform), m_refs(refs), m_state(state), m_log(log), m_host(host), m_view(view)
+LibrarySession::LibrarySession(gw::Platform& platform, SessionParts parts)
+    : m_platform(platform), m_parts(parts), m_selection(parts)
 {
 }
 
 void LibrarySession::log(const QString& text)
 {
-    m_log.ErrorCheck(text, true, true);
-}
-
-QString LibrarySession::entryOf(const QString& name, const QString& id) const
-{
-    return name + QStringLiteral(" (") + id + QLatin1Char(')');
-}
-
-QStringList LibrarySession::reporterExtraFields()
-{
-    return {QStringLiteral("ODMA Document ID"), QStringLiteral("Description"),     QStringLiteral("Date Created"),
-            QStringLiteral("Date Last Used"),   QStringLiteral("Expiration Date"), QStringLiteral("Doc. Status"),
-            QStringLiteral("Staged File Name"), QStringLiteral("Last Used By")};
-}
-
-void LibrarySession::setAdminRights(bool adminRights, LibrarianCheck check)
-{
-    m_adminRights = adminRights;
-    m_checkLibrarian = std::move(check);
+    m_parts.log.ErrorCheck(text, true, true);
 }
 
 bool LibrarySession::GWLogin()
 {
+    GwRefs& refs = m_parts.refs;
     try {
-        m_refs.session = m_platform.CreateSession();
+        refs.session = m_platform.CreateSession();
     } catch (const gw::Error&) {
-        m_host.showMessage(QStringLiteral("Error"), QStringLiteral("Could not create a GroupWise Ole object."),
-                           RunHost::Icon::Information);
+        m_parts.host.showMessage(QStringLiteral("Error"), QStringLiteral("Could not create a GroupWise Ole object."),
+                                 RunHost::Icon::Information);
         return false;
     }
     try {
-        m_refs.loginAccount = m_refs.session->Login(QString(), QString(), QString(), 0);
+        refs.loginAccount = refs.session->Login(QString(), QString(), QString(), 0);
     } catch (const gw::Error&) {
         return false; // a refused login ends the program without a further message
     }
-    m_refs.account = m_refs.loginAccount;
-    m_refs.libraries = m_refs.account->DocumentLibraries();
-
-    QString defaultEntry;
+    refs.account = refs.loginAccount;
+    // Past the login the session stands: an error in what follows is shown, and the
+    // program goes on with what was read (the libraries listed so far).
     try {
-        const auto library = m_refs.account->DefaultDocumentLibrary();
-        defaultEntry = entryOf(library->Name(), library->LibraryID());
-        log(QStringLiteral("Default Document Library - ") + defaultEntry);
-    } catch (const gw::Error&) {
-        m_host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("No Default Library Set"),
-                           RunHost::Icon::Information);
-        log(QStringLiteral("Default Document Library - <Not Set>"));
+        listLibraries();
+    } catch (const gw::Error& error) {
+        m_parts.host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
+    } catch (const IoError& error) {
+        m_parts.host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
     }
-
-    QStringList entries;
-    const int count = m_refs.libraries->Count();
-    for (int i = 1; i <= count; ++i) {
-        const auto library = m_refs.libraries->Item(i);
-        const QString entry = entryOf(library->Name(), library->LibraryID());
-        log(QStringLiteral("Adding Library - ") + entry);
-        entries.append(entry);
-    }
-    entries.sort(Qt::CaseInsensitive);
-    if (defaultEntry.isEmpty()) {
-        m_host.showMessage(QStringLiteral("Tarnwick"), QStringLiteral("No Default Library Set"),
-                           RunHost::Icon::Information);
-        m_view.setLibraryEntries(entries, entries.value(0));
-    } else {
-        m_view.setLibraryEntries(entries, defaultEntry);
-    }
-    m_view.setWindowCaption(QStringLiteral("Tarnwick (Logged in as ") + ownerName() + QLatin1Char(')'));
+    m_ownerName = readOwnerName();
+    const QString shown = m_ownerName.isEmpty() ? QStringLiteral("<UNKNOWN>") : m_ownerName;
+    m_parts.view.setWindowCaption(kProgramTitle + QStringLiteral(" (Logged in as ") + shown + QLatin1Char(')'));
     return true;
 }
 
-QString LibrarySession::ownerName()
+void LibrarySession::listLibraries()
 {
-    return m_refs.account ? m_refs.account->Owner()->DisplayName() : QString();
+    GwRefs& refs = m_parts.refs;
+    refs.libraries = refs.account->DocumentLibraries();
+    const QString defaultEntry = readDefaultEntry();
+    QStringList entries;
+    // The entries read so far are listed whatever stops the walk.
+    struct Show
+    {
+        LibrarySession& session;
+        const QStringList& entries;
+        const QString& defaultEntry;
+        ~Show()
+        {
+            QStringList sorted = entries;
+            sorted.sort(Qt::CaseInsensitive);
+            session.m_parts.view.setLibraryEntries(sorted, defaultEntry.isEmpty() ? sorted.value(0) : defaultEntry);
+        }
+    } show {*this, entries, defaultEntry};
+    const int count = refs.libraries->Count();
+    for (int i = 1; i <= count; ++i) {
+        const auto library = refs.libraries->Item(i);
+        const QString entry = LibrarySelection::entryOf(library->Name(), library->LibraryID());
+        log(QStringLiteral("Adding Library - ") + entry);
+        entries.append(entry);
+    }
+    if (defaultEntry.isEmpty())
+        noDefaultLibrary();
+}
+
+QString LibrarySession::readDefaultEntry()
+{
+    try {
+        const auto library = m_parts.refs.account->DefaultDocumentLibrary();
+        const QString entry = LibrarySelection::entryOf(library->Name(), library->LibraryID());
+        log(QStringLiteral("Default Document Library - ") + entry);
+        return entry;
+    } catch (const gw::Error&) {
+        noDefaultLibrary();
+        log(QStringLiteral("Default Document Library - <Not Set>"));
+    }
+    return QString();
+}
+
+void LibrarySession::noDefaultLibrary()
+{
+    m_parts.host.showMessage(kProgramTitle, QStringLiteral("No Default Library Set"), RunHost::Icon::Information);
+}
+
+QString LibrarySession::readOwnerName()
+{
+    try {
+        return m_parts.refs.account->Owner()->DisplayName();
+    } catch (const gw::Error& error) {
+        m_parts.host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
+    }
+    return QString();
 }
 
 void LibrarySession::GWLogout()
 {
-    m_refs.release();
+    m_parts.refs.release();
 }
 
 } // namespace tw

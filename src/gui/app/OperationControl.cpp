@@ -3,6 +3,7 @@
 #include "GuiHost.h"
 #include "UnansweredPrompt.h"
 #include "core/app/IoError.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/app/RunState.h"
 #include "gui/widgets/WidgetKit.h"
 #include "gw/Error.h"
@@ -11,13 +12,12 @@
 
 namespace tw {
 
-namespace {
-const QString kTitle = QStringLiteral("Tarnwick");
-}
-
-OperationControl::OperationControl(RunState& state, QPushButton* closeButton, GuiHost& host)
+OperationControl::OperationControl(RunState& state, QPushButton* closeButton, GuiHost& host,
+                                   const QList<QWidget*>& lockedWhileRunning)
     : m_state(state), m_close(closeButton), m_host(host)
 {
+    for (QWidget* widget : lockedWhileRunning)
+        m_locked.append(widget);
 }
 
 void OperationControl::begin()
@@ -25,12 +25,20 @@ void OperationControl::begin()
     m_close->setText(QStringLiteral("Cancel"));
     WidgetKit::setHint(m_close, QStringLiteral("Cancel this Operation"));
     m_state.CancelRequested = false;
+    for (const auto& widget : m_locked) {
+        if (widget)
+            widget->setEnabled(false);
+    }
 }
 
 void OperationControl::end()
 {
     m_close->setText(QStringLiteral("Close"));
     WidgetKit::setHint(m_close, QStringLiteral("Close the Program"));
+    for (const auto& widget : m_locked) {
+        if (widget)
+            widget->setEnabled(true);
+    }
 }
 
 bool OperationControl::closeClicked()
@@ -70,7 +78,7 @@ bool OperationControl::run(const std::function<void()>& body)
     }
     backToIdle();
     if (!failure.isEmpty())
-        m_host.showMessage(kTitle, failure, RunHost::Icon::Error);
+        m_host.showMessage(kProgramTitle, failure, RunHost::Icon::Error);
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <functional>
 
 class QPushButton;
+class QWidget;
 
 namespace tw {
 
@@ -17,7 +19,9 @@ struct RunState;
 class OperationControl
 {
 public:
-    OperationControl(RunState& state, QPushButton* closeButton, GuiHost& host);
+    // `lockedWhileRunning` (the library selector) is disabled from begin() to end().
+    OperationControl(RunState& state, QPushButton* closeButton, GuiHost& host,
+                     const QList<QWidget*>& lockedWhileRunning = {});
 
     void begin();
     void end();
@@ -37,6 +41,7 @@ private:
     RunState& m_state;
     QPointer<QPushButton> m_close;
     GuiHost& m_host;
+    QList<QPointer<QWidget>> m_locked;
 };
 
 } // namespace tw

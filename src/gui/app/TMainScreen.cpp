@@ -7,6 +7,7 @@
 #include "OperationControl.h"
 #include "TSplash.h"
 #include "core/app/IoError.h"
+#include "core/app/NullSession.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/docinfo/FieldCatalogue.h"
 #include "core/query/QueryRunner.h"
@@ -52,7 +53,6 @@
 namespace tw {
 
 namespace {
-const QString kTitle = QStringLiteral("Tarnwick");
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 498;
 constexpr int kMargin = 6;
@@ -65,13 +65,14 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
     , m_log(m_context.programDirectory, QString(), &host)
 {
     setObjectName(QStringLiteral("MainScreen"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kProgramTitle);
     // No title-bar buttons: the window closes only through "Close" or "File" > "Exit".
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_menus = new MainMenus(this);
     setCentralWidget(buildCentralArea());
     m_libraryView = std::make_unique<MainLibraryView>(*this);
-    m_operations = std::make_unique<OperationControl>(m_state, m_close, m_host);
+    m_session = std::make_unique<NullSession>(sessionParts(), m_context.windowsUserName);
+    m_operations = std::make_unique<OperationControl>(m_state, m_close, m_host, QList<QWidget*> {m_libs});
     buildStatusBar();
     m_host.attach(this, m_statusOperation);
     connectHandlers();
@@ -218,9 +219,12 @@ bool TMainScreen::FormCreate()
     m_libResetEnabled = m_context.commandLine.switchOn(QStringLiteral("LibReset"), 4);
     m_log.setDebugMode(m_debugMode);
 
-    if (!GWLogin())
+    if (!m_session->GWLogin())
         return false;
-    m_adminRights = AdminLogin(m_context.windowsUserName);
+    const QString owner = m_session->ownerName();
+    if (!owner.isEmpty())
+        m_reportAuthor = owner;
+    m_adminRights = m_session->AdminLogin(m_context.windowsUserName);
     QString caption = windowTitle();
     if (caption.endsWith(QLatin1Char(')'))) {
         caption.chop(1);
@@ -235,62 +239,26 @@ bool TMainScreen::FormCreate()
     return true;
 }
 
-bool TMainScreen::GWLogin()
+void TMainScreen::setSession(std::unique_ptr<WindowSession> session)
 {
-    if (m_hooks.GWLogin) {
-        if (!m_hooks.GWLogin())
-            return false;
-        if (m_hooks.ownerName)
-            m_reportAuthor = m_hooks.ownerName();
-        return true;
-    }
-    // Without a session the program runs logged in as the person at the
-    // workstation, with no libraries to list.
-    m_libs->clear();
-    setCaption(kTitle + QStringLiteral(" (Logged in as ") + m_reportAuthor + QLatin1Char(')'));
-    return true;
+    m_session = std::move(session);
 }
 
-bool TMainScreen::AdminLogin(const QString& windowsUserName)
+SessionParts TMainScreen::sessionParts()
 {
-    return m_hooks.AdminLogin ? m_hooks.AdminLogin(windowsUserName) : false;
-}
-
-QStringList TMainScreen::AdminUserNames() const
-{
-    return m_hooks.adminUserNames ? m_hooks.adminUserNames() : QStringList();
-}
-
-void TMainScreen::GWLogout()
-{
-    if (m_hooks.GWLogout)
-        m_hooks.GWLogout();
-    m_refs.release();
+    return SessionParts {m_refs, m_state, m_log, m_host, *m_libraryView};
 }
 
 void TMainScreen::ComboB_LibsChange()
 {
-    if (m_hooks.ComboB_LibsChange) {
-        m_hooks.ComboB_LibsChange(m_libs->currentText());
+    // Refused while an operation runs (the selector is disabled then, but a pick may
+    // already be on its way from an event pump): the selector shows the library in use.
+    if (!m_state.OperationIdle) {
+        m_libs->setCurrentIndex(m_libs->findText(m_selectedEntry));
         return;
     }
-    m_host.setBusyCursor(true);
-    m_state.OperationIdle = false;
-    m_state.CancelRequested = false;
-    m_libraryView->clearForLibrary();
-    m_libraryPanel->setLibrarianLine(QString());
-    m_state.LibrarianAccess = false;
-    try {
-        // Without a session no library matches the selector's text.
-        m_log.ErrorCheck(QStringLiteral("Library \"") + m_libs->currentText() + QStringLiteral("\" Not Accessible"),
-                         true, true);
-    } catch (const IoError& error) {
-        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
-    }
-    m_libraryPanel->showUnknown();
-    m_host.setBusyCursor(false);
-    m_state.OperationIdle = true;
-    m_state.CancelRequested = false;
+    m_selectedEntry = m_libs->currentText();
+    m_session->ComboB_LibsChange(m_selectedEntry);
 }
 
 void TMainScreen::setTabDefaults()
@@ -310,7 +278,7 @@ void TMainScreen::setTabDefaults()
 
 void TMainScreen::fillUserSelectors()
 {
-    const QStringList names = m_adminRights ? AdminUserNames() : QStringList();
+    const QStringList names = m_adminRights ? m_session->adminUserNames() : QStringList();
     QComboBox* users = m_excess->ui().ComboB_Users;
     for (QComboBox* box : {users, m_editRights->ui().ComboB_FEUsers, m_editRights->ui().ComboB_SEUsers}) {
         box->clear();
@@ -396,7 +364,8 @@ bool TMainScreen::FormClose()
     // A running operation keeps the window open; the user cancels it first.
     if (!m_state.OperationIdle)
         return false;
-    GWLogout();
+    m_session->GWLogout();
+    m_refs.release();
     m_hintHandlerInstalled = false;
     logBlock(QStringLiteral("Closing Down ") + m_programName + QStringLiteral(" Program"));
     return true;
@@ -404,7 +373,7 @@ bool TMainScreen::FormClose()
 
 void TMainScreen::About1Click()
 {
-    TSplash about(kTitle, this);
+    TSplash about(kProgramTitle, this);
     about.setObjectName(QStringLiteral("About"));
     about.loadVersion(m_context.executablePath, m_host);
     about.setFooter(QStringLiteral("Double Click to Exit"));
@@ -552,7 +521,7 @@ void TMainScreen::logBlock(const QString& message)
             m_log.ErrorCheck(line, false, true);
     } catch (const IoError& error) {
         // The daily log cannot be written: say so once and carry on, the program stays usable.
-        m_host.showMessage(kTitle, error.message(), RunHost::Icon::Error);
+        m_host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
     }
 }
 

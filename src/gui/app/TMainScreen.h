@@ -3,7 +3,9 @@
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunState.h"
+#include "core/app/SessionParts.h"
 #include "core/app/StartupContext.h"
+#include "core/app/WindowSession.h"
 #include "core/docinfo/CustomFields.h"
 
 #include <QMainWindow>
@@ -55,25 +57,16 @@ class TMainScreen : public QMainWindow
 {
     Q_OBJECT
 public:
-    // How the session reaches the window: start-up (src/app) connects these to
-    // the library session and the administration check. Unset, the program runs
-    // logged in as the person at the workstation with no libraries.
-    struct SessionHooks
-    {
-        std::function<bool()> GWLogin;
-        std::function<QString()> ownerName;
-        std::function<bool(const QString& windowsUserName)> AdminLogin;
-        std::function<QStringList()> adminUserNames;
-        std::function<void(const QString& selectorText)> ComboB_LibsChange;
-        std::function<void()> GWLogout;
-    };
-
     enum Page { DocInfo, Query, Export, CheckInOut, Reporter, Presets, Excess, Custom, Restore, EditRights, DoRoDi };
 
     TMainScreen(StartupContext context, GuiHost& host, QWidget* parent = nullptr);
     ~TMainScreen() override;
 
-    void setSessionHooks(SessionHooks hooks) { m_hooks = std::move(hooks); }
+    // The session the window logs in with (call before FormCreate). Without one the
+    // program runs logged in as the person at the workstation, with no libraries.
+    void setSession(std::unique_ptr<WindowSession> session);
+    // What a session works on: the window's references, flags, log, host and library view.
+    SessionParts sessionParts();
     // What the login and the library selection show, rendered into this window.
     LibraryView& libraryView();
     RunState& runState() { return m_state; }
@@ -172,18 +165,12 @@ public:
     void bringToFront();
 
 protected:
-    // The session's steps; each runs its hook when one is set.
-    virtual bool GWLogin();
-    virtual bool AdminLogin(const QString& windowsUserName);
-    virtual QStringList AdminUserNames() const;
-    virtual void GWLogout();
-    virtual void ComboB_LibsChange();
-
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ComboB_LibsChange();
     QWidget* buildCentralArea();
     void buildStatusBar();
     void connectHandlers();
@@ -203,7 +190,9 @@ private:
     bool m_adminRights = false;
     RunState m_state;
     GwRefs m_refs;
-    SessionHooks m_hooks;
+    std::unique_ptr<WindowSession> m_session;
+    // The selector's entry of the library selected last: a pick refused while busy goes back to it.
+    QString m_selectedEntry;
     std::unique_ptr<MainLibraryView> m_libraryView;
     std::unique_ptr<OperationControl> m_operations;
     std::unique_ptr<FieldCatalogue> m_catalogue;

@@ -4,7 +4,9 @@
 #include "core/app/GwRefs.h"
 #include "core/app/LibraryView.h"
 #include "core/app/OperationLog.h"
+#include "core/app/PlatformSession.h"
 #include "core/app/RunState.h"
+#include "store/FaultRule.h"
 #include "store/Store.h"
 #include "store/StorePlatform.h"
 #include "support/DailyLog.h"
@@ -12,6 +14,7 @@
 #include "support/GTestQt.h"
 #include "support/ScriptedHost.h"
 
+#include <QDir>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
@@ -82,6 +85,22 @@ protected:
     }
 
     QString logText() { return tw::test::dailyLogText(m_log); }
+    void addFault(const QString& member, int occurrence, const QString& library = QString())
+    {
+        store::FaultRule rule;
+        rule.member = member;
+        rule.occurrence = occurrence;
+        rule.library = library;
+        rule.message = member + " failed";
+        m_fixture.store().addFaultRule(rule);
+    }
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto& message : m_host.messages)
+            texts.append(message.text);
+        return texts;
+    }
 
     FixtureStore m_fixture;
     QTemporaryDir m_logDir;
@@ -91,7 +110,7 @@ protected:
     tw::GwRefs m_refs;
     tw::RunState m_state;
     RecordingView m_view;
-    LibrarySession m_session {*m_platform, m_refs, m_state, m_log, m_host, m_view};
+    LibrarySession m_session {*m_platform, {m_refs, m_state, m_log, m_host, m_view}};
 };
 
 TEST_F(LibrarySessionTest, LoginListsTheLibrariesSortedAndPreselectsTheDefault)
@@ -121,7 +140,7 @@ TEST_F(LibrarySessionTest, LoginFailures)
 {
     store::StorePlatform nowhere(m_logDir.filePath("no-store"));
     ScriptedHost host;
-    LibrarySession noStore(nowhere, m_refs, m_state, m_log, host, m_view);
+    LibrarySession noStore(nowhere, {m_refs, m_state, m_log, host, m_view});
     EXPECT_FALSE(noStore.GWLogin());
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_EQ(host.messages[0].caption, "Error");
@@ -130,6 +149,72 @@ TEST_F(LibrarySessionTest, LoginFailures)
     m_fixture.store().setSetting("client.user", "NOBODY");
     EXPECT_FALSE(m_session.GWLogin());
     EXPECT_TRUE(m_host.messages.isEmpty()) << "a refused login ends the program silently";
+}
+
+struct LoginFault
+{
+    const char* member;
+    int occurrence;
+    int libraries; // entries listed
+    const char* caption;
+};
+
+void PrintTo(const LoginFault& c, std::ostream* os)
+{
+    *os << c.member << "#" << c.occurrence;
+}
+
+class LoginFaultTest : public LibrarySessionTest, public testing::WithParamInterface<LoginFault>
+{
+};
+
+TEST_P(LoginFaultTest, AnErrorAfterTheLoginIsShownAndTheProgramGoesOnWithWhatWasRead)
+{
+    const LoginFault& c = GetParam();
+    addFault(c.member, c.occurrence);
+    ASSERT_TRUE(m_session.GWLogin());
+    EXPECT_EQ(messageTexts(), QStringList {QString(c.member) + " failed"});
+    EXPECT_EQ(m_view.entries.size(), c.libraries);
+    EXPECT_EQ(m_view.caption, c.caption);
+    EXPECT_EQ(m_session.ownerName(), QString(c.member) == "Owner" ? QString() : QStringLiteral("Ann Archer"));
+}
+
+INSTANTIATE_TEST_SUITE_P(LoginSteps, LoginFaultTest,
+                         testing::Values(LoginFault {"DocumentLibraries", 0, 0, "Tarnwick (Logged in as Ann Archer)"},
+                                         LoginFault {"Count", 0, 0, "Tarnwick (Logged in as Ann Archer)"},
+                                         LoginFault {"Item", 2, 1, "Tarnwick (Logged in as Ann Archer)"},
+                                         LoginFault {"Owner", 0, 3, "Tarnwick (Logged in as <UNKNOWN>)"}),
+                         [](const testing::TestParamInfo<LoginFault>& info) { return std::string(info.param.member); });
+
+TEST_F(LibrarySessionTest, AnUnwritableLogAbandonsTheLoginOrSelectionWithItsMessageAndTheProgramGoesOn)
+{
+    ASSERT_TRUE(m_session.GWLogin());
+    m_session.ComboB_LibsChange("LIB1 (DOM.PO1.LIB1)");
+    ASSERT_TRUE(m_refs.selectedLibrary);
+    ASSERT_TRUE(QDir(m_logDir.path()).removeRecursively());
+
+    m_session.ComboB_LibsChange("EMPTY (DOM.PO2.EMPTY)");
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_TRUE(m_host.messages[0].text.startsWith("Cannot open the file ")) << m_host.messages[0].text.toStdString();
+    EXPECT_TRUE(m_state.OperationIdle);
+    EXPECT_FALSE(m_host.busyCursor);
+
+    m_host.messages.clear();
+    EXPECT_TRUE(m_session.GWLogin()) << "the session stands; only the listing is abandoned";
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_TRUE(m_host.messages[0].text.startsWith("Cannot open the file "));
+}
+
+TEST_F(LibrarySessionTest, ASelectionWhileAnOperationRunsIsIgnored)
+{
+    ASSERT_TRUE(m_session.GWLogin());
+    m_session.ComboB_LibsChange("LIB1 (DOM.PO1.LIB1)");
+    const int clears = m_view.clears;
+    m_state.OperationIdle = false;
+    m_session.ComboB_LibsChange("EMPTY (DOM.PO2.EMPTY)");
+    EXPECT_FALSE(m_state.OperationIdle) << "the running operation stays busy";
+    EXPECT_EQ(m_refs.selectedLibrary->LibraryID(), "DOM.PO1.LIB1");
+    EXPECT_EQ(m_view.clears, clears);
 }
 
 TEST_F(LibrarySessionTest, SelectionFindsTheFirstLibraryWhoseIdentifierOccurs)
@@ -151,7 +236,7 @@ TEST_F(LibrarySessionTest, SelectionOffersTextAndNumericFieldsOnly)
     const QStringList fields {"Doc. Creator",       "Author", "Doc. Type", "Library", "Subject",
                               "Original File Type", "Size",   "Client",    "Value"};
     EXPECT_EQ(m_view.fields, fields);
-    EXPECT_EQ(m_view.reporter, fields + LibrarySession::reporterExtraFields());
+    EXPECT_EQ(m_view.reporter, fields + tw::LibrarySelection::reporterExtraFields());
     EXPECT_EQ(m_view.rows, (QList<tw::AdditionalFieldRow> {{"Client", "Contains", "", "C"}, {"Value", "=", "", "N"}}));
     EXPECT_TRUE(m_view.moreFields);
     EXPECT_TRUE(logText().contains("\tChecking for User Defined Fields in - LIB1\r\n"));
@@ -196,8 +281,8 @@ TEST_F(LibrarySessionTest, LibrarianStatusNeedsAdminRightsAndTheCheck)
     EXPECT_EQ(m_view.librarian, "") << "no check without administration rights";
     EXPECT_FALSE(m_state.LibrarianAccess);
 
-    m_session.setAdminRights(admin,
-                             [&lib](const QString& id, const QString& user) { return lib.CheckLibrarian(id, user); });
+    m_session.selection().setAdminRights(
+        admin, [&lib](const QString& id, const QString& user) { return lib.CheckLibrarian(id, user); });
     m_session.ComboB_LibsChange("LIB1 (DOM.PO1.LIB1)");
     EXPECT_EQ(m_view.librarian, "Librarian Access");
     EXPECT_TRUE(m_state.LibrarianAccess);
@@ -206,6 +291,31 @@ TEST_F(LibrarySessionTest, LibrarianStatusNeedsAdminRightsAndTheCheck)
     m_session.ComboB_LibsChange("EMPTY (DOM.PO2.EMPTY)");
     EXPECT_EQ(m_view.librarian, "");
     EXPECT_FALSE(m_state.LibrarianAccess);
+}
+
+TEST_F(LibrarySessionTest, AnAdministrationErrorInTheLibrarianCheckOnlyLeavesTheStatusUnconfirmed)
+{
+    m_fixture.store().setLibraryRights("LIB1", "ANN", true);
+    // EMPTY gives ANN no rights of her own, so its default rights are read.
+    for (const auto& [member, library] : {std::pair {"Domain", "LIB1"}, std::pair {"PostOffice", "LIB1"},
+                                          std::pair {"IsLibrarian", "LIB1"}, std::pair {"DefaultRights", "EMPTY"}}) {
+        SCOPED_TRACE(member);
+        m_fixture.store().clearFaultRules();
+        addFault(member, 0);
+        tw::PlatformSession session(*m_platform, {m_refs, m_state, m_log, m_host, m_view});
+        ASSERT_TRUE(session.GWLogin());
+        ASSERT_TRUE(session.AdminLogin("ANN"));
+        m_host.messages.clear();
+        session.ComboB_LibsChange(QString(library) == QLatin1String("LIB1") ? "LIB1 (DOM.PO1.LIB1)"
+                                                                            : "EMPTY (DOM.PO2.EMPTY)");
+        EXPECT_TRUE(m_refs.selectedLibrary) << "the library is accessible";
+        EXPECT_EQ(m_view.panel.value(2),
+                  QString(library) == QLatin1String("LIB1") ? "The first library" : "Nothing in it");
+        EXPECT_EQ(m_view.librarian, "");
+        EXPECT_FALSE(m_state.LibrarianAccess);
+        EXPECT_TRUE(m_host.messages.isEmpty());
+        EXPECT_TRUE(m_state.OperationIdle);
+    }
 }
 
 } // namespace

@@ -298,25 +298,39 @@ void TMainScreenTest::unwritableLogIsReportedOnce()
 
 void TMainScreenTest::sessionDrivesTheWindow()
 {
-    QStringList selections;
-    int logouts = 0;
-    MainScreenFixture::Setup setup;
-    setup.prepare = [&](TMainScreen& screen) {
-        TMainScreen::SessionHooks hooks;
-        hooks.GWLogin = [&screen] {
-            screen.libraryView().setLibraryEntries({QStringLiteral("Archive (LIB10)"), QStringLiteral("Main (LIB1)")},
-                                                   QStringLiteral("Main (LIB1)"));
-            screen.libraryView().setWindowCaption(QStringLiteral("Tarnwick (Logged in as Ann Smith)"));
+    // A session that renders a login as the platform session would, and records the rest.
+    class RecordingSession : public tw::WindowSession
+    {
+    public:
+        explicit RecordingSession(TMainScreen& screen) : m_screen(screen) { }
+        bool GWLogin() override
+        {
+            m_screen.libraryView().setLibraryEntries({QStringLiteral("Archive (LIB10)"), QStringLiteral("Main (LIB1)")},
+                                                     QStringLiteral("Main (LIB1)"));
+            m_screen.libraryView().setWindowCaption(QStringLiteral("Tarnwick (Logged in as Ann Smith)"));
             return true;
-        };
-        hooks.ownerName = [] { return QStringLiteral("Ann Smith"); };
-        hooks.AdminLogin = [](const QString& user) { return user == QLatin1String("TESTER"); };
-        hooks.adminUserNames = [] {
-            return QStringList {QStringLiteral("Zed Quill"), QStringLiteral("Ann Smith"), QStringLiteral("Sales List")};
-        };
-        hooks.ComboB_LibsChange = [&selections](const QString& text) { selections.append(text); };
-        hooks.GWLogout = [&logouts] { ++logouts; };
-        screen.setSessionHooks(hooks);
+        }
+        QString ownerName() override { return QStringLiteral("Ann Smith"); }
+        bool AdminLogin(const QString& user) override { return user == QLatin1String("TESTER"); }
+        QStringList adminUserNames() override
+        {
+            return {QStringLiteral("Zed Quill"), QStringLiteral("Ann Smith"), QStringLiteral("Sales List")};
+        }
+        void ComboB_LibsChange(const QString& text) override { selections.append(text); }
+        void GWLogout() override { ++logouts; }
+
+        QStringList selections;
+        int logouts = 0;
+
+    private:
+        TMainScreen& m_screen;
+    };
+    RecordingSession* session = nullptr;
+    MainScreenFixture::Setup setup;
+    setup.prepare = [&session](TMainScreen& screen) {
+        auto owned = std::make_unique<RecordingSession>(screen);
+        session = owned.get();
+        screen.setSession(std::move(owned));
     };
     MainScreenFixture fixture(setup);
     TMainScreen& screen = fixture.screen();
@@ -332,7 +346,7 @@ void TMainScreenTest::sessionDrivesTheWindow()
     QCOMPARE(first->currentText(), QStringLiteral("Ann Smith"));
 
     screen.show();
-    QCOMPARE(selections, QStringList {QStringLiteral("Main (LIB1)")});
+    QCOMPARE(session->selections, QStringList {QStringLiteral("Main (LIB1)")});
 
     // A new library refills the pick lists and discards the chosen fields.
     auto* chosen = fixture.find<QListWidget>(QStringLiteral("ListBox2"));
@@ -366,7 +380,7 @@ void TMainScreenTest::sessionDrivesTheWindow()
     QCOMPARE(fixture.find<QLabel>(QStringLiteral("LHighestDocNumber"))->text(), QStringLiteral("41"));
 
     screen.close();
-    QCOMPARE(logouts, 1);
+    QCOMPARE(session->logouts, 1);
 }
 
 void TMainScreenTest::statusBarPanels()

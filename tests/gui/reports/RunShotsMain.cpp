@@ -1,6 +1,6 @@
+#include "core/app/PlatformSession.h"
 #include "core/reports/ExportOptions.h"
 #include "gui/app/GuiHost.h"
-#include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/reports/TOptionsSc.h"
 #include "gui/support/DemoWindow.h"

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void cancelDuringRun();
     void busyProgramIgnoresTheRunButtons();
     void vanishedDirectoryEndsIdle();
+    void librarySelectorIsLockedDuringARun();
 };
 
 void RunTabsTest::directoryExit_data()
@@ -445,6 +447,47 @@ void RunTabsTest::vanishedDirectoryEndsIdle()
     QVERIFY2(prompts.first().startsWith(QStringLiteral("Tarnwick: Run stopped after an error: ")),
              qPrintable(prompts.first()));
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+    QVERIFY(window.screen().OperationIdle());
+}
+
+void RunTabsTest::librarySelectorIsLockedDuringARun()
+{
+    QTemporaryDir dir;
+    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+                              tw::test::addSmallLibrary(s);
+                              s.addLibrary(QStringLiteral("PO1"), QStringLiteral("Other"), QStringLiteral("Second"));
+                          }});
+    window.type(QStringLiteral("Edit23"), dir.path());
+    choose(window, QStringLiteral("ListBox3"), QStringLiteral("SpeedButton10"), QStringLiteral("Subject"));
+    chooseRange(window, QStringLiteral("RadioGroup1"), QString(), QString());
+    QVERIFY(QTest::qWaitForWindowActive(&window.screen()));
+    auto* libraries = window.find<QComboBox>(QStringLiteral("ComboB_Libs"));
+    const QString inUse = libraries->currentText();
+    bool lockedDuringRun = false;
+    bool busyAfterPick = false;
+    QString shownAfterPick;
+    // From the run's first event pump: the selector is disabled, and a pick that is
+    // on its way anyway changes nothing.
+    QTimer::singleShot(0, libraries, [&] {
+        lockedDuringRun = !libraries->isEnabled();
+        const int other = libraries->findText(QStringLiteral("Other (DOM.PO1.Other)"));
+        libraries->setCurrentIndex(other);
+        Q_EMIT libraries->activated(other);
+        busyAfterPick = !window.screen().OperationIdle();
+        shownAfterPick = libraries->currentText();
+    });
+    window.find<QPushButton>(QStringLiteral("BReport"))->click();
+
+    QVERIFY(lockedDuringRun);
+    QVERIFY(busyAfterPick);
+    QCOMPARE(shownAfterPick, inUse);
+    const QStringList lines = fileLines(dir.path() + QStringLiteral("/Library.rpt"));
+    QCOMPARE(lines.mid(lines.size() - 4),
+             (QStringList {QStringLiteral("1\t1\tAlpha"), QStringLiteral("2\t1\tBeta"), QStringLiteral("2\t2\tBeta"),
+                           QStringLiteral("4\t1\tDelta")}));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("LHighestDocNumber"))->text(), QStringLiteral("4"));
+    QVERIFY(window.find<QListWidget>(QStringLiteral("ListBox3"))->count() > 0);
+    QVERIFY(libraries->isEnabled());
     QVERIFY(window.screen().OperationIdle());
 }
 

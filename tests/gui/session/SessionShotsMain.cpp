@@ -1,5 +1,5 @@
+#include "core/app/PlatformSession.h"
 #include "gui/app/GuiHost.h"
-#include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/query/AddressBookPicker.h"
 #include "gui/query/QueryTab.h"

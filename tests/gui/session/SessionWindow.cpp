@@ -1,7 +1,7 @@
 #include "SessionWindow.h"
 
 #include "core/app/CommandLine.h"
-#include "gui/app/PlatformSession.h"
+#include "core/app/PlatformSession.h"
 #include "store/StorePlatform.h"
 #include "support/FileLines.h"
 
@@ -30,7 +30,7 @@ SessionWindow::SessionWindow(const Setup& setup)
     context.programDirectory = m_programDir.path() + QLatin1Char('/');
     context.storePath = m_fixture.path();
     m_screen = std::make_unique<TMainScreen>(context, m_host);
-    new PlatformSession(*m_platform, *m_screen);
+    m_screen->setSession(std::make_unique<PlatformSession>(*m_platform, m_screen->sessionParts()));
     m_created = m_screen->FormCreate();
     if (m_created)
         m_screen->show(); // the first showing selects the pre-selected library

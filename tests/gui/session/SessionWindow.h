@@ -52,6 +52,8 @@ public:
     // Types into a line edit and presses Enter, which leaves it like a Tab would.
     void type(const QString& editName, const QString& text);
     QString status() const;
+    // The directory of the daily log (ends in "/").
+    QString programDirectory() const { return m_programDir.path() + QLatin1Char('/'); }
     // Every line of today's daily log, without line ends.
     QStringList logLines() const;
 

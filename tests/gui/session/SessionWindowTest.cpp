@@ -1,8 +1,8 @@
 #include "SessionWindow.h"
 
+#include "core/app/PlatformSession.h"
 #include "core/docinfo/CustomFields.h"
 #include "gui/app/LibraryPanel.h"
-#include "gui/app/PlatformSession.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/FaultRule.h"
 #include "store/Store.h"
@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -91,6 +92,9 @@ private Q_SLOTS:
     void missingStoreEndsTheProgram();
     void librarySelection();
     void failingLibraryLeavesTheProgramUsable();
+    void loginErrorsAreShownAndTheProgramGoesOn();
+    void unwritableLogDuringASelection();
+    void librarianCheckErrorKeepsTheLibrary();
     void docInfoThroughTheWidgets_data();
     void docInfoThroughTheWidgets();
     void docInfoVersions();
@@ -151,7 +155,7 @@ void SessionWindowTest::missingStoreEndsTheProgram()
     context.windowsUserName = QStringLiteral("ANN");
     store::StorePlatform platform(programDir.path() + QStringLiteral("/no-store-here"));
     tw::TMainScreen screen(context, host);
-    new tw::PlatformSession(platform, screen);
+    screen.setSession(std::make_unique<tw::PlatformSession>(platform, screen.sessionParts()));
     QVERIFY(!screen.FormCreate());
     QCOMPARE(host.shownPrompts(), QStringList {QStringLiteral("Error: Could not create a GroupWise Ole object.")});
 }
@@ -205,6 +209,57 @@ void SessionWindowTest::failingLibraryLeavesTheProgramUsable()
     window.selectLibrary(QStringLiteral("LIB1 (DOM.PO1.LIB1)"));
     window.type(QStringLiteral("Edit1"), QStringLiteral("1"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("LDocSubject"))->text(), QStringLiteral("Budget"));
+}
+
+void SessionWindowTest::loginErrorsAreShownAndTheProgramGoesOn()
+{
+    // The second library of the collection cannot be read: the first is listed and used.
+    SessionWindow window({QStringLiteral("ANN"),
+                          [](store::Store& s) {
+                              buildLibraries(s);
+                              store::FaultRule rule;
+                              rule.member = QStringLiteral("Item");
+                              rule.occurrence = 2;
+                              rule.message = QStringLiteral("Library list broken");
+                              s.addFaultRule(rule);
+                          },
+                          {QStringLiteral("ok")}});
+    QVERIFY(window.created());
+    QCOMPARE(window.host().shownPrompts(), QStringList {QStringLiteral("Tarnwick: Library list broken")});
+    auto* libraries = window.find<QComboBox>(QStringLiteral("ComboB_Libs"));
+    QCOMPARE(itemsOf(libraries), QStringList {QStringLiteral("LIB1 (DOM.PO1.LIB1)")});
+    QCOMPARE(window.screen().windowTitle(), QStringLiteral("Tarnwick (Logged in as Ann Archer - Admin Rights)"));
+    QCOMPARE(window.screen().libraryPanel()->description()->text(), QStringLiteral("First"));
+}
+
+void SessionWindowTest::unwritableLogDuringASelection()
+{
+    SessionWindow window({QStringLiteral("ANN"), buildLibraries});
+    QVERIFY(QDir(window.programDirectory()).removeRecursively());
+    window.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.selectLibrary(QStringLiteral("Archive (DOM.PO1.Archive)"));
+    const QStringList shown = window.host().shownPrompts();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().startsWith(QStringLiteral("Tarnwick: Cannot open the file ")), qPrintable(shown.first()));
+    QVERIFY(window.screen().OperationIdle());
+    QVERIFY(window.screen().isVisible());
+}
+
+void SessionWindowTest::librarianCheckErrorKeepsTheLibrary()
+{
+    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+                              buildLibraries(s);
+                              s.setLibraryRights(QStringLiteral("Archive"), QStringLiteral("ANN"), true);
+                              store::FaultRule rule;
+                              rule.member = QStringLiteral("IsLibrarian");
+                              rule.message = QStringLiteral("Rights server down");
+                              s.addFaultRule(rule);
+                          }});
+    window.selectLibrary(QStringLiteral("Archive (DOM.PO1.Archive)"));
+    QCOMPARE(window.screen().libraryPanel()->description()->text(), QStringLiteral("Old papers"));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("LLibrarian"))->text(), QString());
+    QVERIFY(!window.screen().LibrarianAccess());
+    QVERIFY(window.host().shownPrompts().isEmpty());
 }
 
 void SessionWindowTest::docInfoThroughTheWidgets_data()

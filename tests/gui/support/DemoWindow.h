@@ -3,9 +3,9 @@
 // What the screenshot tools share: a main window logged into a demo store
 // with prompts answered from the seam, and small helpers to drive it.
 #include "core/app/CommandLine.h"
+#include "core/app/PlatformSession.h"
 #include "core/app/StartupContext.h"
 #include "gui/app/GuiHost.h"
-#include "gui/app/PlatformSession.h"
 #include "gui/app/TMainScreen.h"
 #include "store/StorePlatform.h"
 #include "store/demo/DemoBuilder.h"
@@ -58,7 +58,7 @@ public:
         context.windowsUserName = user;
         context.programDirectory = workDir + QLatin1Char('/');
         m_screen = std::make_unique<TMainScreen>(context, m_host);
-        new PlatformSession(m_platform, *m_screen); // owned by the window
+        m_screen->setSession(std::make_unique<PlatformSession>(m_platform, m_screen->sessionParts()));
     }
 
     // Runs the window's creation (login included) and shows it; false when the login fails.
