@@ -3,6 +3,7 @@
 #include "DocInfoView.h"
 #include "FieldCatalogue.h"
 #include "core/app/GwRefs.h"
+#include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
@@ -31,8 +32,9 @@ void DocInfo::GetDocument(const QString& numberText)
         return;
     }
     m_view.setNumberText(QString::number(number));
-    if (!m_refs.selectedLibrary) {
-        m_log.ErrorCheck(QStringLiteral("Error: Cannot Retrieve Document %1 (No library is selected)").arg(number),
+    if (const QString missing = missingForLibraryWork(m_refs); !missing.isEmpty()) {
+        m_log.ErrorCheck(QStringLiteral("Error: Cannot Retrieve Document ") + QString::number(number)
+                             + QStringLiteral(" (") + missing + QLatin1Char(')'),
                          true, true);
         return;
     }
@@ -76,15 +78,30 @@ void DocInfo::listVersions(qint64 number)
     const int count = versions->Count();
     m_log.ErrorCheck(QStringLiteral("Starting Version Check for %1 versions").arg(count), true, true);
     QStringList entries;
-    for (int i = 1; i <= count; ++i) {
-        m_log.ErrorCheck(QStringLiteral("Starting Version Check for version %1").arg(i), true, false);
-        m_refs.currentVersion = versions->Item(i);
-        entries.append(QString::number(m_refs.currentVersion->VersionNumber()));
+    // The versions read before one that fails stay in the selector.
+    struct ShowVersions
+    {
+        DocInfoView& view;
+        QStringList& entries;
+        const QString& official;
+        int count;
+        ~ShowVersions()
+        {
+            // The selector lists its entries sorted as text: 1, 10, 11, 2, ...
+            entries.sort();
+            view.setVersions(entries, official, count != 1);
+            view.setVersionCount(count == 1 ? QStringLiteral("1 Version")
+                                            : QString::number(count) + QStringLiteral(" Versions"));
+        }
+    };
+    {
+        ShowVersions show {m_view, entries, official, count};
+        for (int i = 1; i <= count; ++i) {
+            m_log.ErrorCheck(QStringLiteral("Starting Version Check for version %1").arg(i), true, false);
+            m_refs.currentVersion = versions->Item(i);
+            entries.append(QString::number(m_refs.currentVersion->VersionNumber()));
+        }
     }
-    // The selector lists its entries sorted as text: 1, 10, 11, 2, ...
-    entries.sort();
-    m_view.setVersions(entries, official, count != 1);
-    m_view.setVersionCount(count == 1 ? QStringLiteral("1 Version") : QStringLiteral("%1 Versions").arg(count));
     if (entries.isEmpty()) {
         m_log.ErrorCheck(QStringLiteral("No Version information available for Document %1").arg(number), true, true);
         return;
@@ -132,19 +149,19 @@ void DocInfo::showVersion(const QString& numberText, const QString& entry)
     }
     m_refs.currentVersion = found;
     gw::Document& document = *m_refs.currentDocument;
-    DocInfoView::Values values;
-    values.author = document.Author()->DisplayName();
-    values.documentType = document.DocumentType()->Name();
-    values.creator = found->Creator()->DisplayName();
-    values.status = m_catalogue.GetGWFieldNames(QStringLiteral("Doc. Status"));
-    values.subject = document.Subject();
-    values.lastModifiedOn = FieldCatalogue::dateText(found->RetrievalDate());
-    values.lastModifiedBy = found->Retriever()->DisplayName();
-    values.versionNumber = QString::number(found->VersionNumber());
-    values.stagedFileName = found->StagedFileName();
-    values.fileExtension = found->OriginalFileType();
-    values.fileSize = QString::number(m_catalogue.GetDocSize()) + QStringLiteral(" bytes");
-    m_view.setValues(values);
+    using Values = DocInfoView::Values;
+    // Each line is shown as it is read, in the order of the tab's table.
+    m_view.setValue(&Values::author, document.Author()->DisplayName());
+    m_view.setValue(&Values::documentType, document.DocumentType()->Name());
+    m_view.setValue(&Values::creator, found->Creator()->DisplayName());
+    m_view.setValue(&Values::status, m_catalogue.GetGWFieldNames(QStringLiteral("Doc. Status")));
+    m_view.setValue(&Values::subject, document.Subject());
+    m_view.setValue(&Values::lastModifiedOn, FieldCatalogue::dateText(found->RetrievalDate()));
+    m_view.setValue(&Values::lastModifiedBy, found->Retriever()->DisplayName());
+    m_view.setValue(&Values::versionNumber, QString::number(found->VersionNumber()));
+    m_view.setValue(&Values::stagedFileName, found->StagedFileName());
+    m_view.setValue(&Values::fileExtension, found->OriginalFileType());
+    m_view.setValue(&Values::fileSize, QString::number(m_catalogue.GetDocSize()) + QStringLiteral(" bytes"));
 }
 
 } // namespace tw

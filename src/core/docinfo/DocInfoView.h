@@ -33,7 +33,9 @@ public:
     virtual void setVersions(const QStringList& entries, const QString& selected, bool enabled) = 0;
     virtual void setVersionCount(const QString& text) = 0;
     virtual void setOfficialCurrent(bool official, bool current) = 0;
-    virtual void setValues(const Values& values) = 0;
+    // One value line, set as soon as its value is read: an error further down leaves
+    // the lines filled so far on the tab.
+    virtual void setValue(QString Values::*line, const QString& text) = 0;
 };
 
 } // namespace tw

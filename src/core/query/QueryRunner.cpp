@@ -1,6 +1,7 @@
 #include "QueryRunner.h"
 
 #include "core/app/GwRefs.h"
+#include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
@@ -74,6 +75,8 @@ int QueryRunner::RunQuery(const QString& extraTerms, bool endIdle)
         }
     } restore {*this, endIdle};
 
+    if (const QString missing = missingForLibraryWork(m_refs); !missing.isEmpty())
+        throw gw::Error(missing);
     m_log.ErrorCheck(QStringLiteral("Querying for Documents"), true, true);
     m_refs.currentQuery = m_refs.account->CreateQuery();
     QString text = m_assemble() + extraTerms;

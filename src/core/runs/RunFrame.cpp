@@ -5,6 +5,7 @@
 #include "core/app/DateTimeText.h"
 #include "core/app/GwRefs.h"
 #include "core/app/IoError.h"
+#include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
@@ -52,6 +53,12 @@ RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& input
     } endGuard {*this};
 
     try {
+        if (const QString missing = missingForLibraryWork(m_services.refs); !missing.isEmpty()) {
+            m_outcome.error = missing;
+            m_services.log.ErrorCheck(missing, true, true);
+            m_services.host.showMessage(kProgramTitle, missing, RunHost::Icon::Warning);
+            return m_outcome;
+        }
         const Span span = chooseDocuments();
         m_outcome.total = qMax<qint64>(0, span.high - span.low + 1);
         if (m_outcome.total == 0) {

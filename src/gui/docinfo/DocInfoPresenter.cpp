@@ -78,22 +78,24 @@ void DocInfoPresenter::setOfficialCurrent(bool official, bool current)
     m_tab.ui().CB_Current->setChecked(current);
 }
 
-void DocInfoPresenter::setValues(const Values& values)
+void DocInfoPresenter::setValue(QString Values::*line, const QString& text)
 {
     const DocInfoTab::Controls& ui = m_tab.ui();
-    const std::pair<QLabel*, const QString*> lines[] = {{ui.LDocAuthor, &values.author},
-                                                        {ui.LDocCreator, &values.creator},
-                                                        {ui.LDocStatus, &values.status},
-                                                        {ui.LDocSubject, &values.subject},
-                                                        {ui.LLastModOn, &values.lastModifiedOn},
-                                                        {ui.LLastModBy, &values.lastModifiedBy},
-                                                        {ui.LVersionNumber, &values.versionNumber},
-                                                        {ui.LStagedFile, &values.stagedFileName},
-                                                        {ui.LFileExt, &values.fileExtension},
-                                                        {ui.LFileSize, &values.fileSize},
-                                                        {ui.LDocType, &values.documentType}};
-    for (const auto& [line, value] : lines)
-        line->setText(*value);
+    const std::pair<QString Values::*, QLabel*> lines[] = {{&Values::author, ui.LDocAuthor},
+                                                           {&Values::creator, ui.LDocCreator},
+                                                           {&Values::status, ui.LDocStatus},
+                                                           {&Values::subject, ui.LDocSubject},
+                                                           {&Values::lastModifiedOn, ui.LLastModOn},
+                                                           {&Values::lastModifiedBy, ui.LLastModBy},
+                                                           {&Values::versionNumber, ui.LVersionNumber},
+                                                           {&Values::stagedFileName, ui.LStagedFile},
+                                                           {&Values::fileExtension, ui.LFileExt},
+                                                           {&Values::fileSize, ui.LFileSize},
+                                                           {&Values::documentType, ui.LDocType}};
+    for (const auto& [member, label] : lines) {
+        if (member == line)
+            label->setText(text);
+    }
 }
 
 } // namespace tw

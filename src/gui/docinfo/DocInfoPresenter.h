@@ -31,7 +31,7 @@ public:
     void setVersions(const QStringList& entries, const QString& selected, bool enabled) override;
     void setVersionCount(const QString& text) override;
     void setOfficialCurrent(bool official, bool current) override;
-    void setValues(const Values& values) override;
+    void setValue(QString Values::*line, const QString& text) override;
 
 private:
     void guarded(const std::function<void()>& step);

@@ -1,6 +1,7 @@
 #include "TestQueryButtons.h"
 
 #include "core/app/GwRefs.h"
+#include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunState.h"
 #include "core/query/QueryRunner.h"
@@ -35,9 +36,9 @@ void TestQueryButtons::testQuery(SearchCriteriaPanel* panel, const QString& word
         m_log.ErrorCheck(QStringLiteral("Starting Test ") + word + QStringLiteral(" Query - ") + m_state.QueryString,
                          false, true);
         m_log.ErrorCheck(QString(), false, true);
-        if (!m_refs.selectedLibrary) {
+        if (const QString missing = missingForLibraryWork(m_refs); !missing.isEmpty()) {
             result->clear();
-            throw gw::Error(QStringLiteral("No library is selected"));
+            throw gw::Error(missing);
         }
         int found = 0;
         try {

@@ -43,7 +43,7 @@ struct RecordingView : tw::DocInfoView
         official = o;
         current = c;
     }
-    void setValues(const Values& v) override { values = v; }
+    void setValue(QString Values::*line, const QString& text) override { values.*line = text; }
 
     int clears = 0;
     QString number, selected, count;
@@ -175,6 +175,41 @@ TEST_F(DocInfoTest, TwelveVersionsAreListedAsTextAndStartOnTheOfficialOne)
     EXPECT_EQ(m_view.values.versionNumber, "12");
     EXPECT_FALSE(m_view.official);
     EXPECT_TRUE(m_view.current);
+}
+
+TEST_F(DocInfoTest, AnErrorWhileTheTabIsFilledLeavesWhatWasShownSoFar)
+{
+    // A value line that cannot be read: the lines above it stay.
+    store::FaultRule rule;
+    rule.member = "StagedFileName";
+    rule.document = 2;
+    rule.message = "staging area offline";
+    m_fixture.store().addFaultRule(rule);
+    login();
+    m_docInfo.GetDocument("2");
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_host.messages[0].text, "staging area offline");
+    EXPECT_EQ(m_view.values.author, "Ann Archer");
+    EXPECT_EQ(m_view.values.versionNumber, "3");
+    EXPECT_EQ(m_view.values.stagedFileName, "");
+    EXPECT_EQ(m_view.values.fileSize, "");
+    EXPECT_EQ(m_view.entries.size(), 12);
+}
+
+TEST_F(DocInfoTest, AVersionThatFailsWhileTheSelectorIsFilledLeavesTheVersionsReadBefore)
+{
+    store::FaultRule rule;
+    rule.member = "Item";
+    rule.document = 2;
+    rule.version = 5;
+    rule.message = "damaged";
+    m_fixture.store().addFaultRule(rule);
+    login();
+    m_docInfo.GetDocument("2");
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_host.messages[0].text, "damaged");
+    EXPECT_EQ(m_view.entries, (QStringList {"1", "2", "3", "4"}));
+    EXPECT_EQ(m_view.count, "12 Versions");
 }
 
 TEST_F(DocInfoTest, AVersionThatFailsToReadIsSkipped)

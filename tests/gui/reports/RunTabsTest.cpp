@@ -3,6 +3,7 @@
 #include "core/query/QueryRunner.h"
 #include "gui/app/MainMenus.h"
 #include "gui/widgets/RadioGroup.h"
+#include "store/FaultRule.h"
 #include "store/Store.h"
 #include "support/FileLines.h"
 #include "support/SmallLibrary.h"
@@ -89,6 +90,8 @@ private Q_SLOTS:
     void busyProgramIgnoresTheRunButtons();
     void vanishedDirectoryEndsIdle();
     void librarySelectorIsLockedDuringARun();
+    void noSelectedLibrary_data();
+    void noSelectedLibrary();
 };
 
 void RunTabsTest::directoryExit_data()
@@ -489,6 +492,51 @@ void RunTabsTest::librarySelectorIsLockedDuringARun()
     QVERIFY(window.find<QListWidget>(QStringLiteral("ListBox3"))->count() > 0);
     QVERIFY(libraries->isEnabled());
     QVERIFY(window.screen().OperationIdle());
+}
+
+void RunTabsTest::noSelectedLibrary_data()
+{
+    QTest::addColumn<QString>("what"); // the button pressed
+    QTest::newRow("Full Library report") << "BReport";
+    QTest::newRow("export of Export.lst") << "BExport";
+    QTest::newRow("test query") << "BRepTestQuery";
+}
+
+void RunTabsTest::noSelectedLibrary()
+{
+    QFETCH(QString, what);
+    QTemporaryDir dir;
+    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+                              tw::test::addSmallLibrary(s);
+                              s.addLibrary(QStringLiteral("PO1"), QStringLiteral("Other"), QStringLiteral("Second"));
+                              store::FaultRule rule;
+                              rule.member = QStringLiteral("NextDocumentNumber");
+                              rule.library = QStringLiteral("Other");
+                              rule.message = QStringLiteral("Library is gone");
+                              s.addFaultRule(rule);
+                          }});
+    window.type(QStringLiteral("Edit23"), dir.path());
+    window.type(QStringLiteral("EDocOutputDir"), dir.path());
+    chooseRange(window, QStringLiteral("RadioGroup1"), QString(), QString());
+    QFile list(window.programDirectory() + QStringLiteral("Export.lst"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("1\r\n2\r\n");
+    list.close();
+    window.find<QCheckBox>(QStringLiteral("CBText"))->click();
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.selectLibrary(QStringLiteral("Other (DOM.PO1.Other)"));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("LHighestDocNumber"))->text(), QStringLiteral("0"));
+
+    // The selection failed: no library is selected, and every way to start work says so.
+    const int shown = window.host().shownPrompts().size();
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    if (what == QLatin1String("BExport"))
+        window.host().prompts().queue(PromptSeam::Kind::ExportOptions, QStringLiteral("ok"));
+    window.find<QPushButton>(what)->click();
+    QCOMPARE(window.host().shownPrompts().mid(shown), QStringList {QStringLiteral("Tarnwick: No library is selected")});
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+    QVERIFY(window.screen().OperationIdle());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
 QTEST_MAIN(RunTabsTest)

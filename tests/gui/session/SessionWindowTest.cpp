@@ -98,6 +98,7 @@ private Q_SLOTS:
     void docInfoThroughTheWidgets_data();
     void docInfoThroughTheWidgets();
     void docInfoVersions();
+    void docInfoKeepsTheLinesReadBeforeAnError();
     void customFieldsFollowIntoTheLists();
     void newLibraryDiscardsCustomFields();
 };
@@ -331,6 +332,27 @@ void SessionWindowTest::docInfoVersions()
     window.type(QStringLiteral("Edit1"), QStringLiteral("1"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("LVersCount"))->text(), QStringLiteral("1 Version"));
     QVERIFY(!versions->isEnabled());
+}
+
+void SessionWindowTest::docInfoKeepsTheLinesReadBeforeAnError()
+{
+    SessionWindow window({QStringLiteral("ANN"),
+                          [](store::Store& s) {
+                              buildLibraries(s);
+                              store::FaultRule rule;
+                              rule.member = QStringLiteral("StagedFileName");
+                              rule.document = 2;
+                              rule.message = QStringLiteral("Staging area offline");
+                              s.addFaultRule(rule);
+                          },
+                          {QStringLiteral("ok")}});
+    window.type(QStringLiteral("Edit1"), QStringLiteral("2"));
+    QCOMPARE(window.host().shownPrompts(), QStringList {QStringLiteral("Tarnwick: Staging area offline")});
+    QCOMPARE(window.find<QLabel>(QStringLiteral("LDocAuthor"))->text(), QStringLiteral("Ann Archer"));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("LVersionNumber"))->text(), QStringLiteral("3"));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("LStagedFile"))->text(), QString());
+    QCOMPARE(window.find<QComboBox>(QStringLiteral("ComboB_Vers"))->count(), 12);
+    QVERIFY(window.screen().OperationIdle());
 }
 
 void SessionWindowTest::customFieldsFollowIntoTheLists()
