@@ -12,10 +12,10 @@
 #include "core/query/AssembleQuery.h"
 #include "core/query/QueryChecks.h"
 #include "gui/app/GuiHost.h"
+#include "gui/widgets/FieldExit.h"
 #include "gw/Error.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,17 +40,16 @@ QueryEditor::QueryEditor(QueryTab& tab, RunState& state, GwRefs& refs, Operation
 void QueryEditor::connectHandlers()
 {
     const QueryTab::Controls& ui = m_tab.ui();
-    connect(ui.MaskEdit1, &QLineEdit::editingFinished, this, &QueryEditor::MaskEdit1Exit);
-    connect(ui.MaskEdit2, &QLineEdit::editingFinished, this, &QueryEditor::MaskEdit2Exit);
-    connect(ui.Edit5, &QLineEdit::editingFinished, this, &QueryEditor::Edit5Exit);
-    connect(ui.Edit6, &QLineEdit::editingFinished, this, &QueryEditor::Edit6Exit);
-    connect(ui.Edit7, &QLineEdit::editingFinished, this, &QueryEditor::Edit7Exit);
-    connect(ui.Edit8, &QLineEdit::editingFinished, this, &QueryEditor::Edit8Exit);
-    connect(ui.Edit34, &QLineEdit::editingFinished, this, &QueryEditor::Edit34Exit);
+    FieldExit::watch(ui.MaskEdit1, [this] { MaskEdit1Exit(); });
+    FieldExit::watch(ui.MaskEdit2, [this] { MaskEdit2Exit(); });
+    FieldExit::watch(ui.Edit5, [this] { Edit5Exit(); });
+    FieldExit::watch(ui.Edit6, [this] { Edit6Exit(); });
+    FieldExit::watch(ui.Edit7, [this] { Edit7Exit(); });
+    FieldExit::watch(ui.Edit8, [this] { Edit8Exit(); });
+    FieldExit::watch(ui.Edit34, [this] { Edit34Exit(); });
     for (QLineEdit* text : {ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit9})
-        connect(text, &QLineEdit::editingFinished, this, &QueryEditor::TextExit);
-    // A drop-down list has no "editing finished": its exit is the loss of focus.
-    ui.ComboB_DocTypes->installEventFilter(this);
+        FieldExit::watch(text, [this] { TextExit(); });
+    FieldExit::watch(static_cast<QWidget*>(ui.ComboB_DocTypes), [this] { TextExit(); });
     connect(ui.SpeedButton1, &QToolButton::clicked, this, &QueryEditor::SpeedButton1Click);
     connect(ui.SpeedButton2, &QToolButton::clicked, this, &QueryEditor::SpeedButton2Click);
     connect(ui.SpeedButton3, &QToolButton::clicked, this, &QueryEditor::SpeedButton3Click);
@@ -58,13 +57,6 @@ void QueryEditor::connectHandlers()
     connect(ui.GWab1, &QToolButton::clicked, this, &QueryEditor::GWab1OkClick);
     connect(ui.GWab2, &QToolButton::clicked, this, &QueryEditor::GWab2OkClick);
     connect(ui.BAddFields, &QPushButton::clicked, this, &QueryEditor::BAddFieldsClick);
-}
-
-bool QueryEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_tab.ui().ComboB_DocTypes && event->type() == QEvent::FocusOut)
-        TextExit();
-    return QObject::eventFilter(watched, event);
 }
 
 QueryFields QueryEditor::fields() const

@@ -60,9 +60,6 @@ public:
     void GWab2OkClick();
     void BAddFieldsClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void connectHandlers();
     void dateExit(int edit);

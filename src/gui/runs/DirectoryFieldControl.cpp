@@ -3,6 +3,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/runs/DirectoryField.h"
+#include "gui/widgets/FieldExit.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -18,7 +19,7 @@ DirectoryFieldControl::DirectoryFieldControl(QLineEdit* field, QToolButton* pick
     for (QAbstractButton* button : dependents)
         m_dependents.append(button);
     connect(picker, &QToolButton::clicked, this, &DirectoryFieldControl::pickerClick);
-    connect(field, &QLineEdit::editingFinished, this, &DirectoryFieldControl::fieldExit);
+    FieldExit::watch(field, [this] { fieldExit(); });
 }
 
 void DirectoryFieldControl::pickerClick()

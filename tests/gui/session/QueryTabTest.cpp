@@ -7,17 +7,20 @@
 #include "gui/query/QueryEditor.h"
 #include "gui/query/TAddFldScreen.h"
 #include "gui/query/TDatePicker.h"
+#include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/Store.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void cleanup() { tw::DateTimeText::resetLocale(); }
     void fieldExits_data();
     void fieldExits();
+    void unchangedExitsRunTheirChecks();
     void pickers();
     void pickerDialogs();
     void unansweredPickerFailsLoudly();
@@ -153,6 +157,39 @@ void QueryTabTest::fieldExits()
     QCOMPARE(window.screen().runState().QueryString, expression);
     if (!status.isEmpty())
         QVERIFY2(window.status().contains(status), qPrintable(window.status()));
+}
+
+void QueryTabTest::unchangedExitsRunTheirChecks()
+{
+    QTemporaryDir dir;
+    SessionWindow window({QStringLiteral("ANN"), buildLibrary});
+    QVERIFY(QTest::qWaitForWindowActive(&window.screen()));
+    // Leaves `field` for `next` as a Tab would, without touching its text.
+    const auto leaveUnchanged = [&window](const QString& field, const QString& next) {
+        window.find<QWidget>(field)->setFocus(Qt::TabFocusReason);
+        window.find<QWidget>(next)->setFocus(Qt::TabFocusReason);
+    };
+    auto* tabs = window.find<tw::PageControl>(QStringLiteral("PageControl1"));
+    tabs->setCurrentIndex(tw::TMainScreen::Query);
+    window.type(QStringLiteral("Edit34"), QStringLiteral("100"));
+    QVERIFY2(memo(window).endsWith(QStringLiteral(" AND SIZE = 100")), qPrintable(memo(window)));
+    // Choosing another operator does not rebuild; leaving the number unchanged does.
+    window.find<QComboBox>(QStringLiteral("ComboB_Size"))->setCurrentText(QStringLiteral(">"));
+    leaveUnchanged(QStringLiteral("Edit34"), QStringLiteral("Edit2"));
+    QVERIFY2(memo(window).endsWith(QStringLiteral(" AND SIZE > 100")), qPrintable(memo(window)));
+
+    // An accepted directory that has vanished since is found on an unchanged exit.
+    tabs->setCurrentIndex(tw::TMainScreen::Reporter);
+    const QString gone = dir.filePath(QStringLiteral("gone"));
+    QVERIFY(QDir().mkpath(gone));
+    window.type(QStringLiteral("Edit23"), gone);
+    QVERIFY(window.find<QPushButton>(QStringLiteral("BReport"))->isEnabled());
+    QVERIFY(QDir(gone).removeRecursively());
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    leaveUnchanged(QStringLiteral("Edit23"), QStringLiteral("ListBox3"));
+    QCOMPARE(window.host().shownPrompts().last(), QStringLiteral("Tarnwick: Selected Report Directory does not exist"));
+    QCOMPARE(window.find<QLineEdit>(QStringLiteral("Edit23"))->text(), QString());
+    QVERIFY(!window.find<QPushButton>(QStringLiteral("BReport"))->isEnabled());
 }
 
 void QueryTabTest::pickers()
