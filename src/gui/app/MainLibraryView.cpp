@@ -7,6 +7,7 @@
 #include "gui/query/QueryTab.h"
 #include "gui/reports/ExportTab.h"
 #include "gui/reports/ReporterTab.h"
+#include "gui/widgets/SortedList.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,14 +16,6 @@
 #include <QTreeWidget>
 
 namespace tw {
-
-namespace {
-void fill(QListWidget* list, const QStringList& names)
-{
-    list->clear();
-    list->addItems(names);
-}
-} // namespace
 
 MainLibraryView::MainLibraryView(TMainScreen& screen) : m_screen(screen) { }
 
@@ -62,23 +55,21 @@ void MainLibraryView::setLibrarianLine(const QString& text)
 void MainLibraryView::setDocumentTypes(const QStringList& types)
 {
     QComboBox* docTypes = m_screen.queryTab()->ui().ComboB_DocTypes;
-    docTypes->clear();
-    docTypes->addItems(types);
     // Sorted like the platform's sorted drop-down: the empty entry stays first.
-    docTypes->model()->sort(0);
+    SortedList::fill(docTypes, types);
     docTypes->setCurrentIndex(-1);
 }
 
 void MainLibraryView::setFieldLists(const QStringList& fields, const QStringList& reporterFields)
 {
     // A new library discards every chosen export and report field and every customised field.
-    fill(m_screen.exportTab()->ui().ListBox1, fields);
+    SortedList::fill(m_screen.exportTab()->ui().ListBox1, fields);
     m_screen.exportTab()->ui().ListBox2->clear();
     m_screen.exportTab()->ui().Edit22->clear();
-    fill(m_screen.reporterTab()->ui().ListBox3, reporterFields);
+    SortedList::fill(m_screen.reporterTab()->ui().ListBox3, reporterFields);
     m_screen.reporterTab()->ui().ListBox4->clear();
     m_screen.reporterTab()->ui().Edit29->clear();
-    fill(m_screen.customTab()->ui().ListBox5, fields);
+    SortedList::fill(m_screen.customTab()->ui().ListBox5, fields);
     m_screen.customFields().clear();
     m_screen.customTab()->ui().ListView1->clear();
 }

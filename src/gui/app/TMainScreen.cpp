@@ -34,6 +34,7 @@
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
+#include "gui/widgets/SortedList.h"
 #include "gui/widgets/WidgetKit.h"
 
 #include <QAction>
@@ -280,15 +281,11 @@ void TMainScreen::fillUserSelectors()
 {
     const QStringList names = m_adminRights ? m_session->adminUserNames() : QStringList();
     QComboBox* users = m_excess->ui().ComboB_Users;
-    for (QComboBox* box : {users, m_editRights->ui().ComboB_FEUsers, m_editRights->ui().ComboB_SEUsers}) {
-        box->clear();
-        box->addItems(names);
-    }
-    users->addItem(QStringLiteral("<Strays>"));
-    for (QComboBox* box : {users, m_editRights->ui().ComboB_FEUsers, m_editRights->ui().ComboB_SEUsers}) {
-        box->model()->sort(0);
+    SortedList::fill(users, names + QStringList {QStringLiteral("<Strays>")});
+    SortedList::fill(m_editRights->ui().ComboB_FEUsers, names);
+    SortedList::fill(m_editRights->ui().ComboB_SEUsers, names);
+    for (QComboBox* box : {users, m_editRights->ui().ComboB_FEUsers, m_editRights->ui().ComboB_SEUsers})
         box->setCurrentIndex(box->count() > 0 ? 0 : -1);
-    }
 }
 
 void TMainScreen::FormShow()

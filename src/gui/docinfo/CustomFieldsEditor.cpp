@@ -5,6 +5,7 @@
 #include "gui/reports/ExportTab.h"
 #include "gui/reports/ReporterTab.h"
 #include "gui/widgets/RadioGroup.h"
+#include "gui/widgets/SortedList.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,8 +40,8 @@ void CustomFieldsEditor::SpeedButton14Click()
     ui.Edit32->clear();
     showDefinitions();
     // Both available lists are sorted, so FKW10 comes before FKW2.
-    m_export.ui().ListBox1->addItem(name);
-    m_reporter.ui().ListBox3->addItem(name);
+    SortedList::add(m_export.ui().ListBox1, name);
+    SortedList::add(m_reporter.ui().ListBox3, name);
 }
 
 void CustomFieldsEditor::SpeedButton15Click()

@@ -1,5 +1,7 @@
 #include "FieldMover.h"
 
+#include "gui/widgets/SortedList.h"
+
 #include <QListWidget>
 #include <QToolButton>
 
@@ -40,7 +42,7 @@ void FieldMover::move(QListWidget* from, QListWidget* to)
     if (!item)
         return;
     // A sorted list puts the field into its place by itself; the chosen list keeps the order of choosing.
-    to->addItem(item->text());
+    SortedList::add(to, item->text());
     delete from->takeItem(from->row(item));
     // Nothing stays highlighted, so a second click moves nothing.
     from->setCurrentRow(-1);

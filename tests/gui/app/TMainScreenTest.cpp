@@ -19,9 +19,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using tw::TMainScreen;
 using tw::test::MainScreenFixture;
+
+namespace {
+QStringList listItems(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->item(i)->text());
+    return items;
+}
+} // namespace
 
 class TMainScreenTest : public QObject
 {
@@ -351,20 +362,32 @@ void TMainScreenTest::sessionDrivesTheWindow()
     // A new library refills the pick lists and discards the chosen fields.
     auto* chosen = fixture.find<QListWidget>(QStringLiteral("ListBox2"));
     chosen->addItem(QStringLiteral("Author"));
-    screen.libraryView().setFieldLists(
-        {QStringLiteral("Subject"), QStringLiteral("Author")},
-        {QStringLiteral("Subject"), QStringLiteral("Author"), QStringLiteral("Description")});
+    // Sorted ignoring letter case, as the library selector is.
+    const QStringList fields {QStringLiteral("Subject"), QStringLiteral("budget"), QStringLiteral("Author")};
+    screen.libraryView().setFieldLists(fields, fields + QStringList {QStringLiteral("Description")});
+    const QStringList caseless {QStringLiteral("Author"), QStringLiteral("budget"), QStringLiteral("Subject")};
     auto* available = fixture.find<QListWidget>(QStringLiteral("ListBox1"));
-    QCOMPARE(available->count(), 2);
-    QCOMPARE(available->item(0)->text(), QStringLiteral("Author"));
+    QCOMPARE(listItems(available), caseless);
     QCOMPARE(chosen->count(), 0);
-    QCOMPARE(fixture.find<QListWidget>(QStringLiteral("ListBox3"))->count(), 3);
-    QCOMPARE(fixture.find<QListWidget>(QStringLiteral("ListBox5"))->count(), 2);
+    QCOMPARE(listItems(fixture.find<QListWidget>(QStringLiteral("ListBox3"))),
+             (QStringList {QStringLiteral("Author"), QStringLiteral("budget"), QStringLiteral("Description"),
+                           QStringLiteral("Subject")}));
+    QCOMPARE(listItems(fixture.find<QListWidget>(QStringLiteral("ListBox5"))), caseless);
+    // A field moved back finds its caseless place again.
+    available->setCurrentRow(1);
+    fixture.find<QToolButton>(QStringLiteral("SpeedButton8"))->click();
+    chosen->setCurrentRow(0);
+    fixture.find<QToolButton>(QStringLiteral("SpeedButton9"))->click();
+    QCOMPARE(listItems(available), caseless);
 
-    screen.libraryView().setDocumentTypes({QString(), QStringLiteral("Memo"), QStringLiteral("Contract")});
+    screen.libraryView().setDocumentTypes(
+        {QString(), QStringLiteral("memo"), QStringLiteral("Contract"), QStringLiteral("agenda")});
     auto* types = fixture.find<QComboBox>(QStringLiteral("ComboB_DocTypes"));
-    QCOMPARE(types->itemText(0), QString());
-    QCOMPARE(types->itemText(1), QStringLiteral("Contract"));
+    QStringList typeItems;
+    for (int i = 0; i < types->count(); ++i)
+        typeItems.append(types->itemText(i));
+    QCOMPARE(typeItems,
+             (QStringList {QString(), QStringLiteral("agenda"), QStringLiteral("Contract"), QStringLiteral("memo")}));
     QCOMPARE(types->currentIndex(), -1);
 
     const QList<tw::AdditionalFieldRow> rows {
