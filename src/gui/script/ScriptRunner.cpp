@@ -69,6 +69,12 @@ bool ScriptRunner::idle() const
     return m_screen && m_screen->OperationIdle();
 }
 
+bool ScriptRunner::operationRunning() const
+{
+    // A button-started query or run turns the Close button into "Cancel" for its duration.
+    return m_screen && m_screen->closeButton()->text() == QLatin1String("Cancel");
+}
+
 void ScriptRunner::step()
 {
     if (m_ending || !ready())
@@ -78,9 +84,12 @@ void ScriptRunner::step()
         end(0);
         return;
     }
-    if (!m_carrying.isEmpty() && idle() && !QApplication::activeModalWidget()) {
-        // The line before still works without a run or a dialog (a library
-        // selection pumping events): the next line waits for it to finish.
+    const bool runGoesOn = operationRunning() && !idle();
+    if (!m_carrying.isEmpty() && !runGoesOn && !QApplication::activeModalWidget()) {
+        // The line before still works, but no run of it is under way and it
+        // opened no dialog (a library selection pumping events, busy meanwhile,
+        // or a run button's handler before its run starts): the next line
+        // waits for it.
         schedule(kPollMilliseconds);
         return;
     }

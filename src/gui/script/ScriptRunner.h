@@ -45,6 +45,7 @@ private:
     void end(int code);
     void closeDown();
     bool idle() const;
+    bool operationRunning() const;
     void schedule(int milliseconds);
 
     Script m_script;

@@ -100,6 +100,7 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void refusedTabWhileRunning();
+    void libraryLineEndsWithItsSelection();
     void promptAtStartUp();
 
 private:
@@ -357,6 +358,21 @@ tab Export
     QVERIFY2(cancelled > 0, qPrintable(log));
     QVERIFY(log.indexOf(QStringLiteral("Closing Down Tarnwick"), cancelled) > cancelled);
     QVERIFY(!fileLines(work.filePath(QStringLiteral("Library.rpt"))).isEmpty());
+}
+
+void ScriptRunTest::libraryLineEndsWithItsSelection()
+{
+    // Each line reads the panel of the library the line before selected.
+    QTemporaryDir work;
+    const ScriptRun run(m_demo, work.path(), QStringLiteral(R"(library Contracts
+expect LHighestDocNumber 80
+library Projects
+expect LHighestDocNumber 2000
+library Contracts
+expect GBLibrary "Currently Selected Library - Contracts"
+)"));
+    QCOMPARE(run.failures, QStringList());
+    QCOMPARE(run.exitCode, 0);
 }
 
 void ScriptRunTest::promptAtStartUp()
