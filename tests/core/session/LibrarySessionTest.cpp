@@ -205,6 +205,18 @@ TEST_F(LibrarySessionTest, AnUnwritableLogAbandonsTheLoginOrSelectionWithItsMess
     EXPECT_TRUE(m_host.messages[0].text.startsWith("Cannot open the file "));
 }
 
+TEST_F(LibrarySessionTest, AnUnwritableDebugLogAbandonsTheAdministrationLoginWithItsMessage)
+{
+    m_log.setDebugMode(true);
+    tw::PlatformSession session(*m_platform, {m_refs, m_state, m_log, m_host, m_view});
+    ASSERT_TRUE(session.GWLogin());
+    ASSERT_TRUE(QDir(m_logDir.path()).removeRecursively());
+    EXPECT_FALSE(session.AdminLogin("ANN")) << "limited rights";
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_TRUE(m_host.messages[0].text.startsWith("Cannot open the file ")) << m_host.messages[0].text.toStdString();
+    EXPECT_TRUE(session.adminUserNames().isEmpty());
+}
+
 TEST_F(LibrarySessionTest, ASelectionWhileAnOperationRunsIsIgnored)
 {
     ASSERT_TRUE(m_session.GWLogin());
