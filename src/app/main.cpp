@@ -3,9 +3,9 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/SingleInstance.h"
 #include "core/app/StartupContext.h"
-#include "gui/app/GuiHost.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/app/TSplash.h"
+#include "gui/host/GuiHost.h"
 #include "gui/script/ScriptRunner.h"
 #include "store/Store.h"
 #include "store/StorePlatform.h"
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
     screen.show();
     if (!runner)
         return QApplication::exec();
-    runner->start(screen);
+    runner->start(screen, screen.runState());
     QApplication::exec();
     return runner->finish();
 }

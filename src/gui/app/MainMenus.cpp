@@ -48,6 +48,37 @@ QAction* MainMenus::option(const QString& name, const QString& caption)
     return action;
 }
 
+QAction* MainMenus::action(Option option) const
+{
+    switch (option) {
+    case Option::UseUserID:
+        return m_actions.UseUserID1;
+    case Option::ShortFilename:
+        return m_actions.ShortFilename1;
+    case Option::JolietCompatible:
+        return m_actions.JolietCompatible1;
+    case Option::CleanFileName:
+        return m_actions.CleanFileName1;
+    case Option::ExplicitDenyDelete:
+        return m_actions.Delete1;
+    case Option::ExplicitDenyAutomatic:
+        return m_actions.Automatic1;
+    case Option::ShowPDF:
+        return m_actions.ShowPDF;
+    }
+    return nullptr;
+}
+
+bool MainMenus::isChecked(Option option) const
+{
+    return action(option)->isChecked();
+}
+
+void MainMenus::setChecked(Option option, bool checked)
+{
+    action(option)->setChecked(checked);
+}
+
 void MainMenus::setExportDefaults()
 {
     m_actions.UseUserID1->setChecked(false);

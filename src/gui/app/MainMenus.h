@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/OptionMarks.h"
+
 #include <QObject>
 
 class QAction;
@@ -9,7 +11,7 @@ namespace tw {
 
 // The main window's menus: "File" > "Exit", the "Options" check marks and
 // "Help" > "About". The option marks are the only state attached to them.
-class MainMenus : public QObject
+class MainMenus : public QObject, public OptionMarks
 {
     Q_OBJECT
 public:
@@ -32,7 +34,11 @@ public:
     // The export option defaults, set each time the main window is shown.
     void setExportDefaults();
 
+    bool isChecked(Option option) const override;
+    void setChecked(Option option, bool checked) override;
+
 private:
+    QAction* action(Option option) const;
     QAction* option(const QString& name, const QString& caption);
 
     Actions m_actions;

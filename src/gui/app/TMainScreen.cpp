@@ -1,11 +1,11 @@
 #include "TMainScreen.h"
 
-#include "GuiHost.h"
 #include "LibraryPanel.h"
 #include "MainLibraryView.h"
 #include "MainMenus.h"
-#include "OperationControl.h"
 #include "TSplash.h"
+#include "WindowFieldLists.h"
+#include "WindowRunInputs.h"
 #include "core/app/IoError.h"
 #include "core/app/NullSession.h"
 #include "core/app/ProgramIdentity.h"
@@ -15,6 +15,8 @@
 #include "gui/docinfo/CustomFieldsTab.h"
 #include "gui/docinfo/DocInfoPresenter.h"
 #include "gui/docinfo/DocInfoTab.h"
+#include "gui/host/GuiHost.h"
+#include "gui/host/OperationControl.h"
 #include "gui/maint/CheckInOutTab.h"
 #include "gui/query/AddressBookPicker.h"
 #include "gui/query/QueryEditor.h"
@@ -31,6 +33,8 @@
 #include "gui/restore/RestoreTab.h"
 #include "gui/rights/EditRightsTab.h"
 #include "gui/rights/ExcessRightsTab.h"
+#include "gui/runs/FieldMover.h"
+#include "gui/runs/RunTabContext.h"
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
@@ -176,7 +180,6 @@ void TMainScreen::buildHandlers()
     m_catalogue = std::make_unique<FieldCatalogue>(m_refs, m_log, m_host,
                                                    [this] { return m_menus->actions().UseUserID1->isChecked(); });
     m_docInfoPresenter = new DocInfoPresenter(*m_docInfo, m_refs, m_log, m_host, *m_catalogue);
-    m_customFieldsEditor = new CustomFieldsEditor(*m_custom, *m_export, *m_reporter, m_customFields);
 
     // The other windows live as long as the main window and are hidden between uses.
     m_datePicker = new TDatePicker(this);
@@ -198,8 +201,19 @@ void TMainScreen::buildHandlers()
     for (const auto& [panel, word] : tests)
         m_testQueries->add(panel, QString::fromLatin1(word));
 
-    m_reporterPresenter = new ReporterPresenter(*m_reporter, *this);
-    m_exportPresenter = new ExportPresenter(*m_export, *this);
+    m_runInputs = std::make_unique<WindowRunInputs>(*m_query, *m_reporter, *m_export);
+    m_reporterPresenter = new ReporterPresenter(*m_reporter, runTabContext());
+    m_exportPresenter = new ExportPresenter(*m_export, runTabContext());
+    m_fieldLists = std::make_unique<WindowFieldLists>(m_exportPresenter->movers(), m_reporterPresenter->movers());
+    m_customFieldsEditor = new CustomFieldsEditor(*m_custom, m_customFields, *m_fieldLists);
+}
+
+RunTabContext TMainScreen::runTabContext()
+{
+    const RunEnvironment environment {m_refs,         m_state,      m_log,          m_host,
+                                      *m_queryRunner, *m_catalogue, m_customFields, m_programName};
+    return RunTabContext(environment, *m_runInputs, *m_operations, m_host, *m_menus,
+                         ProgramIdentity::withTrailingSeparator(m_context.programDirectory));
 }
 
 QString TMainScreen::AssembleQuery()

@@ -47,6 +47,9 @@ class QueryTab;
 class ReporterPresenter;
 class ReporterTab;
 class RestoreTab;
+class RunTabContext;
+class WindowFieldLists;
+class WindowRunInputs;
 
 // The main window: the library selector and the Close button above the eleven
 // tabs, the menus and the two-panel status bar. It owns the state every tab
@@ -175,6 +178,8 @@ private:
     void buildStatusBar();
     void connectHandlers();
     void buildHandlers();
+    // What every run tab's presenter is given.
+    RunTabContext runTabContext();
     void setTabDefaults();
     void fillUserSelectors();
     void setCaption(const QString& caption);
@@ -198,6 +203,8 @@ private:
     std::unique_ptr<FieldCatalogue> m_catalogue;
     CustomFields m_customFields;
     std::unique_ptr<QueryRunner> m_queryRunner;
+    std::unique_ptr<WindowRunInputs> m_runInputs;
+    std::unique_ptr<WindowFieldLists> m_fieldLists;
     DocInfoPresenter* m_docInfoPresenter = nullptr;
     CustomFieldsEditor* m_customFieldsEditor = nullptr;
     QueryEditor* m_queryEditor = nullptr;

@@ -2,24 +2,20 @@
 
 #include <QObject>
 
-class QListWidget;
-
 namespace tw {
 
+class CustomFieldLists;
 class CustomFields;
 class CustomFieldsTab;
-class ExportTab;
-class ReporterTab;
 
 // The Customise Fields tab's handlers: ">" (or a double click on an available
 // field) adds a definition, "<" removes the selected one and renumbers the
-// rest. The names follow into the Export and Reporter field lists, and the
-// two structure lines show the new names.
+// rest. The names follow into the other tabs' field lists.
 class CustomFieldsEditor : public QObject
 {
     Q_OBJECT
 public:
-    CustomFieldsEditor(CustomFieldsTab& tab, ExportTab& exportTab, ReporterTab& reporterTab, CustomFields& fields);
+    CustomFieldsEditor(CustomFieldsTab& tab, CustomFields& fields, CustomFieldLists& lists);
 
     void SpeedButton14Click();
     void SpeedButton15Click();
@@ -27,14 +23,9 @@ public:
     void showDefinitions();
 
 private:
-    static void removeFirst(QListWidget* list, const QString& name);
-    static void renameFirst(QListWidget* list, const QString& from, const QString& to);
-    QList<QListWidget*> nameLists() const;
-
     CustomFieldsTab& m_tab;
-    ExportTab& m_export;
-    ReporterTab& m_reporter;
     CustomFields& m_fields;
+    CustomFieldLists& m_lists;
 };
 
 } // namespace tw

@@ -1,6 +1,6 @@
 #include "AddressBookPicker.h"
 
-#include "gui/app/PromptSeam.h"
+#include "gui/host/PromptSeam.h"
 #include "gui/widgets/WidgetKit.h"
 #include "gw/Account.h"
 #include "gw/Error.h"

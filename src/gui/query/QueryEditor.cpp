@@ -11,7 +11,7 @@
 #include "core/app/RunState.h"
 #include "core/query/AssembleQuery.h"
 #include "core/query/QueryChecks.h"
-#include "gui/app/GuiHost.h"
+#include "gui/host/GuiHost.h"
 #include "gui/widgets/FieldExit.h"
 #include "gw/Error.h"
 

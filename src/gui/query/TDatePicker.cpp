@@ -1,6 +1,6 @@
 #include "TDatePicker.h"
 
-#include "gui/app/PromptSeam.h"
+#include "gui/host/PromptSeam.h"
 
 #include <QCalendarWidget>
 #include <QVBoxLayout>

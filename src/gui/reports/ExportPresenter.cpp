@@ -1,17 +1,12 @@
 #include "ExportPresenter.h"
 
 #include "ExportTab.h"
-#include "ReporterTab.h"
 #include "TOptionsSc.h"
-#include "core/app/ProgramIdentity.h"
+#include "core/app/OptionMarks.h"
 #include "core/reports/ExportDocs.h"
-#include "gui/app/GuiHost.h"
-#include "gui/app/MainMenus.h"
-#include "gui/app/TMainScreen.h"
-#include "gui/query/QueryTab.h"
+#include "gui/host/GuiHost.h"
 #include "gui/runs/DirectoryFieldControl.h"
 #include "gui/runs/FieldMover.h"
-#include "gui/runs/WindowRuns.h"
 #include "gui/widgets/RadioGroup.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
 
@@ -33,16 +28,16 @@ QStringList itemsOf(const QListWidget* list)
 }
 } // namespace
 
-ExportPresenter::ExportPresenter(ExportTab& tab, TMainScreen& screen)
+ExportPresenter::ExportPresenter(ExportTab& tab, RunTabContext context)
     : QObject(&tab)
     , m_tab(tab)
-    , m_screen(screen)
+    , m_context(std::move(context))
     , m_view(tab.ui().Label60, tab.ui().ProgressBar1, tab.ui().filesInProcess)
 {
     const ExportTab::Controls& ui = tab.ui();
     m_directory = new DirectoryFieldControl(ui.EDocOutputDir, ui.SpdBOPDir, {ui.BExport},
                                             QStringLiteral("Selected Top Export Directory does not exist"),
-                                            screen.host(), this);
+                                            m_context.host(), this);
     m_movers = new FieldMover(
         ui.ListBox1, ui.ListBox2, ui.SpeedButton8, ui.SpeedButton9, [this] { m_tab.ExportCalcPath(); }, this);
     connect(ui.CBText, &QCheckBox::clicked, this, &ExportPresenter::CBTextClick);
@@ -62,51 +57,47 @@ void ExportPresenter::CBTextClick()
 
 void ExportPresenter::BExportClick()
 {
-    if (!m_screen.OperationIdle())
+    if (!m_context.idle())
         return;
     ExportOptions options = menuOptions();
-    const bool confirmed = TOptionsSc::check(options, m_screen.host().prompts(), &m_screen);
+    const bool confirmed = TOptionsSc::check(options, m_context.host().prompts(), m_tab.window());
     setMenuOptions(options);
     if (!confirmed)
         return;
-    m_screen.runOperation([this, options] { ExportDocs(options); });
+    m_context.runOperation([this, options] { ExportDocs(options); });
 }
 
 ExportOptions ExportPresenter::menuOptions() const
 {
-    const MainMenus::Actions& actions = m_screen.menus().actions();
+    const OptionMarks& marks = m_context.options();
     ExportOptions options;
-    options.UseUserID = actions.UseUserID1->isChecked();
-    options.ShortFilename = actions.ShortFilename1->isChecked();
-    options.JolietCompatible = actions.JolietCompatible1->isChecked();
-    options.CleanFileName = actions.CleanFileName1->isChecked();
+    options.UseUserID = marks.isChecked(OptionMarks::Option::UseUserID);
+    options.ShortFilename = marks.isChecked(OptionMarks::Option::ShortFilename);
+    options.JolietCompatible = marks.isChecked(OptionMarks::Option::JolietCompatible);
+    options.CleanFileName = marks.isChecked(OptionMarks::Option::CleanFileName);
     return options;
 }
 
 void ExportPresenter::setMenuOptions(const ExportOptions& options)
 {
-    const MainMenus::Actions& actions = m_screen.menus().actions();
-    actions.UseUserID1->setChecked(options.UseUserID);
-    actions.ShortFilename1->setChecked(options.ShortFilename);
-    actions.JolietCompatible1->setChecked(options.JolietCompatible);
-    actions.CleanFileName1->setChecked(options.CleanFileName);
+    OptionMarks& marks = m_context.options();
+    marks.setChecked(OptionMarks::Option::UseUserID, options.UseUserID);
+    marks.setChecked(OptionMarks::Option::ShortFilename, options.ShortFilename);
+    marks.setChecked(OptionMarks::Option::JolietCompatible, options.JolietCompatible);
+    marks.setChecked(OptionMarks::Option::CleanFileName, options.CleanFileName);
 }
 
 void ExportPresenter::ExportDocs(const ExportOptions& options)
 {
     const ExportTab::Controls& ui = m_tab.ui();
     ExportInputs inputs;
-    inputs.run.useQuery = ui.criteria->useQuery();
-    inputs.run.rangeLowText = m_screen.queryTab()->ui().MaskEdit1->text();
-    inputs.run.rangeHighText = m_screen.queryTab()->ui().MaskEdit2->text();
-    inputs.run.reportDirectory = ui.EDocOutputDir->text();
-    inputs.run.extraFields = itemsOf(m_screen.reporterTab()->ui().ListBox4);
+    inputs.run = m_context.inputs(*ui.criteria, ui.EDocOutputDir->text());
     inputs.folderFields = itemsOf(ui.ListBox2);
     inputs.options = options;
     inputs.useExportList = ui.CBText->isChecked();
-    inputs.programDirectory = ProgramIdentity::withTrailingSeparator(m_screen.context().programDirectory);
-    const RunOutcome outcome = tw::ExportDocs(WindowRuns::services(m_screen, m_view)).run(inputs);
-    WindowRuns::showRange(m_screen, outcome);
+    inputs.programDirectory = m_context.programDirectory();
+    const RunOutcome outcome = tw::ExportDocs(m_context.services(m_view)).run(inputs);
+    m_context.showRange(outcome);
 }
 
 } // namespace tw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/reports/ExportOptions.h"
+#include "gui/runs/RunTabContext.h"
 #include "gui/runs/TabRunView.h"
 
 #include <QObject>
@@ -10,7 +11,6 @@ namespace tw {
 class DirectoryFieldControl;
 class ExportTab;
 class FieldMover;
-class TMainScreen;
 
 // The Export tab's handlers: the top output directory and its folder button,
 // the field movers with the subdirectory structure line, "Use Export.lst", and
@@ -20,7 +20,7 @@ class ExportPresenter : public QObject
 {
     Q_OBJECT
 public:
-    ExportPresenter(ExportTab& tab, TMainScreen& screen);
+    ExportPresenter(ExportTab& tab, RunTabContext context);
 
     DirectoryFieldControl& directory() const { return *m_directory; }
     FieldMover& movers() const { return *m_movers; }
@@ -34,7 +34,7 @@ private:
     void ExportDocs(const ExportOptions& options);
 
     ExportTab& m_tab;
-    TMainScreen& m_screen;
+    RunTabContext m_context;
     TabRunView m_view;
     DirectoryFieldControl* m_directory;
     FieldMover* m_movers;

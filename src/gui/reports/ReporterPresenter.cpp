@@ -2,12 +2,9 @@
 
 #include "ReporterTab.h"
 #include "core/reports/ReportDocs.h"
-#include "gui/app/GuiHost.h"
-#include "gui/app/TMainScreen.h"
-#include "gui/query/QueryTab.h"
+#include "gui/host/GuiHost.h"
 #include "gui/runs/DirectoryFieldControl.h"
 #include "gui/runs/FieldMover.h"
-#include "gui/runs/WindowRuns.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
 
 #include <QLineEdit>
@@ -16,16 +13,16 @@
 
 namespace tw {
 
-ReporterPresenter::ReporterPresenter(ReporterTab& tab, TMainScreen& screen)
+ReporterPresenter::ReporterPresenter(ReporterTab& tab, RunTabContext context)
     : QObject(&tab)
     , m_tab(tab)
-    , m_screen(screen)
+    , m_context(std::move(context))
     , m_view(tab.ui().Label65, tab.ui().ProgressBar4, tab.ui().filesInProcess)
 {
     const ReporterTab::Controls& ui = tab.ui();
     m_directory
         = new DirectoryFieldControl(ui.Edit23, ui.SpeedButton7, {ui.BReport},
-                                    QStringLiteral("Selected Report Directory does not exist"), screen.host(), this);
+                                    QStringLiteral("Selected Report Directory does not exist"), m_context.host(), this);
     m_movers = new FieldMover(
         ui.ListBox3, ui.ListBox4, ui.SpeedButton10, ui.SpeedButton11, [this] { m_tab.ReportCalcPath(); }, this);
     connect(ui.BReport, &QPushButton::clicked, this, &ReporterPresenter::BReportClick);
@@ -33,21 +30,15 @@ ReporterPresenter::ReporterPresenter(ReporterTab& tab, TMainScreen& screen)
 
 void ReporterPresenter::BReportClick()
 {
-    m_screen.runOperation([this] { ReportDocs(); });
+    m_context.runOperation([this] { ReportDocs(); });
 }
 
 void ReporterPresenter::ReportDocs()
 {
     const ReporterTab::Controls& ui = m_tab.ui();
-    RunInputs inputs;
-    inputs.useQuery = ui.criteria->useQuery();
-    inputs.rangeLowText = m_screen.queryTab()->ui().MaskEdit1->text();
-    inputs.rangeHighText = m_screen.queryTab()->ui().MaskEdit2->text();
-    inputs.reportDirectory = ui.Edit23->text();
-    for (int i = 0; i < ui.ListBox4->count(); ++i)
-        inputs.extraFields.append(ui.ListBox4->item(i)->text());
-    const RunOutcome outcome = tw::ReportDocs(WindowRuns::services(m_screen, m_view)).run(inputs);
-    WindowRuns::showRange(m_screen, outcome);
+    const RunInputs inputs = m_context.inputs(*ui.criteria, ui.Edit23->text());
+    const RunOutcome outcome = tw::ReportDocs(m_context.services(m_view)).run(inputs);
+    m_context.showRange(outcome);
 }
 
 } // namespace tw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/runs/RunTabContext.h"
 #include "gui/runs/TabRunView.h"
 
 #include <QObject>
@@ -9,7 +10,6 @@ namespace tw {
 class DirectoryFieldControl;
 class FieldMover;
 class ReporterTab;
-class TMainScreen;
 
 // The Reporter tab's handlers: the report directory and its folder button,
 // the field movers with the report structure line, and "Report", which runs
@@ -18,7 +18,7 @@ class ReporterPresenter : public QObject
 {
     Q_OBJECT
 public:
-    ReporterPresenter(ReporterTab& tab, TMainScreen& screen);
+    ReporterPresenter(ReporterTab& tab, RunTabContext context);
 
     DirectoryFieldControl& directory() const { return *m_directory; }
     FieldMover& movers() const { return *m_movers; }
@@ -29,7 +29,7 @@ private:
     void ReportDocs();
 
     ReporterTab& m_tab;
-    TMainScreen& m_screen;
+    RunTabContext m_context;
     TabRunView m_view;
     DirectoryFieldControl* m_directory;
     FieldMover* m_movers;

@@ -1,6 +1,6 @@
 #include "TOptionsSc.h"
 
-#include "gui/app/PromptSeam.h"
+#include "gui/host/PromptSeam.h"
 #include "gui/widgets/WidgetKit.h"
 
 #include <QCheckBox>

@@ -36,6 +36,33 @@ void FieldMover::removeClick()
     m_afterMove();
 }
 
+void FieldMover::addAvailable(const QString& name)
+{
+    // The available list is sorted, so FKW10 comes before FKW2.
+    SortedList::add(m_available, name);
+}
+
+void FieldMover::removeEverywhere(const QString& name)
+{
+    for (QListWidget* list : {m_available, m_chosen}) {
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+        if (!found.isEmpty())
+            delete list->takeItem(list->row(found.first()));
+    }
+    m_afterMove();
+}
+
+void FieldMover::renameEverywhere(const QString& from, const QString& to)
+{
+    for (QListWidget* list : {m_available, m_chosen}) {
+        const QList<QListWidgetItem*> found = list->findItems(from, Qt::MatchExactly);
+        // findItems gives the rows in list order; a sorted list puts the new name in its place.
+        if (!found.isEmpty())
+            found.first()->setText(to);
+    }
+    m_afterMove();
+}
+
 void FieldMover::move(QListWidget* from, QListWidget* to)
 {
     QListWidgetItem* item = from->currentItem();

@@ -23,6 +23,13 @@ public:
     void addClick();
     void removeClick();
 
+    // The customised field names follow into both lists: a new one joins the
+    // available fields, a removed one leaves both lists, and the later ones
+    // take their new names where they stand.
+    void addAvailable(const QString& name);
+    void removeEverywhere(const QString& name);
+    void renameEverywhere(const QString& from, const QString& to);
+
 private:
     static void move(QListWidget* from, QListWidget* to);
 

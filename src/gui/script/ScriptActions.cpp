@@ -4,8 +4,7 @@
 #include "ScriptFields.h"
 #include "ScriptWidgets.h"
 #include "core/script/Script.h"
-#include "gui/app/GuiHost.h"
-#include "gui/app/TMainScreen.h"
+#include "gui/host/GuiHost.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
 
@@ -17,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -51,6 +51,14 @@ QString quoted(const QStringList& texts)
 }
 
 } // namespace
+
+template <typename T> T* ScriptActions::windowControl(const char* name) const
+{
+    T* control = m_window.findChild<T*>(QLatin1String(name));
+    if (!control)
+        throw ScriptFailure(QStringLiteral("the window has no %1").arg(QLatin1String(name)));
+    return control;
+}
 
 void ScriptActions::perform(const ScriptLine& line)
 {
@@ -88,7 +96,7 @@ void ScriptActions::perform(const ScriptLine& line)
 
 void ScriptActions::library(const QString& text)
 {
-    QComboBox* libraries = m_screen.libraries();
+    QComboBox* libraries = windowControl<QComboBox>("ComboB_Libs");
     if (!libraries->isEnabled() || !libraries->isVisible())
         throw ScriptFailure(QStringLiteral("the library selector cannot be used now"));
     QList<int> matches;
@@ -113,7 +121,7 @@ void ScriptActions::library(const QString& text)
 
 void ScriptActions::tab(const QString& caption)
 {
-    PageControl* pages = m_screen.pageControl();
+    PageControl* pages = windowControl<PageControl>("PageControl1");
     const int index = pages->indexOfCaption(caption);
     if (index < 0) {
         QStringList captions;
@@ -211,7 +219,7 @@ void ScriptActions::menu(const QString& path)
     if (QWidget* dialog = QApplication::activeModalWidget())
         throw ScriptFailure(QStringLiteral("the menus are behind the dialog \"%1\"").arg(dialog->windowTitle()));
     const QStringList captions = path.split(QLatin1Char('/'));
-    QList<QAction*> actions = m_screen.menuBar()->actions();
+    QList<QAction*> actions = m_window.menuBar()->actions();
     QAction* action = nullptr;
     for (int level = 0; level < captions.size(); ++level) {
         action = actionNamed(actions, captions.at(level));
@@ -233,7 +241,7 @@ void ScriptActions::menu(const QString& path)
 
 void ScriptActions::queueAnswer(const QString& command, const QStringList& arguments)
 {
-    PromptSeam& prompts = m_screen.host().prompts();
+    PromptSeam& prompts = m_host.prompts();
     const QString first = arguments.value(0);
     if (command == QLatin1String("answer"))
         prompts.queue(PromptSeam::Kind::Message, first.toLower());
@@ -273,7 +281,7 @@ void ScriptActions::expect(const QString& name, const QString& text)
 
 void ScriptActions::status(const QString& text)
 {
-    const QString shown = m_screen.statusPanel(0)->text();
+    const QString shown = windowControl<QLabel>("StatusPanel0")->text();
     if (!matches(shown, text))
         throw ScriptFailure(QStringLiteral("the status bar reads \"%1\", expected \"%2\"").arg(shown, text));
 }

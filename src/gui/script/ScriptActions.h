@@ -3,21 +3,23 @@
 #include <QString>
 #include <QStringList>
 
+class QMainWindow;
 class QWidget;
 
 namespace tw {
 
-class TMainScreen;
+class GuiHost;
 struct ScriptLine;
 
 // What the script lines do to the window, each through the same handlers a
 // mouse or key press reaches: typing into a field, leaving it, clicking,
 // choosing, the menus, the tabs, and the answers queued for the prompts.
-// Every failure is a ScriptFailure with its reason.
+// Every failure is a ScriptFailure with its reason. The window's own controls
+// are found by their component names, as every other control is.
 class ScriptActions
 {
 public:
-    explicit ScriptActions(TMainScreen& screen) : m_screen(screen) { }
+    ScriptActions(QMainWindow& window, GuiHost& host) : m_window(window), m_host(host) { }
 
     // Carries out one line (all commands but wait, sleep and quit).
     void perform(const ScriptLine& line);
@@ -39,8 +41,10 @@ private:
     void clipboard(const QString& file);
 
     void chooseEntry(QWidget* combo, int index);
+    template <typename T> T* windowControl(const char* name) const;
 
-    TMainScreen& m_screen;
+    QMainWindow& m_window;
+    GuiHost& m_host;
 };
 
 } // namespace tw

@@ -2,9 +2,9 @@
 
 #include "ScriptActions.h"
 #include "ScriptFailure.h"
+#include "core/app/RunState.h"
 #include "core/script/ScriptGrammar.h"
-#include "gui/app/GuiHost.h"
-#include "gui/app/TMainScreen.h"
+#include "gui/host/GuiHost.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -31,11 +31,13 @@ ScriptRunner::~ScriptRunner()
     m_host.prompts().setRefusalHandler({});
 }
 
-void ScriptRunner::start(TMainScreen& screen)
+void ScriptRunner::start(QMainWindow& window, const RunState& state)
 {
-    m_screen = &screen;
-    m_actions = std::make_unique<ScriptActions>(screen);
-    screen.activateWindow();
+    m_screen = &window;
+    m_state = &state;
+    m_close = window.findChild<QPushButton*>(QStringLiteral("BClose"));
+    m_actions = std::make_unique<ScriptActions>(window, m_host);
+    window.activateWindow();
     m_starting.start();
     if (m_ending) // failed while the window was built
         QTimer::singleShot(0, this, &ScriptRunner::closeDown);
@@ -66,13 +68,13 @@ void ScriptRunner::schedule(int milliseconds)
 
 bool ScriptRunner::idle() const
 {
-    return m_screen && m_screen->OperationIdle();
+    return m_screen && m_state && m_state->OperationIdle;
 }
 
 bool ScriptRunner::operationRunning() const
 {
     // A button-started query or run turns the Close button into "Cancel" for its duration.
-    return m_screen && m_screen->closeButton()->text() == QLatin1String("Cancel");
+    return m_screen && m_close && m_close->text() == QLatin1String("Cancel");
 }
 
 void ScriptRunner::step()
@@ -192,10 +194,9 @@ void ScriptRunner::closeDown()
         QTimer::singleShot(kPollMilliseconds, this, &ScriptRunner::closeDown);
         return;
     }
-    QPushButton* close = m_screen->closeButton();
-    if (m_code != 0 && !m_cancelSent && close->text() == QLatin1String("Cancel")) {
+    if (m_code != 0 && !m_cancelSent && operationRunning()) {
         m_cancelSent = true;
-        close->click();
+        m_close->click();
     }
     if ((m_ready && !idle()) || !m_carrying.isEmpty()) {
         // Closed only once every line has returned: nothing may be released

@@ -3,8 +3,10 @@
 #include "core/script/Script.h"
 
 #include <QElapsedTimer>
+#include <QMainWindow>
 #include <QObject>
 #include <QPointer>
+#include <QPushButton>
 #include <QStack>
 #include <memory>
 
@@ -12,7 +14,7 @@ namespace tw {
 
 class GuiHost;
 class ScriptActions;
-class TMainScreen;
+struct RunState;
 
 // Runs a script's lines in order against the real window, one line per turn
 // of the event loop. A line that starts a run or opens a dialog returns only
@@ -29,8 +31,9 @@ public:
     ScriptRunner(Script script, GuiHost& host, QObject* parent = nullptr);
     ~ScriptRunner() override;
 
-    // Starts with the first line once the window is up.
-    void start(TMainScreen& screen);
+    // Starts with the first line once the window is up; `state` is the window's
+    // shared flags (the program is idle, Cancel requested).
+    void start(QMainWindow& window, const RunState& state);
     // The program's exit code once its event loop has ended. A script cut
     // short (its lines closed the window) fails on the first line not run.
     int finish();
@@ -50,7 +53,9 @@ private:
 
     Script m_script;
     GuiHost& m_host;
-    QPointer<TMainScreen> m_screen;
+    QPointer<QMainWindow> m_screen;
+    const RunState* m_state = nullptr;
+    QPointer<QPushButton> m_close;
     std::unique_ptr<ScriptActions> m_actions;
     int m_next = 0; // the next line to start
     QStack<const ScriptLine*> m_carrying; // lines being carried out, innermost last

@@ -1,7 +1,7 @@
 #include "core/app/TVersInfo.h"
-#include "gui/app/GuiHost.h"
 #include "gui/app/TSplash.h"
-#include "gui/app/UnansweredPrompt.h"
+#include "gui/host/GuiHost.h"
+#include "gui/host/UnansweredPrompt.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "core/app/PlatformSession.h"
 #include "core/reports/ExportOptions.h"
-#include "gui/app/GuiHost.h"
 #include "gui/app/TMainScreen.h"
+#include "gui/host/GuiHost.h"
 #include "gui/reports/TOptionsSc.h"
 #include "gui/support/DemoWindow.h"
 #include "gui/widgets/PageControl.h"

@@ -2,7 +2,7 @@
 #include "core/app/DateTimeText.h"
 #include "core/app/RunState.h"
 #include "core/query/QueryRunner.h"
-#include "gui/app/UnansweredPrompt.h"
+#include "gui/host/UnansweredPrompt.h"
 #include "gui/query/AddressBookPicker.h"
 #include "gui/query/QueryEditor.h"
 #include "gui/query/TAddFldScreen.h"

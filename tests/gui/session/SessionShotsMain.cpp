@@ -1,6 +1,6 @@
 #include "core/app/PlatformSession.h"
-#include "gui/app/GuiHost.h"
 #include "gui/app/TMainScreen.h"
+#include "gui/host/GuiHost.h"
 #include "gui/query/AddressBookPicker.h"
 #include "gui/query/QueryTab.h"
 #include "gui/query/TAddFldScreen.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/app/GuiHost.h"
 #include "gui/app/TMainScreen.h"
+#include "gui/host/GuiHost.h"
 #include "support/FixtureStore.h"
 
 #include <QTemporaryDir>

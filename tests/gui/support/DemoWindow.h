@@ -5,8 +5,8 @@
 #include "core/app/CommandLine.h"
 #include "core/app/PlatformSession.h"
 #include "core/app/StartupContext.h"
-#include "gui/app/GuiHost.h"
 #include "gui/app/TMainScreen.h"
+#include "gui/host/GuiHost.h"
 #include "store/StorePlatform.h"
 #include "store/demo/DemoBuilder.h"
 

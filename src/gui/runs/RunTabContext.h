@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/runs/RunEnvironment.h"
+#include "core/runs/RunInputs.h"
+#include "core/runs/RunOutcome.h"
+
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+
+namespace tw {
+
+class GuiHost;
+class OperationControl;
+class OptionMarks;
+class RunInputSource;
+class SearchCriteriaPanel;
+
+// What the window gives a run tab's presenter: the run environment, what other
+// tabs lend a run (range, report fields, export directory), the frame of every
+// button-started operation, the host with its prompts, the option marks and the
+// program's directory. A presenter needs nothing of the main window beyond it.
+class RunTabContext
+{
+public:
+    RunTabContext(RunEnvironment environment, RunInputSource& sources, OperationControl& operations, GuiHost& host,
+                  OptionMarks& options, QString programDirectory);
+
+    // The run's services with the tab's own view.
+    RunServices services(RunView& view) const { return m_environment.services(view); }
+    // The common inputs: the tab's "Select Search Criteria" choice and its report directory.
+    RunInputs inputs(const SearchCriteriaPanel& criteria, const QString& reportDirectory) const;
+    // Runs `body` as one operation when the program is idle (false otherwise).
+    bool runOperation(const std::function<void()>& body);
+    bool idle() const;
+    // After a run: the Query tab's range fields show the range a full-library run walked.
+    void showRange(const RunOutcome& outcome);
+
+    const RunEnvironment& environment() const { return m_environment; }
+    RunInputSource& sources() const { return m_sources; }
+    GuiHost& host() const { return m_host; }
+    OptionMarks& options() const { return m_options; }
+    // Ends in the separator.
+    const QString& programDirectory() const { return m_programDirectory; }
+
+private:
+    RunEnvironment m_environment;
+    RunInputSource& m_sources;
+    OperationControl& m_operations;
+    GuiHost& m_host;
+    OptionMarks& m_options;
+    QString m_programDirectory;
+};
+
+} // namespace tw
