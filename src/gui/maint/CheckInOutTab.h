@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/widgets/RunTabSkeleton.h"
 #include "gui/widgets/TabPage.h"
 
 class QLabel;
@@ -51,6 +52,7 @@ public:
 private:
     QLayout* buildButtons();
 
+    RunTabSkeleton m_skeleton;
     Controls m_ui;
 };
 

@@ -19,18 +19,15 @@
 namespace tw {
 
 PresetsTab::PresetsTab(QWidget* parent)
-    : TabPage(QStringLiteral("TSPresets"), QStringLiteral("Preset Printable Reports"), parent)
+    : TabPage(QStringLiteral("TSPresets"), QStringLiteral("Preset Printable Reports"), parent), m_skeleton(group())
 {
-    auto* grid = new QGridLayout(group());
-    grid->setVerticalSpacing(4);
-    m_ui.Edit30 = WidgetKit::edit(QStringLiteral("Edit30"),
-                                  QStringLiteral("Use the Button to Select the Required Report Directory"));
-    m_ui.SpeedButton12 = WidgetKit::folderButton(QStringLiteral("SpeedButton12"),
-                                                 QStringLiteral("Select the Required Output Directory"));
-    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit30, m_ui.SpeedButton12, 3);
-
-    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup2"), QStringLiteral("BPresetTestQuery"),
-                                            QStringLiteral("Label74"), group());
+    QGridLayout* grid = m_skeleton.grid();
+    const RunTabSkeleton::DirectoryRow directory = m_skeleton.addDirectory(
+        RunTabSkeleton::reportDirectory(QStringLiteral("Edit30"), QStringLiteral("SpeedButton12")), 3);
+    m_ui.Edit30 = directory.field;
+    m_ui.SpeedButton12 = directory.picker;
+    m_ui.criteria = m_skeleton.addCriteria(QStringLiteral("RadioGroup2"), QStringLiteral("BPresetTestQuery"),
+                                           QStringLiteral("Label74"));
     grid->addWidget(m_ui.criteria, 1, 0, 4, 1, Qt::AlignTop);
 
     m_ui.ComboB_Presets = WidgetKit::pickList(QStringLiteral("ComboB_Presets"), QString());
@@ -39,9 +36,12 @@ PresetsTab::PresetsTab(QWidget* parent)
          QStringLiteral("4 - In Use (All)"), QStringLiteral("5 - In Use (Only)"), QStringLiteral("6 - Missing Numbers"),
          QStringLiteral("7 - No BLOB File"), QStringLiteral("8 - Not Shared"), QStringLiteral("9 - Information")});
     m_ui.ComboB_Presets->model()->sort(0);
-    m_ui.Button3 = WidgetKit::button(QStringLiteral("Button3"), QStringLiteral("Report"), QStringLiteral("Run Report"));
-    m_ui.ProgressBar5 = WidgetKit::progressBar(QStringLiteral("ProgressBar5"));
-    m_ui.Label75 = WidgetKit::valueLine(QStringLiteral("Label75"));
+    m_ui.Button3
+        = m_skeleton.runButton(QStringLiteral("Button3"), QStringLiteral("Report"), QStringLiteral("Run Report"));
+    const RunTabSkeleton::Progress progress
+        = m_skeleton.addProgress(QStringLiteral("ProgressBar5"), QStringLiteral("Label75"));
+    m_ui.ProgressBar5 = progress.bar;
+    m_ui.Label75 = progress.status;
     grid->addWidget(WidgetKit::label(QStringLiteral("Select Preset Report:")), 1, 1);
     grid->addWidget(m_ui.ComboB_Presets, 1, 2);
     grid->addWidget(m_ui.Button3, 1, 3);
@@ -74,10 +74,7 @@ PresetsTab::PresetsTab(QWidget* parent)
 void PresetsTab::PresetsInfoClear()
 {
     m_ui.Edit30->clear();
-    m_ui.criteria->resultLine()->clear();
-    m_ui.Label75->clear();
-    m_ui.ProgressBar5->setMinimum(0);
-    m_ui.ProgressBar5->setValue(0);
+    m_skeleton.clearResults();
 }
 
 void PresetsTab::setStartState()

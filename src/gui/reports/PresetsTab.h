@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/widgets/RunTabSkeleton.h"
 #include "gui/widgets/TabPage.h"
 
 class QComboBox;
@@ -43,6 +44,7 @@ public:
     void setStartState();
 
 private:
+    RunTabSkeleton m_skeleton;
     Controls m_ui;
 };
 

@@ -30,30 +30,26 @@ QComboBox* userBox(const QString& name, QWidget* parent)
 } // namespace
 
 EditRightsTab::EditRightsTab(QWidget* parent)
-    : TabPage(QStringLiteral("TSEditR"), QStringLiteral("Document Rights Editor Reports"), parent)
+    : TabPage(QStringLiteral("TSEditR"), QStringLiteral("Document Rights Editor Reports"), parent), m_skeleton(group())
 {
-    auto* grid = new QGridLayout(group());
-    grid->setVerticalSpacing(4);
-    m_ui.Edit35 = WidgetKit::edit(QStringLiteral("Edit35"),
-                                  QStringLiteral("Use the Button to Select the Required Report Directory"));
-    m_ui.SpeedButton16 = WidgetKit::folderButton(QStringLiteral("SpeedButton16"),
-                                                 QStringLiteral("Select the Required Output Directory"));
-    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit35, m_ui.SpeedButton16, 2);
-
-    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup8"), QStringLiteral("Button8"),
-                                            QStringLiteral("Label92"), group());
+    QGridLayout* grid = m_skeleton.grid();
+    const RunTabSkeleton::DirectoryRow directory = m_skeleton.addDirectory(
+        RunTabSkeleton::reportDirectory(QStringLiteral("Edit35"), QStringLiteral("SpeedButton16")), 2);
+    m_ui.Edit35 = directory.field;
+    m_ui.SpeedButton16 = directory.picker;
+    m_ui.criteria
+        = m_skeleton.addCriteria(QStringLiteral("RadioGroup8"), QStringLiteral("Button8"), QStringLiteral("Label92"));
     grid->addWidget(m_ui.criteria, 1, 0, Qt::AlignTop);
     grid->addWidget(buildAlterGroup(), 1, 1, Qt::AlignTop);
 
-    m_ui.Button9 = WidgetKit::button(QStringLiteral("Button9"), QStringLiteral("Report"), QStringLiteral("Run Report"));
-    m_ui.ProgressBar7 = WidgetKit::progressBar(QStringLiteral("ProgressBar7"));
-    m_ui.Label93 = WidgetKit::valueLine(QStringLiteral("Label93"));
-    auto* run = new QVBoxLayout;
-    run->setSpacing(4);
-    run->addWidget(m_ui.Button9, 0, Qt::AlignLeft);
-    run->addWidget(m_ui.ProgressBar7);
-    run->addWidget(m_ui.Label93);
-    run->addStretch(1);
+    m_ui.Button9
+        = m_skeleton.runButton(QStringLiteral("Button9"), QStringLiteral("Report"), QStringLiteral("Run Report"));
+    const RunTabSkeleton::Progress progress
+        = m_skeleton.addProgress(QStringLiteral("ProgressBar7"), QStringLiteral("Label93"));
+    m_ui.ProgressBar7 = progress.bar;
+    m_ui.Label93 = progress.status;
+    QBoxLayout* run = RunTabSkeleton::column({m_ui.Button9, m_ui.ProgressBar7, m_ui.Label93}, true);
+    run->setAlignment(m_ui.Button9, Qt::AlignLeft);
     grid->addLayout(run, 1, 2);
 
     m_ui.LV_REdits = WidgetKit::listView(QStringLiteral("LV_REdits"),
@@ -105,10 +101,7 @@ QWidget* EditRightsTab::buildAlterGroup()
 void EditRightsTab::EDitInfoClear()
 {
     m_ui.Edit35->clear();
-    m_ui.criteria->resultLine()->clear();
-    m_ui.Label93->clear();
-    m_ui.ProgressBar7->setMinimum(0);
-    m_ui.ProgressBar7->setValue(0);
+    m_skeleton.clearResults();
 }
 
 void EditRightsTab::setStartState(const QString& programDirectory)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/widgets/RunTabSkeleton.h"
 #include "gui/widgets/TabPage.h"
 
 class QAction;
@@ -51,6 +52,7 @@ public:
 private:
     QWidget* buildAlterGroup();
 
+    RunTabSkeleton m_skeleton;
     Controls m_ui;
 };
 

@@ -20,18 +20,15 @@
 namespace tw {
 
 ExcessRightsTab::ExcessRightsTab(QWidget* parent)
-    : TabPage(QStringLiteral("TSExcess"), QStringLiteral("Document Rights Reports"), parent)
+    : TabPage(QStringLiteral("TSExcess"), QStringLiteral("Document Rights Reports"), parent), m_skeleton(group())
 {
-    auto* grid = new QGridLayout(group());
-    grid->setVerticalSpacing(4);
-    m_ui.Edit31 = WidgetKit::edit(QStringLiteral("Edit31"),
-                                  QStringLiteral("Use the Button to Select the Required Report Directory"));
-    m_ui.SpeedButton13 = WidgetKit::folderButton(QStringLiteral("SpeedButton13"),
-                                                 QStringLiteral("Select the Required Output Directory"));
-    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit31, m_ui.SpeedButton13, 3);
-
-    m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup4"), QStringLiteral("BExRTestQuery"),
-                                            QStringLiteral("Label83"), group());
+    QGridLayout* grid = m_skeleton.grid();
+    const RunTabSkeleton::DirectoryRow directory = m_skeleton.addDirectory(
+        RunTabSkeleton::reportDirectory(QStringLiteral("Edit31"), QStringLiteral("SpeedButton13")), 3);
+    m_ui.Edit31 = directory.field;
+    m_ui.SpeedButton13 = directory.picker;
+    m_ui.criteria = m_skeleton.addCriteria(QStringLiteral("RadioGroup4"), QStringLiteral("BExRTestQuery"),
+                                           QStringLiteral("Label83"));
     grid->addWidget(m_ui.criteria, 1, 0, Qt::AlignTop);
     m_ui.RadioGroup5 = new RadioGroup(
         QStringLiteral("RadioGroup5"), QStringLiteral("Rights Selector"),
@@ -43,10 +40,13 @@ ExcessRightsTab::ExcessRightsTab(QWidget* parent)
     m_ui.ComboB_Users = WidgetKit::pickList(QStringLiteral("ComboB_Users"), QString());
     m_ui.ComboB_Users->setEditable(true);
     m_ui.ComboB_Users->setInsertPolicy(QComboBox::InsertAlphabetically);
-    m_ui.Button5 = WidgetKit::button(QStringLiteral("Button5"), QStringLiteral("Report"), QStringLiteral("Run Report"));
+    m_ui.Button5
+        = m_skeleton.runButton(QStringLiteral("Button5"), QStringLiteral("Report"), QStringLiteral("Run Report"));
     m_ui.CB_RFull = WidgetKit::checkBox(QStringLiteral("CB_RFull"), QStringLiteral("Full Report"));
-    m_ui.ProgressBar6 = WidgetKit::progressBar(QStringLiteral("ProgressBar6"));
-    m_ui.Label84 = WidgetKit::valueLine(QStringLiteral("Label84"));
+    const RunTabSkeleton::Progress progress
+        = m_skeleton.addProgress(QStringLiteral("ProgressBar6"), QStringLiteral("Label84"));
+    m_ui.ProgressBar6 = progress.bar;
+    m_ui.Label84 = progress.status;
     auto* run = new QVBoxLayout;
     run->setSpacing(4);
     run->addWidget(WidgetKit::label(QStringLiteral("Select Specific User:")));
@@ -99,10 +99,7 @@ QLayout* ExcessRightsTab::buildRightsBoxes()
 void ExcessRightsTab::ExcessInfoClear()
 {
     m_ui.Edit31->clear();
-    m_ui.criteria->resultLine()->clear();
-    m_ui.Label84->clear();
-    m_ui.ProgressBar6->setMinimum(0);
-    m_ui.ProgressBar6->setValue(0);
+    m_skeleton.clearResults();
 }
 
 void ExcessRightsTab::setStartState()

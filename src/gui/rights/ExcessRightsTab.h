@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/widgets/RunTabSkeleton.h"
 #include "gui/widgets/TabPage.h"
 
 class QCheckBox;
@@ -54,6 +55,7 @@ public:
 private:
     QLayout* buildRightsBoxes();
 
+    RunTabSkeleton m_skeleton;
     Controls m_ui;
 };
 
