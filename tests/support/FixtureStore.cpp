@@ -1,6 +1,7 @@
 #include "FixtureStore.h"
 
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 #include "store/directory/DirectoryWriter.h"
 
@@ -9,7 +10,8 @@ namespace {
 const QString kContext = QStringLiteral("OU=Staff.O=Org");
 }
 
-FixtureStore::FixtureStore() : m_store(store::Store::create(path()))
+FixtureStore::FixtureStore()
+    : m_store(store::Store::create(path())), m_builder(std::make_unique<store::StoreBuilder>(*m_store))
 {
     buildDomain();
 }
@@ -24,15 +26,16 @@ std::shared_ptr<store::StorePlatform> FixtureStore::platform()
 void FixtureStore::buildDomain()
 {
     store::Store& s = *m_store;
-    s.addDomain(QStringLiteral("DOM"));
-    s.addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO1"));
-    s.addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO2"));
-    s.addUser(QStringLiteral("PO1"), QStringLiteral("ANN"), QStringLiteral("Ann"), QStringLiteral("Archer"));
-    s.addUser(QStringLiteral("PO1"), QStringLiteral("BOB"), QStringLiteral("Bob"), QStringLiteral("Baker"));
-    s.addUser(QStringLiteral("PO2"), QStringLiteral("CAROL"), QStringLiteral("Carol"), QStringLiteral("Cook"));
-    s.addDistributionList(QStringLiteral("PO1"), QStringLiteral("Team"),
+    store::StoreBuilder& b = *m_builder;
+    b.addDomain(QStringLiteral("DOM"));
+    b.addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO1"));
+    b.addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO2"));
+    b.addUser(QStringLiteral("PO1"), QStringLiteral("ANN"), QStringLiteral("Ann"), QStringLiteral("Archer"));
+    b.addUser(QStringLiteral("PO1"), QStringLiteral("BOB"), QStringLiteral("Bob"), QStringLiteral("Baker"));
+    b.addUser(QStringLiteral("PO2"), QStringLiteral("CAROL"), QStringLiteral("Carol"), QStringLiteral("Cook"));
+    b.addDistributionList(QStringLiteral("PO1"), QStringLiteral("Team"),
                           {QStringLiteral("ANN"), QStringLiteral("BOB")});
-    s.addDomainAdministrator(QStringLiteral("DOM"), QStringLiteral("ANN"));
+    b.addDomainAdministrator(QStringLiteral("DOM"), QStringLiteral("ANN"));
     s.setClientUser(QStringLiteral("ANN"));
 
     store::DirectoryWriter::setNameContext(s, kContext);

@@ -6,6 +6,7 @@
 
 namespace store {
 class Store;
+class StoreBuilder;
 class StorePlatform;
 } // namespace store
 
@@ -23,6 +24,7 @@ public:
 
     QString path() const { return m_dir.path() + QStringLiteral("/store"); }
     store::Store& store() { return *m_store; }
+    store::StoreBuilder& builder() { return *m_builder; }
     // A platform over the same store, as the program opens it.
     std::shared_ptr<store::StorePlatform> platform();
 
@@ -34,6 +36,7 @@ private:
 
     QTemporaryDir m_dir;
     std::shared_ptr<store::Store> m_store;
+    std::unique_ptr<store::StoreBuilder> m_builder;
 };
 
 } // namespace tw::test

@@ -1,10 +1,11 @@
 #include "SmallLibrary.h"
 
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 
 namespace tw::test {
 
-void addSmallLibrary(store::Store& s)
+void addSmallLibrary(store::StoreBuilder& s)
 {
     s.addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB1"), QStringLiteral("First"));
     s.setDefaultLibrary(QStringLiteral("ANN"), QStringLiteral("LIB1"));

@@ -1,7 +1,7 @@
 #pragma once
 
 namespace store {
-class Store;
+class StoreBuilder;
 }
 
 namespace tw::test {
@@ -9,6 +9,6 @@ namespace tw::test {
 // LIB1 on PO1, ANN's default library, with documents 1 "Alpha", 2 "Beta"
 // and 4 "Delta" (3 is missing); document 2 has two versions. Each version's
 // content names it ("content of Alpha", "second of Beta").
-void addSmallLibrary(store::Store& store);
+void addSmallLibrary(store::StoreBuilder& store);
 
 } // namespace tw::test

@@ -2,6 +2,7 @@
 #include "gw/VersionEvent.h"
 #include "gw/VersionSecurity.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ void importFiles(const QString& dir, const QStringList& arguments, QTextStream& 
     for (int i = 1; i < args.count(); ++i)
         files << filesOf(args.at(i));
     auto s = store::Store::open(dir);
+    store::StoreBuilder build(*s);
     const QString author = args.value("author", s->clientUser());
     for (const QString& file : files) {
         store::NewVersion version;
@@ -54,7 +56,7 @@ void importFiles(const QString& dir, const QStringList& arguments, QTextStream& 
         version.description = args.value("description");
         if (args.has("version-of")) {
             const qint64 number = args.numberOption("version-of", 0, 1);
-            const int added = s->addVersion(library, number, version);
+            const int added = build.addVersion(library, number, version);
             out << file << " -> document " << number << " version " << added << "\n";
             continue;
         }
@@ -65,7 +67,7 @@ void importFiles(const QString& dir, const QStringList& arguments, QTextStream& 
         document.creator = args.value("creator");
         document.documentType = args.value("type");
         document.fields = fieldValues(args.values("field"));
-        const qint64 number = s->importDocument(document, version);
+        const qint64 number = build.importDocument(document, version);
         out << file << " -> document " << number << "\n";
     }
 }
@@ -151,7 +153,7 @@ void rights(const QString& dir, const QStringList& arguments, QTextStream& out)
             entries << sharingEntry(text);
         spec.sharing = entries;
     }
-    store::Store::open(dir)->setRights(args.at(0), args.number(1, "DOCUMENT"), spec);
+    store::StoreBuilder(*store::Store::open(dir)).setRights(args.at(0), args.number(1, "DOCUMENT"), spec);
     out << "set the rights of document " << args.at(1) << "\n";
 }
 
@@ -160,6 +162,7 @@ void checkout(const QString& dir, const QStringList& arguments, QTextStream& out
     const Args args(arguments, {"user", "staged"}, {});
     args.expectCount(3, 3);
     auto s = store::Store::open(dir);
+    store::StoreBuilder build(*s);
     const QString user = args.value("user", s->clientUser());
     if (s->userRow(user) == 0)
         throw store::StoreError(QStringLiteral("no user \"%1\" in the store").arg(user));
@@ -171,8 +174,8 @@ void checkout(const QString& dir, const QStringList& arguments, QTextStream& out
     state.retrieved = QDateTime::currentDateTime();
     if (args.has("staged"))
         state.stagedFile = args.value("staged");
-    s->setVersionState(args.at(0), number, version, state);
-    s->addEvent(args.at(0), number, version, gw::EventCheckedOut, user, QDateTime::currentDateTime());
+    build.setVersionState(args.at(0), number, version, state);
+    build.addEvent(args.at(0), number, version, gw::EventCheckedOut, user, QDateTime::currentDateTime());
     out << "document " << number << " version " << version << " is checked out to " << user << "\n";
 }
 
@@ -196,8 +199,8 @@ void flag(const QString& dir, const QStringList& arguments, QTextStream& out)
         state.checkedOut = on;
     else
         throw UsageError(QStringLiteral("a flag is archived, inuse, readwrite or checkedout, not \"%1\"").arg(which));
-    store::Store::open(dir)->setVersionState(args.at(0), args.number(1, "DOCUMENT"),
-                                             static_cast<int>(args.number(2, "VERSION")), state);
+    store::StoreBuilder(*store::Store::open(dir))
+        .setVersionState(args.at(0), args.number(1, "DOCUMENT"), static_cast<int>(args.number(2, "VERSION")), state);
     out << which << " " << onOff << " for document " << args.at(1) << " version " << args.at(2) << "\n";
 }
 
@@ -206,8 +209,9 @@ void purge(const QString& dir, const QStringList& arguments, QTextStream& out)
     const Args args(arguments, {"user"}, {});
     args.expectCount(3, 3);
     auto s = store::Store::open(dir);
-    s->purgeVersion(args.at(0), args.number(1, "DOCUMENT"), static_cast<int>(args.number(2, "VERSION")),
-                    args.value("user", s->clientUser()));
+    store::StoreBuilder(*s).purgeVersion(args.at(0), args.number(1, "DOCUMENT"),
+                                         static_cast<int>(args.number(2, "VERSION")),
+                                         args.value("user", s->clientUser()));
     out << "the content of document " << args.at(1) << " version " << args.at(2) << " is in salvage\n";
 }
 

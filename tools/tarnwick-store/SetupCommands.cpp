@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StoreError.h"
 
 namespace {
@@ -48,19 +49,20 @@ void user(const QString& dir, const QStringList& arguments, QTextStream& out)
     args.expectCount(1);
     const QString action = args.at(0);
     auto s = openStore(dir);
+    store::StoreBuilder build(*s);
     if (action == QLatin1String("add")) {
         // user add POST-OFFICE USERID GIVEN-NAME SURNAME
         args.expectCount(5, 5);
-        s->addUser(args.at(1), args.at(2), args.at(3), args.at(4));
+        build.addUser(args.at(1), args.at(2), args.at(3), args.at(4));
         out << "added user " << args.at(2) << "\n";
     } else if (action == QLatin1String("remove") || action == QLatin1String("restore")) {
         args.expectCount(2, 2);
-        s->setUserActive(args.at(1), action == QLatin1String("restore"));
+        build.setUserActive(args.at(1), action == QLatin1String("restore"));
         out << (action == QLatin1String("remove") ? "removed " : "restored ") << args.at(1) << "\n";
     } else if (action == QLatin1String("admin")) {
         // user admin DOMAIN USERID
         args.expectCount(3, 3);
-        s->addDomainAdministrator(args.at(1), args.at(2));
+        build.addDomainAdministrator(args.at(1), args.at(2));
         out << args.at(2) << " administers " << args.at(1) << "\n";
     } else if (action == QLatin1String("list")) {
         // distribution list: user list POST-OFFICE NAME MEMBER...
@@ -68,7 +70,7 @@ void user(const QString& dir, const QStringList& arguments, QTextStream& out)
         QStringList members;
         for (int i = 3; i < args.count(); ++i)
             members << args.at(i);
-        s->addDistributionList(args.at(1), args.at(2), members);
+        build.addDistributionList(args.at(1), args.at(2), members);
         out << "added distribution list " << args.at(2) << "\n";
     } else {
         throw UsageError(QStringLiteral("unknown user action \"%1\"").arg(action));
@@ -93,39 +95,40 @@ void library(const QString& dir, const QStringList& arguments, QTextStream& out)
     args.expectCount(1);
     const QString action = args.at(0);
     auto s = openStore(dir);
+    store::StoreBuilder build(*s);
     if (action == QLatin1String("domain")) {
         args.expectCount(2, 2);
-        s->addDomain(args.at(1));
+        build.addDomain(args.at(1));
         out << "added domain " << args.at(1) << "\n";
     } else if (action == QLatin1String("postoffice")) {
         args.expectCount(3, 3);
-        s->addPostOffice(args.at(1), args.at(2));
+        build.addPostOffice(args.at(1), args.at(2));
         out << "added post office " << args.at(2) << "\n";
     } else if (action == QLatin1String("add")) {
         args.expectCount(3, 3);
-        s->addLibrary(args.at(1), args.at(2), args.value(QStringLiteral("description")));
+        build.addLibrary(args.at(1), args.at(2), args.value(QStringLiteral("description")));
         out << "added library " << args.at(2) << "\n";
     } else if (action == QLatin1String("type")) {
         args.expectCount(3, 3);
-        s->addDocumentType(args.at(1), args.at(2));
+        build.addDocumentType(args.at(1), args.at(2));
         out << "added document type " << args.at(2) << "\n";
     } else if (action == QLatin1String("field")) {
         args.expectCount(4, 4);
-        s->addFieldDefinition(args.at(1), args.at(2), fieldTypeCode(args.at(3)));
+        build.addFieldDefinition(args.at(1), args.at(2), fieldTypeCode(args.at(3)));
         out << "added field " << args.at(2) << "\n";
     } else if (action == QLatin1String("grant")) {
         // library grant LIBRARY USERID [--librarian] [--rights N]; USERID "*" sets the default rights
         args.expectCount(3, 3);
         const int rights = static_cast<int>(args.numberOption(QStringLiteral("rights"), 0));
         if (args.at(2) == QLatin1String("*"))
-            s->setLibraryDefaultRights(args.at(1), args.flag(QStringLiteral("librarian")), rights);
+            build.setLibraryDefaultRights(args.at(1), args.flag(QStringLiteral("librarian")), rights);
         else
-            s->setLibraryRights(args.at(1), args.at(2), args.flag(QStringLiteral("librarian")), rights);
+            build.setLibraryRights(args.at(1), args.at(2), args.flag(QStringLiteral("librarian")), rights);
         out << "set the rights of " << args.at(2) << " in " << args.at(1) << "\n";
     } else if (action == QLatin1String("default")) {
         // library default USERID LIBRARY
         args.expectCount(3, 3);
-        s->setDefaultLibrary(args.at(1), args.at(2));
+        build.setDefaultLibrary(args.at(1), args.at(2));
         out << "the default library of " << args.at(1) << " is " << args.at(2) << "\n";
     } else {
         throw UsageError(QStringLiteral("unknown library action \"%1\"").arg(action));

@@ -3,8 +3,8 @@
 #include "gw/Error.h"
 #include "store/Sql.h"
 #include "store/Store.h"
-#include "store/admin/AdminDomain.h"
-#include "store/admin/AdminPostOffices.h"
+#include "store/admin/StoreAdminDomain.h"
+#include "store/admin/StoreAdminPostOffices.h"
 #include "store/directory/DirectoryName.h"
 
 namespace store {
@@ -54,14 +54,14 @@ std::shared_ptr<gw::AdminDomain> AdminModel::ConnectedDomain()
 {
     m_data->checkFault(QStringLiteral("ConnectedDomain"));
     requireConnection();
-    return std::make_shared<AdminDomain>(m_data, m_domainRow);
+    return std::make_shared<StoreAdminDomain>(m_data, m_domainRow);
 }
 
 std::shared_ptr<gw::AdminPostOffices> AdminModel::PostOffices()
 {
     m_data->checkFault(QStringLiteral("PostOffices"));
     requireConnection();
-    return std::make_shared<store::AdminPostOffices>(m_data, m_domainRow);
+    return std::make_shared<store::StoreAdminPostOffices>(m_data, m_domainRow);
 }
 
 } // namespace store

@@ -36,7 +36,7 @@ void DemoDomain::build()
     addLibraries();
     addDirectory();
     addAddressBooks();
-    m_store.setClientUser(m_osUser);
+    m_store.store().setClientUser(m_osUser);
 }
 
 void DemoDomain::addPeople()
@@ -85,16 +85,16 @@ void DemoDomain::addLibraries()
 
 void DemoDomain::addDirectory()
 {
-    QSqlDatabase db = m_store.database();
+    QSqlDatabase db = m_store.store().database();
     const QString domainDn
         = Sql::scalar(db, QStringLiteral("SELECT dn FROM domains WHERE name = ?"), {domainName()}).toString();
-    DirectoryWriter::setNameContext(m_store, QStringLiteral("OU=Staff.O=Tarnwick"));
-    DirectoryWriter::putObject(m_store, domainDn, QStringLiteral("NGW: Domain"),
+    DirectoryWriter::setNameContext(m_store.store(), QStringLiteral("OU=Staff.O=Tarnwick"));
+    DirectoryWriter::putObject(m_store.store(), domainDn, QStringLiteral("NGW: Domain"),
                                {{QStringLiteral("CN"), {domainName()}}});
     auto rows = Sql::run(db, QStringLiteral("SELECT name, dn FROM post_offices ORDER BY id"));
     while (rows.next()) {
         DirectoryWriter::putObject(
-            m_store, rows.value(1).toString(), QStringLiteral("NGW: Post Office"),
+            m_store.store(), rows.value(1).toString(), QStringLiteral("NGW: Post Office"),
             {{QStringLiteral("NGW: Domain"), {domainDn}}, {QStringLiteral("CN"), {rows.value(0).toString()}}});
     }
     auto users = Sql::run(db,
@@ -102,27 +102,28 @@ void DemoDomain::addDirectory()
                                          " ON p.id = u.post_office_id WHERE u.active <> 0 ORDER BY u.id"));
     while (users.next()) {
         const QString id = users.value(0).toString();
-        DirectoryWriter::putObject(m_store, QStringLiteral("CN=%1.OU=Staff.O=Tarnwick").arg(id), QStringLiteral("User"),
+        DirectoryWriter::putObject(m_store.store(), QStringLiteral("CN=%1.OU=Staff.O=Tarnwick").arg(id),
+                                   QStringLiteral("User"),
                                    {{QStringLiteral("NGW: Object ID"), {id}},
                                     {QStringLiteral("NGW: Post Office"), {users.value(1).toString()}},
                                     {QStringLiteral("CN"), {id}}});
     }
     // A workstation login without a GroupWise account.
-    DirectoryWriter::putObject(m_store, QStringLiteral("CN=GUEST.OU=Staff.O=Tarnwick"), QStringLiteral("User"),
+    DirectoryWriter::putObject(m_store.store(), QStringLiteral("CN=GUEST.OU=Staff.O=Tarnwick"), QStringLiteral("User"),
                                {{QStringLiteral("CN"), {QStringLiteral("GUEST")}}});
 }
 
 void DemoDomain::addAddressBooks()
 {
-    const qint64 shared = AddressBookWriter::addBook(m_store, QStringLiteral("Frequent Contacts"));
+    const qint64 shared = AddressBookWriter::addBook(m_store.store(), QStringLiteral("Frequent Contacts"));
     for (int i = 1; i <= 4; ++i)
-        AddressBookWriter::addEntry(m_store, shared, m_users.value(i));
-    AddressBookWriter::addEntry(m_store, shared, distributionLists().at(0));
-    AddressBookWriter::addEntry(m_store, shared, QStringLiteral("pat.outside@example.com"),
+        AddressBookWriter::addEntry(m_store.store(), shared, m_users.value(i));
+    AddressBookWriter::addEntry(m_store.store(), shared, distributionLists().at(0));
+    AddressBookWriter::addEntry(m_store.store(), shared, QStringLiteral("pat.outside@example.com"),
                                 QStringLiteral("Pat Outside"));
-    const qint64 own = AddressBookWriter::addBook(m_store, QStringLiteral("Personal Contacts"), m_osUser);
-    AddressBookWriter::addEntry(m_store, own, m_users.value(5));
-    AddressBookWriter::addEntry(m_store, own, distributionLists().at(1));
+    const qint64 own = AddressBookWriter::addBook(m_store.store(), QStringLiteral("Personal Contacts"), m_osUser);
+    AddressBookWriter::addEntry(m_store.store(), own, m_users.value(5));
+    AddressBookWriter::addEntry(m_store.store(), own, distributionLists().at(1));
 }
 
 } // namespace store

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoreBuilder.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,7 +37,7 @@ private:
     void addDirectory();
     void addAddressBooks();
 
-    Store& m_store;
+    StoreBuilder m_store;
     QString m_osUser;
     QStringList m_users;
 };

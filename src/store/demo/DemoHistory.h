@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoreBuilder.h"
+
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -20,7 +22,7 @@ public:
 private:
     QString anyUser();
 
-    Store& m_store;
+    StoreBuilder m_store;
     QRandomGenerator& m_random;
     QStringList m_users;
 };

@@ -116,11 +116,11 @@ void DemoLibrary::addVersions(qint64 number, const QString& author, const QStrin
             version.content = DemoContent::make(version.fileType, subject, author, v);
         m_store.addVersion(m_plan.name, number, version);
     }
-    DemoHistory history(m_store, m_random, m_users);
+    DemoHistory history(m_store.store(), m_random, m_users);
     for (int v = 1; v <= count; ++v)
         history.add(m_plan.name, number, v, created.addDays(v * 2), int(m_random.bounded(6u)));
     setStates(number, count, created);
-    DemoRights(m_store, m_random, m_users).set(m_plan.name, number);
+    DemoRights(m_store.store(), m_random, m_users).set(m_plan.name, number);
 }
 
 // One state per version at most, by a single roll; purged content goes only from versions that

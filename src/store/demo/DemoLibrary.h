@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/StoreBuilder.h"
 #include "store/StoreTypes.h"
 
 #include <QDateTime>
@@ -38,7 +39,7 @@ private:
     QString anyUser();
     QDateTime after(const QDateTime& from, int maxDays);
 
-    Store& m_store;
+    StoreBuilder m_store;
     Plan m_plan;
     QString m_osUser;
     QStringList m_users;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoreBuilder.h"
+
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -19,7 +21,7 @@ public:
 private:
     int mask();
 
-    Store& m_store;
+    StoreBuilder m_store;
     QRandomGenerator& m_random;
     QStringList m_users;
 };

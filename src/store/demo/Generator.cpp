@@ -2,6 +2,7 @@
 
 #include "store/Sql.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StoreError.h"
 #include "store/demo/GeneratorRun.h"
 
@@ -17,9 +18,9 @@ qint64 libraryFor(Store& store, const QString& library)
     QString office = Sql::scalar(db, QStringLiteral("SELECT name FROM post_offices ORDER BY id LIMIT 1")).toString();
     if (office.isEmpty()) {
         office = QStringLiteral("BENCHPO");
-        store.addPostOffice(QStringLiteral("BENCH"), office);
+        StoreBuilder(store).addPostOffice(QStringLiteral("BENCH"), office);
     }
-    return store.addLibrary(office, library, QStringLiteral("Synthetic documents"));
+    return StoreBuilder(store).addLibrary(office, library, QStringLiteral("Synthetic documents"));
 }
 
 qint64 authorFor(Store& store, qint64 libraryRow, const QString& library)
@@ -34,8 +35,9 @@ qint64 authorFor(Store& store, qint64 libraryRow, const QString& library)
                                                       " ON p.id = l.post_office_id WHERE l.id = ?"),
                                        {libraryRow})
                                .toString();
-    const qint64 row = store.addUser(office, QStringLiteral("BENCH"), QStringLiteral("Bench"), QStringLiteral("Mark"));
-    store.setDefaultLibrary(QStringLiteral("BENCH"), library);
+    const qint64 row
+        = StoreBuilder(store).addUser(office, QStringLiteral("BENCH"), QStringLiteral("Bench"), QStringLiteral("Mark"));
+    StoreBuilder(store).setDefaultLibrary(QStringLiteral("BENCH"), library);
     return row;
 }
 

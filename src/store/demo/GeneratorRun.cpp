@@ -3,6 +3,7 @@
 #include "gw/VersionEvent.h"
 #include "store/Sql.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -39,8 +40,8 @@ GeneratorRun::GeneratorRun(Store& store, qint64 libraryRow, qint64 authorRow, in
         throw StoreError(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     const QString library
         = Sql::scalar(m_db, QStringLiteral("SELECT name FROM libraries WHERE id = ?"), {libraryRow}).toString();
-    m_typeRows[0] = store.addDocumentType(library, QStringLiteral("Report"));
-    m_typeRows[1] = store.addDocumentType(library, QStringLiteral("Memo"));
+    m_typeRows[0] = StoreBuilder(store).addDocumentType(library, QStringLiteral("Report"));
+    m_typeRows[1] = StoreBuilder(store).addDocumentType(library, QStringLiteral("Memo"));
 }
 
 void GeneratorRun::exec(QSqlQuery& query)

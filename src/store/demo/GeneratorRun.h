@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/StoreBuilder.h"
 #include "store/demo/Generator.h"
 
 #include <QDateTime>
@@ -29,7 +30,7 @@ private:
     QString fileNameOf(qint64 versionRow) const;
     static void exec(QSqlQuery& query);
 
-    Store& m_store;
+    StoreBuilder m_store;
     QSqlDatabase m_db;
     qint64 m_libraryRow;
     qint64 m_authorRow;

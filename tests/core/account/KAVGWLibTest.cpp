@@ -2,6 +2,7 @@
 
 #include "core/app/OperationLog.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 #include "store/directory/DirectoryWriter.h"
 #include "support/DailyLog.h"
@@ -24,7 +25,7 @@ protected:
     KAVGWLibTest()
     {
         m_log.setDebugMode(true);
-        store::Store& s = m_fixture.store();
+        store::StoreBuilder& s = m_fixture.builder();
         s.addLibrary("PO1", "LIB1", "First");
         s.addLibrary("PO1", "LIB10", "Tenth");
         s.addLibrary("PO2", "LIB2", "Second");
@@ -74,7 +75,7 @@ TEST_F(KAVGWLibTest, LibrarianCheckUsesExplicitThenDefaultRights)
     EXPECT_TRUE(m_lib.CheckLibrarian("DOM.PO1.LIB1", "ANN"));
     EXPECT_FALSE(m_lib.CheckLibrarian("DOM.PO1.LIB10", "ANN"));
     EXPECT_FALSE(m_lib.CheckLibrarian("DOM.PO2.LIB2", "ANN"));
-    m_fixture.store().setLibraryDefaultRights("LIB2", true);
+    m_fixture.builder().setLibraryDefaultRights("LIB2", true);
     EXPECT_TRUE(m_lib.CheckLibrarian("DOM.PO2.LIB2", "ANN"));
     const QString log = logText();
     EXPECT_TRUE(log.contains("VUZADO: ANN successfully identified as a Librarian for DOM.PO1.LIB1\r\n"));
@@ -100,7 +101,7 @@ TEST_F(KAVGWLibTest, RightsErrorsFallBackToTheDefaultRights)
     rule.library = "LIB1";
     rule.message = "The rights server is busy";
     m_fixture.store().addFaultRule(rule);
-    m_fixture.store().setLibraryDefaultRights("LIB1", false);
+    m_fixture.builder().setLibraryDefaultRights("LIB1", false);
     store::StorePlatform platform(m_fixture.path());
     KAVGWLib lib(platform, m_log, m_host);
     ASSERT_TRUE(lib.AdminLogin("ANN"));

@@ -7,6 +7,7 @@
 #include "core/docinfo/FieldCatalogue.h"
 #include "gw/ObjectModel.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 #include "support/FixtureStore.h"
 #include "support/GTestQt.h"
@@ -60,7 +61,7 @@ protected:
     DocInfoTest()
     {
         tw::DateTimeText::setLocaleForTesting(QLocale::c());
-        store::Store& s = m_fixture.store();
+        store::StoreBuilder& s = m_fixture.builder();
         s.addLibrary("PO1", "LIB1", "First");
         s.addDocumentType("LIB1", "Memo");
         store::NewDocument doc;

@@ -5,6 +5,7 @@
 #include "core/app/OperationLog.h"
 #include "gw/ObjectModel.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 #include "support/DailyLog.h"
 #include "support/FixtureStore.h"
@@ -30,7 +31,7 @@ protected:
     CatalogueFixture()
     {
         tw::DateTimeText::setLocaleForTesting(QLocale::c());
-        store::Store& s = m_fixture.store();
+        store::StoreBuilder& s = m_fixture.builder();
         s.addLibrary("PO1", "LIB1", "First");
         s.addDocumentType("LIB1", "Memo");
         s.addFieldDefinition("LIB1", "Client", 1);
@@ -193,7 +194,7 @@ TEST_F(CatalogueFixture, StatusWordTakesTheLastTrueFlag)
         state.checkedOut = f.checkedOut;
         state.inUse = f.inUse;
         state.readWrite = f.readWrite;
-        m_fixture.store().setVersionState("LIB1", 1, 1, state);
+        m_fixture.builder().setVersionState("LIB1", 1, 1, state);
         open(1);
         EXPECT_EQ(m_catalogue.GetGWFieldNames("Doc. Status"), QString::fromLatin1(f.word));
     }
@@ -203,7 +204,7 @@ TEST_F(CatalogueFixture, ChangingFlagsKeepsANeverRetrievedVersionNeverRetrieved)
 {
     store::VersionState state;
     state.archived = true;
-    m_fixture.store().setVersionState("LIB1", 1, 2, state);
+    m_fixture.builder().setVersionState("LIB1", 1, 2, state);
     open(2);
     EXPECT_EQ(m_catalogue.GetGWFieldNames("Date Last Used"), "<Never>");
     EXPECT_EQ(m_catalogue.GetGWFieldNames("Doc. Status"), "Archived");
@@ -212,13 +213,13 @@ TEST_F(CatalogueFixture, ChangingFlagsKeepsANeverRetrievedVersionNeverRetrieved)
 TEST_F(CatalogueFixture, ProbingSizeSearchGivesExactSizesAndLeavesNoReference)
 {
     m_fixture.store().setSetting("MajorVersion", "3");
-    m_fixture.store().addVersion("LIB1", 1, [] {
+    m_fixture.builder().addVersion("LIB1", 1, [] {
         store::NewVersion empty;
         empty.content = QByteArray();
         empty.fileType = "txt";
         return empty;
     }());
-    m_fixture.store().addVersion("LIB1", 1, [] {
+    m_fixture.builder().addVersion("LIB1", 1, [] {
         store::NewVersion mega;
         mega.content = QByteArray(1048576, 'm');
         mega.fileType = "bin";

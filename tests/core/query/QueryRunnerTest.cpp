@@ -5,6 +5,7 @@
 #include "core/app/RunState.h"
 #include "gw/ObjectModel.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 #include "store/demo/Generator.h"
 #include "support/DailyLog.h"
@@ -40,7 +41,7 @@ protected:
     void build(qint64 documents)
     {
         store::Generator::generate(m_fixture.store(), "LIB1", documents, 1);
-        m_fixture.store().setLibraryRights("LIB1", "ANN", true);
+        m_fixture.builder().setLibraryRights("LIB1", "ANN", true);
         m_refs.session = m_platform->CreateSession();
         m_refs.account = m_refs.session->Login(QString(), QString(), QString(), 0);
         for (int i = 1; i <= m_refs.account->DocumentLibraries()->Count(); ++i) {

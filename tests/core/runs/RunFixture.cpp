@@ -4,6 +4,7 @@
 #include "gw/ObjectModel.h"
 #include "store/FaultRule.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 
 #include <QFile>
@@ -22,7 +23,7 @@ store::NewVersion version(const QByteArray& content, const QString& type, const 
     return v;
 }
 
-void buildLibrary(store::Store& s)
+void buildLibrary(store::StoreBuilder& s)
 {
     s.addLibrary("PO1", "LIB1", "First");
     s.addLibrary("PO1", "LIB2", "Empty");
@@ -54,7 +55,7 @@ void buildLibrary(store::Store& s)
 RunFixture::RunFixture()
 {
     DateTimeText::setLocaleForTesting(QLocale::c());
-    buildLibrary(m_fixture.store());
+    buildLibrary(m_fixture.builder());
     m_platform = m_fixture.platform();
     m_queryRunner.setPollIntervalForTesting(20);
     m_log.setClockForTesting([] { return kReportTime; });

@@ -8,6 +8,7 @@
 #include "core/app/RunState.h"
 #include "store/FaultRule.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 #include "support/DailyLog.h"
 #include "support/FixtureStore.h"
@@ -63,7 +64,7 @@ class LibrarySessionTest : public testing::Test
 protected:
     LibrarySessionTest()
     {
-        store::Store& s = m_fixture.store();
+        store::StoreBuilder& s = m_fixture.builder();
         s.addLibrary("PO1", "LIB1", "The first library");
         s.addLibrary("PO1", "LIB10", "The tenth library");
         s.addLibrary("PO2", "EMPTY", "Nothing in it");
@@ -283,7 +284,7 @@ TEST_F(LibrarySessionTest, UnknownOrVanishedLibraryLeavesThePanelUnknownAndThePr
 
 TEST_F(LibrarySessionTest, LibrarianStatusNeedsAdminRightsAndTheCheck)
 {
-    m_fixture.store().setLibraryRights("LIB1", "ANN", true);
+    m_fixture.builder().setLibraryRights("LIB1", "ANN", true);
     tw::KAVGWLib lib(*m_platform, m_log, m_host);
     const bool admin = lib.AdminLogin("ANN");
     ASSERT_TRUE(admin);
@@ -307,7 +308,7 @@ TEST_F(LibrarySessionTest, LibrarianStatusNeedsAdminRightsAndTheCheck)
 
 TEST_F(LibrarySessionTest, AnAdministrationErrorInTheLibrarianCheckOnlyLeavesTheStatusUnconfirmed)
 {
-    m_fixture.store().setLibraryRights("LIB1", "ANN", true);
+    m_fixture.builder().setLibraryRights("LIB1", "ANN", true);
     // EMPTY gives ANN no rights of her own, so its default rights are read.
     for (const auto& [member, library] : {std::pair {"Domain", "LIB1"}, std::pair {"PostOffice", "LIB1"},
                                           std::pair {"IsLibrarian", "LIB1"}, std::pair {"DefaultRights", "EMPTY"}}) {

@@ -5,6 +5,7 @@
 #include "gui/widgets/RadioGroup.h"
 #include "store/FaultRule.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "support/FileLines.h"
 #include "support/SmallLibrary.h"
 
@@ -456,7 +457,7 @@ void RunTabsTest::vanishedDirectoryEndsIdle()
 void RunTabsTest::librarySelectorIsLockedDuringARun()
 {
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
                               tw::test::addSmallLibrary(s);
                               s.addLibrary(QStringLiteral("PO1"), QStringLiteral("Other"), QStringLiteral("Second"));
                           }});
@@ -506,14 +507,14 @@ void RunTabsTest::noSelectedLibrary()
 {
     QFETCH(QString, what);
     QTemporaryDir dir;
-    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
                               tw::test::addSmallLibrary(s);
                               s.addLibrary(QStringLiteral("PO1"), QStringLiteral("Other"), QStringLiteral("Second"));
                               store::FaultRule rule;
                               rule.member = QStringLiteral("NextDocumentNumber");
                               rule.library = QStringLiteral("Other");
                               rule.message = QStringLiteral("Library is gone");
-                              s.addFaultRule(rule);
+                              s.store().addFaultRule(rule);
                           }});
     window.type(QStringLiteral("Edit23"), dir.path());
     window.type(QStringLiteral("EDocOutputDir"), dir.path());

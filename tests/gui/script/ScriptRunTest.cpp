@@ -1,5 +1,6 @@
 #include "core/app/ProgramIdentity.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/demo/DemoBuilder.h"
 #include "support/FileLines.h"
 #include "support/FixtureStore.h"
@@ -21,7 +22,7 @@ namespace {
 // administrator, so the program starts without a prompt.
 void buildLibrary(FixtureStore& fixture)
 {
-    store::Store& s = fixture.store();
+    store::StoreBuilder& s = fixture.builder();
     const QString person = tw::ProgramIdentity::WindowsUserName();
     s.addUser(QStringLiteral("PO1"), person, QStringLiteral("Night"), QStringLiteral("Runner"));
     s.addDomainAdministrator(QStringLiteral("DOM"), person);

@@ -10,6 +10,7 @@
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -33,7 +34,7 @@ namespace {
 
 // LIB1 with three documents about "Budget" and one about "Travel", and a text
 // and a number field of its own.
-void buildLibrary(store::Store& s)
+void buildLibrary(store::StoreBuilder& s)
 {
     s.addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB1"), QStringLiteral("First"));
     s.setDefaultLibrary(QStringLiteral("ANN"), QStringLiteral("LIB1"));

@@ -17,7 +17,7 @@ namespace tw::test {
 SessionWindow::SessionWindow(const Setup& setup)
 {
     if (setup.build)
-        setup.build(m_fixture.store());
+        setup.build(m_fixture.builder());
     m_platform = m_fixture.platform();
     m_host.prompts().setScripted(true);
     for (const QString& answer : setup.messageAnswers)

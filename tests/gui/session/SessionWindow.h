@@ -22,13 +22,13 @@ class SessionWindow
 public:
     struct Setup
     {
-        Setup(QString user = QStringLiteral("ANN"), std::function<void(store::Store&)> builder = {},
+        Setup(QString user = QStringLiteral("ANN"), std::function<void(store::StoreBuilder&)> builder = {},
               QStringList answers = {})
             : windowsUserName(std::move(user)), build(std::move(builder)), messageAnswers(std::move(answers))
         {
         }
         QString windowsUserName;
-        std::function<void(store::Store&)> build; // runs on the store before the window starts
+        std::function<void(store::StoreBuilder&)> build; // runs on the store before the window starts
         QStringList messageAnswers; // queued before the window starts
     };
 

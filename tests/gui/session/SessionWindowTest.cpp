@@ -6,6 +6,7 @@
 #include "gui/widgets/RadioGroup.h"
 #include "store/FaultRule.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 
 #include <QCheckBox>
@@ -51,7 +52,7 @@ QStringList namesOf(const QTreeWidget* view)
 // LIB1 "First": document 1 with one version, document 2 with twelve versions
 // (official 3, current 12), document 3 of BOB's that ANN may not see.
 // "Archive" is a second library of PO1.
-void buildLibraries(store::Store& s)
+void buildLibraries(store::StoreBuilder& s)
 {
     s.addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB1"), QStringLiteral("First"));
     s.addLibrary(QStringLiteral("PO1"), QStringLiteral("Archive"), QStringLiteral("Old papers"));
@@ -163,7 +164,7 @@ void SessionWindowTest::missingStoreEndsTheProgram()
 
 void SessionWindowTest::librarySelection()
 {
-    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
                               buildLibraries(s);
                               s.setLibraryRights(QStringLiteral("Archive"), QStringLiteral("ANN"), true);
                           }});
@@ -190,13 +191,13 @@ void SessionWindowTest::librarySelection()
 void SessionWindowTest::failingLibraryLeavesTheProgramUsable()
 {
     // The session reads the fault rules when it opens, as a library failing later would.
-    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
                               buildLibraries(s);
                               store::FaultRule rule;
                               rule.member = QStringLiteral("NextDocumentNumber");
                               rule.library = QStringLiteral("Archive");
                               rule.message = QStringLiteral("Library is gone");
-                              s.addFaultRule(rule);
+                              s.store().addFaultRule(rule);
                           }});
     window.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
     window.selectLibrary(QStringLiteral("Archive (DOM.PO1.Archive)"));
@@ -216,13 +217,13 @@ void SessionWindowTest::loginErrorsAreShownAndTheProgramGoesOn()
 {
     // The second library of the collection cannot be read: the first is listed and used.
     SessionWindow window({QStringLiteral("ANN"),
-                          [](store::Store& s) {
+                          [](store::StoreBuilder& s) {
                               buildLibraries(s);
                               store::FaultRule rule;
                               rule.member = QStringLiteral("Item");
                               rule.occurrence = 2;
                               rule.message = QStringLiteral("Library list broken");
-                              s.addFaultRule(rule);
+                              s.store().addFaultRule(rule);
                           },
                           {QStringLiteral("ok")}});
     QVERIFY(window.created());
@@ -248,13 +249,13 @@ void SessionWindowTest::unwritableLogDuringASelection()
 
 void SessionWindowTest::librarianCheckErrorKeepsTheLibrary()
 {
-    SessionWindow window({QStringLiteral("ANN"), [](store::Store& s) {
+    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
                               buildLibraries(s);
                               s.setLibraryRights(QStringLiteral("Archive"), QStringLiteral("ANN"), true);
                               store::FaultRule rule;
                               rule.member = QStringLiteral("IsLibrarian");
                               rule.message = QStringLiteral("Rights server down");
-                              s.addFaultRule(rule);
+                              s.store().addFaultRule(rule);
                           }});
     window.selectLibrary(QStringLiteral("Archive (DOM.PO1.Archive)"));
     QCOMPARE(window.screen().libraryPanel()->description()->text(), QStringLiteral("Old papers"));
@@ -337,13 +338,13 @@ void SessionWindowTest::docInfoVersions()
 void SessionWindowTest::docInfoKeepsTheLinesReadBeforeAnError()
 {
     SessionWindow window({QStringLiteral("ANN"),
-                          [](store::Store& s) {
+                          [](store::StoreBuilder& s) {
                               buildLibraries(s);
                               store::FaultRule rule;
                               rule.member = QStringLiteral("StagedFileName");
                               rule.document = 2;
                               rule.message = QStringLiteral("Staging area offline");
-                              s.addFaultRule(rule);
+                              s.store().addFaultRule(rule);
                           },
                           {QStringLiteral("ok")}});
     window.type(QStringLiteral("Edit1"), QStringLiteral("2"));

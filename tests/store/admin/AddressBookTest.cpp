@@ -1,6 +1,7 @@
 #include "gw/Error.h"
 #include "store/Context.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/addressbook/AddressBookService.h"
 #include "store/addressbook/AddressBookWriter.h"
 #include "store/addressbook/AddressFilter.h"
@@ -91,12 +92,13 @@ public:
     AddressBookFixture()
     {
         store = store::Store::create(m_dir.filePath("store"));
-        store->addPostOffice("TARNDOM", "HQPO");
-        store->addUser("HQPO", "JSMITH", "John", "Smith");
-        store->addUser("HQPO", "JSMYTHE", "Jane", "Smythe");
-        store->addUser("HQPO", "GONE", "Gone", "Away");
-        store->setUserActive("GONE", false);
-        store->addDistributionList("HQPO", "Sales", {"JSMITH"});
+        store::StoreBuilder build(*store);
+        build.addPostOffice("TARNDOM", "HQPO");
+        build.addUser("HQPO", "JSMITH", "John", "Smith");
+        build.addUser("HQPO", "JSMYTHE", "Jane", "Smythe");
+        build.addUser("HQPO", "GONE", "Gone", "Away");
+        build.setUserActive("GONE", false);
+        build.addDistributionList("HQPO", "Sales", {"JSMITH"});
         const qint64 shared = store::AddressBookWriter::addBook(*store, "Frequent Contacts");
         store::AddressBookWriter::addEntry(*store, shared, "JSMYTHE");
         store::AddressBookWriter::addEntry(*store, shared, "outside@example.com", "Pat Outside");

@@ -2,7 +2,8 @@
 
 #include "gw/Error.h"
 #include "store/Store.h"
-#include "store/admin/AdminAccessRights.h"
+#include "store/StoreBuilder.h"
+#include "store/admin/StoreAdminAccessRights.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,22 +19,23 @@ public:
     AdminFixture()
     {
         store = store::Store::create(m_dir.filePath("store"));
-        store->addPostOffice("TARNDOM", "HQPO");
-        store->addPostOffice("TARNDOM", "BRANCHPO");
-        store->addUser("HQPO", "ADMIN", "Ada", "Min");
-        store->addUser("HQPO", "JSMITH", "John", "Smith");
-        store->addUser("HQPO", "OLDADMIN", "Otto", "Old");
-        store->addUser("BRANCHPO", "KLEE", "Kim", "Lee");
-        store->addDistributionList("HQPO", "Sales", {"JSMITH"});
-        store->addDistributionList("HQPO", "Board", {"ADMIN"});
-        store->addDomainAdministrator("TARNDOM", "ADMIN");
-        store->addDomainAdministrator("TARNDOM", "OLDADMIN");
-        store->setUserActive("OLDADMIN", false);
-        store->addLibrary("HQPO", "Contracts", "Signed contracts");
-        store->addLibrary("BRANCHPO", "Archive", "Old papers");
-        store->setLibraryRights("TARNDOM.HQPO.Contracts", "ADMIN", true);
-        store->setLibraryRights("TARNDOM.HQPO.Contracts", "JSMITH", false);
-        store->setLibraryDefaultRights("TARNDOM.BRANCHPO.Archive", true);
+        store::StoreBuilder build(*store);
+        build.addPostOffice("TARNDOM", "HQPO");
+        build.addPostOffice("TARNDOM", "BRANCHPO");
+        build.addUser("HQPO", "ADMIN", "Ada", "Min");
+        build.addUser("HQPO", "JSMITH", "John", "Smith");
+        build.addUser("HQPO", "OLDADMIN", "Otto", "Old");
+        build.addUser("BRANCHPO", "KLEE", "Kim", "Lee");
+        build.addDistributionList("HQPO", "Sales", {"JSMITH"});
+        build.addDistributionList("HQPO", "Board", {"ADMIN"});
+        build.addDomainAdministrator("TARNDOM", "ADMIN");
+        build.addDomainAdministrator("TARNDOM", "OLDADMIN");
+        build.setUserActive("OLDADMIN", false);
+        build.addLibrary("HQPO", "Contracts", "Signed contracts");
+        build.addLibrary("BRANCHPO", "Archive", "Old papers");
+        build.setLibraryRights("TARNDOM.HQPO.Contracts", "ADMIN", true);
+        build.setLibraryRights("TARNDOM.HQPO.Contracts", "JSMITH", false);
+        build.setLibraryDefaultRights("TARNDOM.BRANCHPO.Archive", true);
     }
 
     std::shared_ptr<store::AdminModel> connectedAs(const QString& user)
@@ -179,7 +181,7 @@ TEST_P(AdminRightsTest, ExplicitRightsOrInvalidArgument)
             rights->Item(c.userId, c.kind);
             FAIL() << "no error";
         } catch (const gw::Error& e) {
-            EXPECT_EQ(e.message(), store::AdminAccessRights::invalidArgument());
+            EXPECT_EQ(e.message(), store::StoreAdminAccessRights::invalidArgument());
         }
         return;
     }
@@ -230,7 +232,7 @@ bool librarianByDiscovery(gw::AdminLibrary& library)
     try {
         return rights->Item("ADMIN", 6)->IsLibrarian();
     } catch (const gw::Error& e) {
-        if (e.message() != store::AdminAccessRights::invalidArgument())
+        if (e.message() != store::StoreAdminAccessRights::invalidArgument())
             throw;
         return library.DefaultRights()->IsLibrarian();
     }

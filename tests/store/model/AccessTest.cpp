@@ -1,4 +1,5 @@
 #include "ModelFixture.h"
+#include "store/StoreBuilder.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ TEST_F(AccessTest, RefusedFetchNamesTheDocument)
 TEST_F(AccessTest, LoginRefusals)
 {
     EXPECT_THROW(login(QStringLiteral("NOBODY")), gw::Error);
-    m_store->setUserActive(QStringLiteral("VIEWER"), false);
+    store::StoreBuilder(*m_store).setUserActive(QStringLiteral("VIEWER"), false);
     EXPECT_THROW(login(QStringLiteral("VIEWER")), gw::Error);
     EXPECT_EQ(login(QString())->Owner()->DisplayName(), QStringLiteral("Ann Author"));
 }

@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 #include "store/Sql.h"
+#include "store/StoreBuilder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -59,7 +60,7 @@ TEST_F(KillTest, AKilledClientLeavesWholeContent)
         store::VersionState free;
         free.checkedOut = false;
         for (int v = 1; v <= 2; ++v) {
-            reopened->setVersionState(QStringLiteral("LIB"), 1, v, free);
+            store::StoreBuilder(*reopened).setVersionState(QStringLiteral("LIB"), 1, v, free);
         }
     }
 }

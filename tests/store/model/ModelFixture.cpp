@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 
+#include "store/StoreBuilder.h"
 #include "store/model/StoreSession.h"
 
 #include <QDir>
@@ -12,7 +13,8 @@ void ModelFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     m_store = store::Store::create(path(QStringLiteral("store")));
-    m_store->addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO1"));
+    store::StoreBuilder build(*m_store);
+    build.addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO1"));
     const struct
     {
         const char* id;
@@ -22,15 +24,15 @@ void ModelFixture::SetUp()
                  {"MEMBER", "Meg", "Member"},    {"EDITOR", "Eve", "Editor"}, {"LIBR", "Lee", "Librarian"},
                  {"STRANGER", "Sam", "Stranger"}};
     for (const auto& u : users) {
-        m_store->addUser(QStringLiteral("PO1"), QLatin1String(u.id), QLatin1String(u.given), QLatin1String(u.surname));
+        build.addUser(QStringLiteral("PO1"), QLatin1String(u.id), QLatin1String(u.given), QLatin1String(u.surname));
     }
-    m_store->addDistributionList(QStringLiteral("PO1"), QStringLiteral("TEAM"), {QStringLiteral("MEMBER")});
-    m_store->addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB"), QStringLiteral("Test library"));
-    m_store->setLibraryRights(QStringLiteral("LIB"), QStringLiteral("LIBR"), true);
-    m_store->addFieldDefinition(QStringLiteral("LIB"), QStringLiteral("Client"), 1);
-    m_store->addFieldDefinition(QStringLiteral("LIB"), QStringLiteral("Amount"), 2);
-    m_store->addFieldDefinition(QStringLiteral("LIB"), QStringLiteral("Due"), 3);
-    m_store->setDefaultLibrary(QStringLiteral("AUTHOR"), QStringLiteral("LIB"));
+    build.addDistributionList(QStringLiteral("PO1"), QStringLiteral("TEAM"), {QStringLiteral("MEMBER")});
+    build.addLibrary(QStringLiteral("PO1"), QStringLiteral("LIB"), QStringLiteral("Test library"));
+    build.setLibraryRights(QStringLiteral("LIB"), QStringLiteral("LIBR"), true);
+    build.addFieldDefinition(QStringLiteral("LIB"), QStringLiteral("Client"), 1);
+    build.addFieldDefinition(QStringLiteral("LIB"), QStringLiteral("Amount"), 2);
+    build.addFieldDefinition(QStringLiteral("LIB"), QStringLiteral("Due"), 3);
+    build.setDefaultLibrary(QStringLiteral("AUTHOR"), QStringLiteral("LIB"));
     m_store->setClientUser(QStringLiteral("AUTHOR"));
 
     store::NewDocument doc;
@@ -46,18 +48,18 @@ void ModelFixture::SetUp()
     first.content = kVersion1;
     first.fileType = QStringLiteral("doc");
     first.description = QStringLiteral("Draft");
-    m_store->importDocument(doc, first);
+    build.importDocument(doc, first);
     store::NewVersion second;
     second.content = kVersion2;
     second.fileType = QStringLiteral("doc");
     second.creator = QStringLiteral("EDITOR");
-    m_store->addVersion(QStringLiteral("LIB"), 1, second);
+    build.addVersion(QStringLiteral("LIB"), 1, second);
     store::RightsSpec rights;
     rights.sharing = QList<store::SharingSpec> {{QStringLiteral("VIEWER"), {4, 4, 4}, false, false},
                                                 {QStringLiteral("DENIED"), {47, 47, 47}, true, false},
                                                 {QStringLiteral("TEAM"), {4, 0, 0}, false, false},
                                                 {QStringLiteral("EDITOR"), {6, 6, 6}, false, true}};
-    m_store->setRights(QStringLiteral("LIB"), 1, rights);
+    build.setRights(QStringLiteral("LIB"), 1, rights);
 
     store::NewDocument open;
     open.library = QStringLiteral("LIB");
@@ -66,10 +68,10 @@ void ModelFixture::SetUp()
     store::NewVersion only;
     only.content = QByteArray("open");
     only.fileType = QStringLiteral("txt");
-    m_store->importDocument(open, only);
+    build.importDocument(open, only);
     store::RightsSpec general;
     general.general = store::LevelMasks {4, 4, 4};
-    m_store->setRights(QStringLiteral("LIB"), 2, general);
+    build.setRights(QStringLiteral("LIB"), 2, general);
 }
 
 std::shared_ptr<gw::Account> ModelFixture::login(const QString& userId)

@@ -1,4 +1,5 @@
 #include "ModelFixture.h"
+#include "store/StoreBuilder.h"
 #include "store/salvage/SalvageArea.h"
 
 #include <QDir>
@@ -168,7 +169,7 @@ TEST_F(TransferTest, PurgedContentFailsToCopyOutAndComesBackThroughCheckIn)
 {
     auto v = version(QStringLiteral("AUTHOR"), 1, 1);
     const QString content = contentPath(v);
-    m_store->purgeVersion(QStringLiteral("LIB"), 1, 1, QStringLiteral("LIBR"));
+    store::StoreBuilder(*m_store).purgeVersion(QStringLiteral("LIB"), 1, 1, QStringLiteral("LIBR"));
     EXPECT_FALSE(QFileInfo::exists(content));
     EXPECT_THROW(v->Copyout(out(QStringLiteral("x.doc"))), gw::Error);
     EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("x.doc"))));

@@ -2,6 +2,7 @@
 
 #include "gw/VersionSecurity.h"
 #include "store/Sql.h"
+#include "store/StoreBuilder.h"
 
 #include <QDateTime>
 #include <QSqlQuery>
@@ -57,7 +58,7 @@ QueryFixtureStore::QueryFixtureStore()
 
 void QueryFixtureStore::build()
 {
-    store::Store& s = *m_store;
+    store::StoreBuilder s(*m_store);
     s.addDomain(QStringLiteral("DOM"));
     s.addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO1"));
     const char* const users[][3]
@@ -119,9 +120,10 @@ void QueryFixtureStore::build()
 
 qint64 QueryFixtureStore::addBulkLibrary(const QString& name, int documents, int versionsEach)
 {
-    const qint64 library = m_store->addLibrary(QStringLiteral("PO1"), name, QStringLiteral("Bulk library"));
+    const qint64 library
+        = store::StoreBuilder(*m_store).addLibrary(QStringLiteral("PO1"), name, QStringLiteral("Bulk library"));
     m_libraryRows.insert(name, library);
-    m_store->setLibraryRights(name, QStringLiteral("LIBR"), true);
+    store::StoreBuilder(*m_store).setLibraryRights(name, QStringLiteral("LIBR"), true);
     const qint64 author = m_store->userRow(QStringLiteral("AUTH"));
     QSqlDatabase db = m_store->database();
     store::Savepoint sp(db);

@@ -1,13 +1,13 @@
-#include "AdminUserRights.h"
+#include "StoreAdminUserRights.h"
 
 namespace store {
 
-AdminUserRights::AdminUserRights(AdminDataPtr data, qint64 libraryRow, qint64 userRow)
+StoreAdminUserRights::StoreAdminUserRights(AdminDataPtr data, qint64 libraryRow, qint64 userRow)
     : m_data(std::move(data)), m_libraryRow(libraryRow), m_userRow(userRow)
 {
 }
 
-bool AdminUserRights::IsLibrarian()
+bool StoreAdminUserRights::IsLibrarian()
 {
     m_data->checkLibraryFault(QStringLiteral("IsLibrarian"), m_libraryRow);
     if (m_userRow == 0)

@@ -1,43 +1,43 @@
-#include "AdminLibrary.h"
+#include "StoreAdminLibrary.h"
 
-#include "store/admin/AdminAccessRights.h"
-#include "store/admin/AdminDomain.h"
-#include "store/admin/AdminPostOffice.h"
-#include "store/admin/AdminUserRights.h"
+#include "store/admin/StoreAdminAccessRights.h"
+#include "store/admin/StoreAdminDomain.h"
+#include "store/admin/StoreAdminPostOffice.h"
+#include "store/admin/StoreAdminUserRights.h"
 
 namespace store {
 
-AdminLibrary::AdminLibrary(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
+StoreAdminLibrary::StoreAdminLibrary(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
 
-void AdminLibrary::checkFault(const char* member)
+void StoreAdminLibrary::checkFault(const char* member)
 {
     m_data->checkLibraryFault(QLatin1String(member), m_row);
 }
 
-std::shared_ptr<gw::AdminDomain> AdminLibrary::Domain()
+std::shared_ptr<gw::AdminDomain> StoreAdminLibrary::Domain()
 {
     checkFault("Domain");
     const auto rows = m_data->rows(QStringLiteral("SELECT p.domain_id FROM libraries l JOIN post_offices p"
                                                   " ON p.id = l.post_office_id WHERE l.id = ?"),
                                    {m_row});
-    return std::make_shared<AdminDomain>(m_data, rows.value(0));
+    return std::make_shared<StoreAdminDomain>(m_data, rows.value(0));
 }
 
-std::shared_ptr<gw::AdminPostOffice> AdminLibrary::PostOffice()
+std::shared_ptr<gw::AdminPostOffice> StoreAdminLibrary::PostOffice()
 {
     checkFault("PostOffice");
     const auto rows = m_data->rows(QStringLiteral("SELECT post_office_id FROM libraries WHERE id = ?"), {m_row});
-    return std::make_shared<AdminPostOffice>(m_data, rows.value(0));
+    return std::make_shared<StoreAdminPostOffice>(m_data, rows.value(0));
 }
 
-QString AdminLibrary::Name()
+QString StoreAdminLibrary::Name()
 {
     checkFault("Name");
     return m_data->text(QStringLiteral("SELECT name FROM libraries WHERE id = ?"), {m_row});
 }
 
 // Without a recorded name the library is named below its post office and domain.
-QString AdminLibrary::DistinguishedName()
+QString StoreAdminLibrary::DistinguishedName()
 {
     checkFault("DistinguishedName");
     const QString dn = m_data->text(QStringLiteral("SELECT dn FROM libraries WHERE id = ?"), {m_row});
@@ -48,16 +48,16 @@ QString AdminLibrary::DistinguishedName()
     return reversed.join(QLatin1Char('.'));
 }
 
-std::shared_ptr<gw::AdminAccessRights> AdminLibrary::DMSAccessRights()
+std::shared_ptr<gw::AdminAccessRights> StoreAdminLibrary::DMSAccessRights()
 {
     checkFault("DMSAccessRights");
-    return std::make_shared<AdminAccessRights>(m_data, m_row);
+    return std::make_shared<StoreAdminAccessRights>(m_data, m_row);
 }
 
-std::shared_ptr<gw::AdminUserRights> AdminLibrary::DefaultRights()
+std::shared_ptr<gw::AdminUserRights> StoreAdminLibrary::DefaultRights()
 {
     checkFault("DefaultRights");
-    return std::make_shared<AdminUserRights>(m_data, m_row, 0);
+    return std::make_shared<StoreAdminUserRights>(m_data, m_row, 0);
 }
 
 } // namespace store

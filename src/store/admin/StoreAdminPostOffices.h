@@ -6,10 +6,10 @@
 namespace store {
 
 // The post offices of the connected domain.
-class AdminPostOffices : public gw::AdminPostOffices
+class StoreAdminPostOffices : public gw::AdminPostOffices
 {
 public:
-    AdminPostOffices(AdminDataPtr data, qint64 domainRow);
+    StoreAdminPostOffices(AdminDataPtr data, qint64 domainRow);
 
     std::shared_ptr<gw::AdminIterator<gw::AdminPostOffice>> CreateIterator() override;
     std::shared_ptr<gw::AdminPostOffice> Item(const QString& name,

@@ -1,18 +1,18 @@
-#include "AdminAccessRights.h"
+#include "StoreAdminAccessRights.h"
 
 #include "gw/Error.h"
-#include "store/admin/AdminUserRights.h"
+#include "store/admin/StoreAdminUserRights.h"
 
 namespace store {
 
-AdminAccessRights::AdminAccessRights(AdminDataPtr data, qint64 libraryRow)
+StoreAdminAccessRights::StoreAdminAccessRights(AdminDataPtr data, qint64 libraryRow)
     : m_data(std::move(data)), m_libraryRow(libraryRow)
 {
 }
 
 // A user without an explicit entry is an invalid argument, as it is for an unknown user or
 // another kind of key: the caller then falls back to the library's default rights.
-std::shared_ptr<gw::AdminUserRights> AdminAccessRights::Item(const QString& userId, int kind)
+std::shared_ptr<gw::AdminUserRights> StoreAdminAccessRights::Item(const QString& userId, int kind)
 {
     m_data->checkLibraryFault(QStringLiteral("Item"), m_libraryRow);
     if (kind != ByUserId)
@@ -22,7 +22,7 @@ std::shared_ptr<gw::AdminUserRights> AdminAccessRights::Item(const QString& user
                                    {m_libraryRow, userId.trimmed()});
     if (rows.isEmpty())
         throw gw::Error(invalidArgument());
-    return std::make_shared<AdminUserRights>(m_data, m_libraryRow, rows.first());
+    return std::make_shared<StoreAdminUserRights>(m_data, m_libraryRow, rows.first());
 }
 
 } // namespace store

@@ -1,18 +1,18 @@
-#include "AdminDomain.h"
+#include "StoreAdminDomain.h"
 
 #include "store/Store.h"
 
 namespace store {
 
-AdminDomain::AdminDomain(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
+StoreAdminDomain::StoreAdminDomain(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
 
-QString AdminDomain::Name()
+QString StoreAdminDomain::Name()
 {
     m_data->checkFault(QStringLiteral("Name"));
     return m_data->text(QStringLiteral("SELECT name FROM domains WHERE id = ?"), {m_row});
 }
 
-QString AdminDomain::DistinguishedName()
+QString StoreAdminDomain::DistinguishedName()
 {
     m_data->checkFault(QStringLiteral("DistinguishedName"));
     const QString dn = m_data->text(QStringLiteral("SELECT dn FROM domains WHERE id = ?"), {m_row});
@@ -20,7 +20,7 @@ QString AdminDomain::DistinguishedName()
 }
 
 // A domain without a recorded database directory lives in the store's own directory.
-QString AdminDomain::Path()
+QString StoreAdminDomain::Path()
 {
     m_data->checkFault(QStringLiteral("Path"));
     const QString path = m_data->text(QStringLiteral("SELECT path FROM domains WHERE id = ?"), {m_row});

@@ -1,5 +1,5 @@
-// The building calls of store::Store: what the command-line tool and the demo
-// builder use to make domains, users, libraries and documents.
+#include "StoreBuilder.h"
+
 #include "store/ContentFiles.h"
 #include "store/Sql.h"
 #include "store/Store.h"
@@ -10,6 +10,8 @@
 #include <QSqlQuery>
 
 namespace store {
+
+StoreBuilder::StoreBuilder(Store& store) : m_store(store), m_documents(store) { }
 
 namespace {
 
@@ -70,24 +72,24 @@ QString libraryFolder(QSqlDatabase& db, const QString& name)
 
 } // namespace
 
-qint64 Store::addDomain(const QString& name)
+qint64 StoreBuilder::addDomain(const QString& name)
 {
     const QString domain = requireName(name, "domain");
-    QSqlDatabase db = database();
+    QSqlDatabase db = m_store.database();
     const QVariant existing = Sql::scalar(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), {domain});
     if (existing.isValid()) {
         return existing.toLongLong();
     }
     const QString dn = QStringLiteral("CN=%1.O=%1").arg(domain);
-    const QString path = QDir(m_directory).filePath(QStringLiteral("domains/") + domain);
+    const QString path = QDir(m_store.directory()).filePath(QStringLiteral("domains/") + domain);
     Sql::run(db, QStringLiteral("INSERT INTO domains(name, dn, path) VALUES(?, ?, ?)"), {domain, dn, path});
     return Sql::scalar(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), {domain}).toLongLong();
 }
 
-qint64 Store::addPostOffice(const QString& domain, const QString& name)
+qint64 StoreBuilder::addPostOffice(const QString& domain, const QString& name)
 {
     const QString po = requireName(name, "post office");
-    QSqlDatabase db = database();
+    QSqlDatabase db = m_store.database();
     Savepoint sp(db);
     const qint64 domainRow = addDomain(domain);
     if (Sql::scalar(db, QStringLiteral("SELECT 1 FROM post_offices WHERE name = ?"), {po}).isValid()) {
@@ -100,16 +102,16 @@ qint64 Store::addPostOffice(const QString& domain, const QString& name)
     return row;
 }
 
-qint64 Store::addUser(const QString& postOffice, const QString& userId, const QString& givenName,
-                      const QString& surname)
+qint64 StoreBuilder::addUser(const QString& postOffice, const QString& userId, const QString& givenName,
+                             const QString& surname)
 {
     const QString id = requireName(userId, "user").toUpper();
     if (id.contains(QLatin1Char('.')) || id.contains(QLatin1Char(' ')) || id.contains(QLatin1Char('"'))) {
         throw StoreError(QStringLiteral("A user ID cannot hold dots, blanks or quotes: %1").arg(userId));
     }
-    QSqlDatabase db = database();
+    QSqlDatabase db = m_store.database();
     const qint64 po = postOfficeRow(db, postOffice);
-    if (userRow(id) != 0) {
+    if (m_store.userRow(id) != 0) {
         throw StoreError(QStringLiteral("User %1 exists already").arg(id));
     }
     QString display = QString(givenName.trimmed() + QLatin1Char(' ') + surname.trimmed()).trimmed();
@@ -120,19 +122,19 @@ qint64 Store::addUser(const QString& postOffice, const QString& userId, const QS
              QStringLiteral("INSERT INTO users(post_office_id, user_id, given_name, surname, display_name) "
                             "VALUES(?, ?, ?, ?, ?)"),
              {po, id, givenName.trimmed(), surname.trimmed(), display});
-    return userRow(id);
+    return m_store.userRow(id);
 }
 
-void Store::setUserActive(const QString& userId, bool active)
+void StoreBuilder::setUserActive(const QString& userId, bool active)
 {
-    QSqlDatabase db = database();
+    QSqlDatabase db = m_store.database();
     Sql::run(db, QStringLiteral("UPDATE users SET active = ? WHERE id = ?"), {active ? 1 : 0, userRowOf(db, userId)});
 }
 
-qint64 Store::addDistributionList(const QString& postOffice, const QString& name, const QStringList& memberIds)
+qint64 StoreBuilder::addDistributionList(const QString& postOffice, const QString& name, const QStringList& memberIds)
 {
     const QString list = requireName(name, "distribution list");
-    QSqlDatabase db = database();
+    QSqlDatabase db = m_store.database();
     Savepoint sp(db);
     const qint64 po = postOfficeRow(db, postOffice);
     Sql::run(db, QStringLiteral("INSERT INTO distribution_lists(post_office_id, name, display_name) VALUES(?, ?, ?)"),
@@ -146,22 +148,22 @@ qint64 Store::addDistributionList(const QString& postOffice, const QString& name
     return row;
 }
 
-void Store::addDomainAdministrator(const QString& domain, const QString& userId)
+void StoreBuilder::addDomainAdministrator(const QString& domain, const QString& userId)
 {
-    QSqlDatabase db = database();
+    QSqlDatabase db = m_store.database();
     const qint64 domainRow = requireRow(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), domain.trimmed(),
                                         QStringLiteral("domain"));
     Sql::run(db, QStringLiteral("INSERT OR IGNORE INTO domain_admins(domain_id, user_id) VALUES(?, ?)"),
              {domainRow, userRowOf(db, userId)});
 }
 
-qint64 Store::addLibrary(const QString& postOffice, const QString& name, const QString& description)
+qint64 StoreBuilder::addLibrary(const QString& postOffice, const QString& name, const QString& description)
 {
     const QString library = requireName(name, "library");
     if (library.contains(QLatin1Char('.'))) {
         throw StoreError(QStringLiteral("A library name cannot hold dots: %1").arg(library));
     }
-    QSqlDatabase db = database();
+    QSqlDatabase db = m_store.database();
     Savepoint sp(db);
     const qint64 po = postOfficeRow(db, postOffice);
     if (Sql::scalar(db, QStringLiteral("SELECT 1 FROM libraries WHERE post_office_id = ? AND name = ?"), {po, library})
@@ -175,17 +177,18 @@ qint64 Store::addLibrary(const QString& postOffice, const QString& name, const Q
                             "VALUES(?, ?, ?, ?, ?)"),
              {po, library, description, dn, folder});
     const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-    if (!QDir().mkpath(libraryDirectory(folder))) {
-        throw StoreError(QStringLiteral("Cannot create the library directory %1").arg(libraryDirectory(folder)));
+    if (!QDir().mkpath(m_store.libraryDirectory(folder))) {
+        throw StoreError(
+            QStringLiteral("Cannot create the library directory %1").arg(m_store.libraryDirectory(folder)));
     }
     sp.commit();
     return row;
 }
 
-void Store::setLibraryRights(const QString& library, const QString& userId, bool librarian, int rights)
+void StoreBuilder::setLibraryRights(const QString& library, const QString& userId, bool librarian, int rights)
 {
-    QSqlDatabase db = database();
-    const qint64 lib = libraryRow(library);
+    QSqlDatabase db = m_store.database();
+    const qint64 lib = m_store.libraryRow(library);
     if (lib == 0) {
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
     }
@@ -195,10 +198,10 @@ void Store::setLibraryRights(const QString& library, const QString& userId, bool
              {lib, userRowOf(db, userId), librarian ? 1 : 0, rights});
 }
 
-void Store::setLibraryDefaultRights(const QString& library, bool librarian, int rights)
+void StoreBuilder::setLibraryDefaultRights(const QString& library, bool librarian, int rights)
 {
-    QSqlDatabase db = database();
-    const qint64 lib = libraryRow(library);
+    QSqlDatabase db = m_store.database();
+    const qint64 lib = m_store.libraryRow(library);
     if (lib == 0) {
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
     }
@@ -206,21 +209,21 @@ void Store::setLibraryDefaultRights(const QString& library, bool librarian, int 
              {librarian ? 1 : 0, rights, lib});
 }
 
-void Store::setDefaultLibrary(const QString& userId, const QString& library)
+void StoreBuilder::setDefaultLibrary(const QString& userId, const QString& library)
 {
-    QSqlDatabase db = database();
-    const qint64 lib = libraryRow(library);
+    QSqlDatabase db = m_store.database();
+    const qint64 lib = m_store.libraryRow(library);
     if (lib == 0) {
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
     }
     Sql::run(db, QStringLiteral("UPDATE users SET default_library_id = ? WHERE id = ?"), {lib, userRowOf(db, userId)});
 }
 
-qint64 Store::addDocumentType(const QString& library, const QString& name)
+qint64 StoreBuilder::addDocumentType(const QString& library, const QString& name)
 {
     const QString type = requireName(name, "document type");
-    QSqlDatabase db = database();
-    const qint64 lib = libraryRow(library);
+    QSqlDatabase db = m_store.database();
+    const qint64 lib = m_store.libraryRow(library);
     if (lib == 0) {
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
     }
@@ -236,14 +239,14 @@ qint64 Store::addDocumentType(const QString& library, const QString& name)
     return Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
 }
 
-qint64 Store::addFieldDefinition(const QString& library, const QString& name, int fieldType)
+qint64 StoreBuilder::addFieldDefinition(const QString& library, const QString& name, int fieldType)
 {
     const QString field = requireName(name, "field");
     if (fieldType < 1 || fieldType > 3) {
         throw StoreError(QStringLiteral("Field type %1 is not 1 (text), 2 (numeric) or 3 (date)").arg(fieldType));
     }
-    QSqlDatabase db = database();
-    const qint64 lib = libraryRow(library);
+    QSqlDatabase db = m_store.database();
+    const qint64 lib = m_store.libraryRow(library);
     if (lib == 0) {
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
     }

@@ -5,10 +5,10 @@
 
 namespace store {
 
-class AdminPostOffice : public gw::AdminPostOffice
+class StoreAdminPostOffice : public gw::AdminPostOffice
 {
 public:
-    AdminPostOffice(AdminDataPtr data, qint64 row);
+    StoreAdminPostOffice(AdminDataPtr data, qint64 row);
 
     QString Name() override;
     // The users still in the system, in the order they were added.

@@ -5,10 +5,10 @@
 
 namespace store {
 
-class AdminLibrary : public gw::AdminLibrary
+class StoreAdminLibrary : public gw::AdminLibrary
 {
 public:
-    AdminLibrary(AdminDataPtr data, qint64 row);
+    StoreAdminLibrary(AdminDataPtr data, qint64 row);
 
     std::shared_ptr<gw::AdminDomain> Domain() override;
     std::shared_ptr<gw::AdminPostOffice> PostOffice() override;

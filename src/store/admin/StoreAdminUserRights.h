@@ -6,10 +6,10 @@
 namespace store {
 
 // One user's explicit rights in a library, or (without a user) the library's default rights.
-class AdminUserRights : public gw::AdminUserRights
+class StoreAdminUserRights : public gw::AdminUserRights
 {
 public:
-    AdminUserRights(AdminDataPtr data, qint64 libraryRow, qint64 userRow);
+    StoreAdminUserRights(AdminDataPtr data, qint64 libraryRow, qint64 userRow);
     bool IsLibrarian() override;
 
 private:

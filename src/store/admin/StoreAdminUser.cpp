@@ -1,26 +1,26 @@
-#include "AdminUser.h"
+#include "StoreAdminUser.h"
 
 namespace store {
 
-AdminUser::AdminUser(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
+StoreAdminUser::StoreAdminUser(AdminDataPtr data, qint64 row) : m_data(std::move(data)), m_row(row) { }
 
-QString AdminUser::column(const char* name, const char* member)
+QString StoreAdminUser::column(const char* name, const char* member)
 {
     m_data->checkFault(QLatin1String(member));
     return m_data->text(QStringLiteral("SELECT %1 FROM users WHERE id = ?").arg(QLatin1String(name)), {m_row});
 }
 
-QString AdminUser::GivenName()
+QString StoreAdminUser::GivenName()
 {
     return column("given_name", "GivenName");
 }
 
-QString AdminUser::Surname()
+QString StoreAdminUser::Surname()
 {
     return column("surname", "Surname");
 }
 
-QString AdminUser::MailBoxID()
+QString StoreAdminUser::MailBoxID()
 {
     return column("user_id", "MailBoxID");
 }

@@ -5,10 +5,10 @@
 
 namespace store {
 
-class AdminDomain : public gw::AdminDomain
+class StoreAdminDomain : public gw::AdminDomain
 {
 public:
-    AdminDomain(AdminDataPtr data, qint64 row);
+    StoreAdminDomain(AdminDataPtr data, qint64 row);
     qint64 row() const { return m_row; }
 
     QString Name() override;

@@ -5,10 +5,10 @@
 
 namespace store {
 
-class AdminUser : public gw::AdminUser
+class StoreAdminUser : public gw::AdminUser
 {
 public:
-    AdminUser(AdminDataPtr data, qint64 row);
+    StoreAdminUser(AdminDataPtr data, qint64 row);
 
     QString GivenName() override;
     QString Surname() override;

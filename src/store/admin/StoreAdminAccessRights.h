@@ -6,13 +6,13 @@
 namespace store {
 
 // A library's explicit access rights, looked up by user ID.
-class AdminAccessRights : public gw::AdminAccessRights
+class StoreAdminAccessRights : public gw::AdminAccessRights
 {
 public:
     static constexpr int ByUserId = 6;
     static QString invalidArgument() { return QStringLiteral("An invalid argument was passed in the function call"); }
 
-    AdminAccessRights(AdminDataPtr data, qint64 libraryRow);
+    StoreAdminAccessRights(AdminDataPtr data, qint64 libraryRow);
     std::shared_ptr<gw::AdminUserRights> Item(const QString& userId, int kind) override;
 
 private:

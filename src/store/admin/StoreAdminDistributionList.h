@@ -5,10 +5,10 @@
 
 namespace store {
 
-class AdminDistributionList : public gw::AdminDistributionList
+class StoreAdminDistributionList : public gw::AdminDistributionList
 {
 public:
-    AdminDistributionList(AdminDataPtr data, qint64 row);
+    StoreAdminDistributionList(AdminDataPtr data, qint64 row);
     QString Name() override;
 
 private:
