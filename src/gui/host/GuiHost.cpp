@@ -31,8 +31,10 @@ void GuiHost::attach(QWidget* window, QLabel* statusPanel)
 
 void GuiHost::showStatus(const QString& text)
 {
-    if (m_statusPanel)
-        m_statusPanel->setText(text);
+    m_display.show(m_statusPanel, [panel = m_statusPanel, text] {
+        if (panel)
+            panel->setText(text);
+    });
 }
 
 void GuiHost::pumpEvents()
@@ -42,6 +44,8 @@ void GuiHost::pumpEvents()
 
 void GuiHost::showMessage(const QString& caption, const QString& text, Icon icon)
 {
+    // The window behind the box shows what the operation has shown so far.
+    m_display.flush();
     const QString prompt = caption + QStringLiteral(": ") + text;
     m_shown.append(prompt);
     if (m_prompts.take(PromptSeam::Kind::Message, prompt))
@@ -52,6 +56,7 @@ void GuiHost::showMessage(const QString& caption, const QString& text, Icon icon
 
 bool GuiHost::askYesNo(const QString& caption, const QString& text)
 {
+    m_display.flush();
     const QString prompt = caption + QStringLiteral(": ") + text;
     m_shown.append(prompt);
     if (const std::optional<QString> answer = m_prompts.take(PromptSeam::Kind::Message, prompt)) {
@@ -69,6 +74,7 @@ bool GuiHost::askYesNo(const QString& caption, const QString& text)
 
 QString GuiHost::pickFolder(const QString& caption, const QString& start)
 {
+    m_display.flush();
     if (const std::optional<QString> answer = m_prompts.take(PromptSeam::Kind::Folder, caption))
         return *answer;
     return QFileDialog::getExistingDirectory(m_window, caption, start);
@@ -76,13 +82,15 @@ QString GuiHost::pickFolder(const QString& caption, const QString& start)
 
 void GuiHost::setBusyCursor(bool busy)
 {
-    // Nested runs (a query inside a mass run) each restore only their own cursor.
+    // Nested calls (a query inside a mass run, a field read inside a run) only count: the
+    // hourglass is put up once and taken down by the outermost call, so a run does not
+    // send the display a cursor change for every field it reads.
     if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++m_busyDepth;
+        if (m_busyDepth++ == 0)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
     } else if (m_busyDepth > 0) {
-        QApplication::restoreOverrideCursor();
-        --m_busyDepth;
+        if (--m_busyDepth == 0)
+            QApplication::restoreOverrideCursor();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayClock.h"
 #include "PromptSeam.h"
 #include "core/app/RunHost.h"
 
@@ -21,6 +22,8 @@ public:
 
     void attach(QWidget* window, QLabel* statusPanel);
     PromptSeam& prompts() { return m_prompts; }
+    // The clock the status bar and the run tabs show their texts on.
+    DisplayClock& display() { return m_display; }
 
     void showStatus(const QString& text) override;
     void pumpEvents() override;
@@ -38,6 +41,7 @@ private:
     QPointer<QWidget> m_window;
     QPointer<QLabel> m_statusPanel;
     PromptSeam m_prompts;
+    DisplayClock m_display;
     QStringList m_shown;
     int m_busyDepth = 0;
 };

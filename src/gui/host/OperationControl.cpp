@@ -29,10 +29,13 @@ void OperationControl::begin()
         if (widget)
             widget->setEnabled(false);
     }
+    m_host.display().setPaced(true);
 }
 
 void OperationControl::end()
 {
+    // Every final text (counts, completion, status line, progress) is shown at once.
+    m_host.display().setPaced(false);
     m_close->setText(QStringLiteral("Close"));
     WidgetKit::setHint(m_close, QStringLiteral("Close the Program"));
     for (const auto& widget : m_locked) {

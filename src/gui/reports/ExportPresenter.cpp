@@ -32,7 +32,7 @@ ExportPresenter::ExportPresenter(ExportTab& tab, RunTabContext context)
     : QObject(&tab)
     , m_tab(tab)
     , m_context(std::move(context))
-    , m_view(tab.ui().Label60, tab.ui().ProgressBar1, tab.ui().filesInProcess)
+    , m_view(tab.ui().Label60, tab.ui().ProgressBar1, tab.ui().filesInProcess, m_context.host().display())
 {
     const ExportTab::Controls& ui = tab.ui();
     m_directory = new DirectoryFieldControl(ui.EDocOutputDir, ui.SpdBOPDir, {ui.BExport},

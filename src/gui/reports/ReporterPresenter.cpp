@@ -17,7 +17,7 @@ ReporterPresenter::ReporterPresenter(ReporterTab& tab, RunTabContext context)
     : QObject(&tab)
     , m_tab(tab)
     , m_context(std::move(context))
-    , m_view(tab.ui().Label65, tab.ui().ProgressBar4, tab.ui().filesInProcess)
+    , m_view(tab.ui().Label65, tab.ui().ProgressBar4, tab.ui().filesInProcess, m_context.host().display())
 {
     const ReporterTab::Controls& ui = tab.ui();
     m_directory

@@ -1,5 +1,6 @@
 #include "TabRunView.h"
 
+#include "gui/host/DisplayClock.h"
 #include "gui/widgets/FilesInProcessBox.h"
 
 #include <QLabel>
@@ -8,23 +9,27 @@
 
 namespace tw {
 
-TabRunView::TabRunView(QLabel* status, QProgressBar* progress, FilesInProcessBox* files)
-    : m_status(status), m_progress(progress), m_files(files)
+TabRunView::TabRunView(QLabel* status, QProgressBar* progress, FilesInProcessBox* files, DisplayClock& display)
+    : m_status(status), m_progress(progress), m_files(files), m_display(display)
 {
 }
 
 void TabRunView::setRunStatus(const QString& text)
 {
-    if (m_status)
-        m_status->setText(text);
+    m_display.show(m_status, [status = m_status, text] {
+        if (status)
+            status->setText(text);
+    });
 }
 
 void TabRunView::setProgress(int percent)
 {
-    if (!m_progress)
-        return;
-    m_progress->setRange(0, 100);
-    m_progress->setValue(qBound(0, percent, 100));
+    m_display.show(m_progress, [progress = m_progress, percent] {
+        if (!progress)
+            return;
+        progress->setRange(0, 100);
+        progress->setValue(qBound(0, percent, 100));
+    });
 }
 
 void TabRunView::setDocumentNumber(const QString& text)
@@ -54,18 +59,22 @@ void TabRunView::setExtension(const QString& text)
 
 void TabRunView::clearFilesInProcess()
 {
-    if (m_files)
-        m_files->clear();
+    for (int i = 0; i < FilesInProcessBox::Count; ++i)
+        setBox(i, QString());
 }
 
 void TabRunView::setBox(int index, const QString& text)
 {
     if (!m_files)
         return;
-    QLineEdit* box = m_files->box(index);
-    box->setText(text);
-    // A long path or report line shows its beginning, not its end.
-    box->setCursorPosition(0);
+    QPointer<QLineEdit> box = m_files->box(index);
+    m_display.show(box, [box, text] {
+        if (!box)
+            return;
+        box->setText(text);
+        // A long path or report line shows its beginning, not its end.
+        box->setCursorPosition(0);
+    });
 }
 
 } // namespace tw

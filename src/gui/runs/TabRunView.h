@@ -9,14 +9,16 @@ class QProgressBar;
 
 namespace tw {
 
+class DisplayClock;
 class FilesInProcessBox;
 
 // A run's tab as the run frame fills it: its status label, its progress bar
-// and, on the tabs that have them, its "Files in Process" boxes.
+// and, on the tabs that have them, its "Files in Process" boxes, each shown on
+// the display clock.
 class TabRunView : public RunView
 {
 public:
-    TabRunView(QLabel* status, QProgressBar* progress, FilesInProcessBox* files);
+    TabRunView(QLabel* status, QProgressBar* progress, FilesInProcessBox* files, DisplayClock& display);
 
     void setRunStatus(const QString& text) override;
     void setProgress(int percent) override;
@@ -33,6 +35,7 @@ private:
     QPointer<QLabel> m_status;
     QPointer<QProgressBar> m_progress;
     QPointer<FilesInProcessBox> m_files;
+    DisplayClock& m_display;
 };
 
 } // namespace tw

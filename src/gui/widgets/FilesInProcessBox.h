@@ -15,6 +15,8 @@ class FilesInProcessBox : public QGroupBox
     Q_OBJECT
 public:
     // `captions` and `names` hold five entries each, top to bottom.
+    static constexpr int Count = 5;
+
     FilesInProcessBox(const QStringList& captions, const QStringList& names, QWidget* parent = nullptr);
 
     QLineEdit* box(int index) const { return m_boxes.at(index); }

@@ -413,6 +413,11 @@ void RunTabsTest::cancelDuringRun()
     QVERIFY(std::next(cancel) != log.end());
     QVERIFY(std::next(cancel)->endsWith(QStringLiteral("Report of Documents Completed - ") + counts));
     QCOMPARE(fileLines(dir.path() + QStringLiteral("/Library.rpt")).last(), QStringLiteral("1\t1"));
+    // The final texts are shown at once, though the run showed its texts on a clock.
+    QCOMPARE(window.status(), QStringLiteral("Last Operation Report of Documents Completed - ") + counts);
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label65"))->text(), QStringLiteral("Report Completed"));
+    QCOMPARE(window.find<QProgressBar>(QStringLiteral("ProgressBar4"))->value(), 25);
+    QCOMPARE(window.find<QLineEdit>(QStringLiteral("Edit24"))->text(), QString());
     QCOMPARE(close->text(), QStringLiteral("Close"));
     QVERIFY(window.screen().OperationIdle());
 }
