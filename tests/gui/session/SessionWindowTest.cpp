@@ -81,6 +81,23 @@ void buildLibraries(store::StoreBuilder& s)
     s.setRights(QStringLiteral("LIB1"), 3, closed);
 }
 
+store::FaultRule fault(const QString& member, const QString& message)
+{
+    store::FaultRule rule;
+    rule.member = member;
+    rule.message = message;
+    return rule;
+}
+
+// The libraries above with one fault rule, read when the session opens.
+std::function<void(store::StoreBuilder&)> librariesWithFault(const store::FaultRule& rule)
+{
+    return [rule](store::StoreBuilder& s) {
+        buildLibraries(s);
+        s.store().addFaultRule(rule);
+    };
+}
+
 } // namespace
 
 class SessionWindowTest : public QObject
@@ -191,14 +208,9 @@ void SessionWindowTest::librarySelection()
 void SessionWindowTest::failingLibraryLeavesTheProgramUsable()
 {
     // The session reads the fault rules when it opens, as a library failing later would.
-    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
-                              buildLibraries(s);
-                              store::FaultRule rule;
-                              rule.member = QStringLiteral("NextDocumentNumber");
-                              rule.library = QStringLiteral("Archive");
-                              rule.message = QStringLiteral("Library is gone");
-                              s.store().addFaultRule(rule);
-                          }});
+    store::FaultRule gone = fault(QStringLiteral("NextDocumentNumber"), QStringLiteral("Library is gone"));
+    gone.library = QStringLiteral("Archive");
+    SessionWindow window({QStringLiteral("ANN"), librariesWithFault(gone)});
     window.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
     window.selectLibrary(QStringLiteral("Archive (DOM.PO1.Archive)"));
     QCOMPARE(window.host().shownPrompts(), QStringList {QStringLiteral("Tarnwick: Library is gone")});
@@ -216,16 +228,9 @@ void SessionWindowTest::failingLibraryLeavesTheProgramUsable()
 void SessionWindowTest::loginErrorsAreShownAndTheProgramGoesOn()
 {
     // The second library of the collection cannot be read: the first is listed and used.
-    SessionWindow window({QStringLiteral("ANN"),
-                          [](store::StoreBuilder& s) {
-                              buildLibraries(s);
-                              store::FaultRule rule;
-                              rule.member = QStringLiteral("Item");
-                              rule.occurrence = 2;
-                              rule.message = QStringLiteral("Library list broken");
-                              s.store().addFaultRule(rule);
-                          },
-                          {QStringLiteral("ok")}});
+    store::FaultRule broken = fault(QStringLiteral("Item"), QStringLiteral("Library list broken"));
+    broken.occurrence = 2;
+    SessionWindow window({QStringLiteral("ANN"), librariesWithFault(broken), {QStringLiteral("ok")}});
     QVERIFY(window.created());
     QCOMPARE(window.host().shownPrompts(), QStringList {QStringLiteral("Tarnwick: Library list broken")});
     auto* libraries = window.find<QComboBox>(QStringLiteral("ComboB_Libs"));
@@ -250,12 +255,9 @@ void SessionWindowTest::unwritableLogDuringASelection()
 void SessionWindowTest::librarianCheckErrorKeepsTheLibrary()
 {
     SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
-                              buildLibraries(s);
+                              librariesWithFault(
+                                  fault(QStringLiteral("IsLibrarian"), QStringLiteral("Rights server down")))(s);
                               s.setLibraryRights(QStringLiteral("Archive"), QStringLiteral("ANN"), true);
-                              store::FaultRule rule;
-                              rule.member = QStringLiteral("IsLibrarian");
-                              rule.message = QStringLiteral("Rights server down");
-                              s.store().addFaultRule(rule);
                           }});
     window.selectLibrary(QStringLiteral("Archive (DOM.PO1.Archive)"));
     QCOMPARE(window.screen().libraryPanel()->description()->text(), QStringLiteral("Old papers"));
@@ -337,16 +339,9 @@ void SessionWindowTest::docInfoVersions()
 
 void SessionWindowTest::docInfoKeepsTheLinesReadBeforeAnError()
 {
-    SessionWindow window({QStringLiteral("ANN"),
-                          [](store::StoreBuilder& s) {
-                              buildLibraries(s);
-                              store::FaultRule rule;
-                              rule.member = QStringLiteral("StagedFileName");
-                              rule.document = 2;
-                              rule.message = QStringLiteral("Staging area offline");
-                              s.store().addFaultRule(rule);
-                          },
-                          {QStringLiteral("ok")}});
+    store::FaultRule offline = fault(QStringLiteral("StagedFileName"), QStringLiteral("Staging area offline"));
+    offline.document = 2;
+    SessionWindow window({QStringLiteral("ANN"), librariesWithFault(offline), {QStringLiteral("ok")}});
     window.type(QStringLiteral("Edit1"), QStringLiteral("2"));
     QCOMPARE(window.host().shownPrompts(), QStringList {QStringLiteral("Tarnwick: Staging area offline")});
     QCOMPARE(window.find<QLabel>(QStringLiteral("LDocAuthor"))->text(), QStringLiteral("Ann Archer"));
