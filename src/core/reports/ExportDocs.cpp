@@ -9,17 +9,13 @@
 #include "core/app/RunState.h"
 #include "core/docinfo/CustomFields.h"
 #include "core/docinfo/FieldCatalogue.h"
+#include "core/runs/FileDate.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
 #include "gw/ObjectModel.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#endif
 
 namespace tw {
 
@@ -73,37 +69,6 @@ RunDefinition ExportDocs::definition(std::function<QString()> queryString)
     return d;
 }
 
-QDateTime ExportDocs::versionDate(const QDateTime& created, const QDateTime& retrieved)
-{
-    if (retrieved.isNull())
-        return created;
-    if (created.isNull() || retrieved > created)
-        return retrieved;
-    return created;
-}
-
-bool ExportDocs::redate(const QString& path, const QDateTime& when)
-{
-    if (!when.isValid())
-        return false;
-    // Last-write times keep two-second steps: the time is rounded down to an even second.
-    const qint64 seconds = when.toSecsSinceEpoch();
-    const qint64 even = seconds - (((seconds % 2) + 2) % 2);
-#ifdef Q_OS_UNIX
-    // Set by name, in one call: the access time stays as it is.
-    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(even), 0}};
-    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
-#else
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    const bool dated
-        = file.setFileTime(QDateTime::fromSecsSinceEpoch(even, Qt::UTC), QFileDevice::FileModificationTime);
-    file.close();
-    return dated;
-#endif
-}
-
 QStringList ExportDocs::listEntries(const QString& programDirectory)
 {
     m_services.log.ErrorCheck(QStringLiteral("Searching for Export.Lst File"), true, true);
@@ -121,7 +86,7 @@ RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
     gw::Version& version = *refs.currentVersion;
     const qint64 d = refs.currentDocument->DocumentNumber();
     const int v = version.VersionNumber();
-    const QDateTime date = versionDate(version.CreationDate(), version.RetrievalDate());
+    const QDateTime date = FileDate::versionDate(version.CreationDate(), version.RetrievalDate());
 
     const QString name
         = ExportNaming::fileName(d, v, version.OriginalFileType(), refs.currentDocument->Subject(), inputs.options);
@@ -151,7 +116,7 @@ RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
     RunDefinition::Outcome outcome;
     if (copied) {
         m_services.log.ErrorCheck(QStringLiteral("Successfully Exported ") + which, true, true);
-        if (!redate(path, date))
+        if (!FileDate::redate(path, date))
             m_services.log.ErrorCheck(QStringLiteral("Failed to Redate ") + which, true, true);
         outcome.count = RunDefinition::Count::Success;
         outcome.line = QStringLiteral("Success\t");
@@ -169,7 +134,7 @@ RunOutcome ExportDocs::run(const ExportInputs& inputs)
     // The mode line reads the expression when the head is written, after a
     // query run has replaced it with the one it sent.
     RunDefinition d = definition([state = &m_services.state] { return state->QueryString; });
-    d.versionWork = [this, &inputs] { return exportVersion(inputs); };
+    d.versionWork = [this, &inputs](RunReport&) { return exportVersion(inputs); };
     RunInputs runInputs = inputs.run;
     runInputs.listEntries = nullptr;
     if (inputs.useExportList) {

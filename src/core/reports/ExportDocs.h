@@ -35,11 +35,6 @@ public:
 
     // `queryString` gives the current query expression for the mode line.
     static RunDefinition definition(std::function<QString()> queryString);
-    // The date an exported file gets: the version's creation date, or its
-    // retrieval date when that is later; null when both are.
-    static QDateTime versionDate(const QDateTime& created, const QDateTime& retrieved);
-    // Sets a file's modification time to `when`, rounded down to an even second.
-    static bool redate(const QString& path, const QDateTime& when);
 
 private:
     RunDefinition::Outcome exportVersion(const ExportInputs& inputs);

@@ -40,7 +40,7 @@ RunOutcome ReportDocs::run(const RunInputs& inputs)
 {
     RunDefinition d = definition();
     GwRefs& refs = m_services.refs;
-    d.versionWork = [&refs] {
+    d.versionWork = [&refs](RunReport&) {
         // The line is built from the displayed numbers; the frame appends the field columns.
         return RunDefinition::Outcome {RunDefinition::Count::Neither,
                                        QString::number(refs.currentDocument->DocumentNumber()) + QLatin1Char('\t')

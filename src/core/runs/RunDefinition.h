@@ -8,6 +8,8 @@
 
 namespace tw {
 
+class RunReport;
+
 // What a mass run plugs into the run frame: its texts, its report file and its
 // work per document or per version. The frame does the rest (document choice,
 // report head, walk, counts, progress, cancel, closing texts, end state).
@@ -19,11 +21,12 @@ struct RunDefinition
     enum class CountedPer { Version, Document, Nothing };
 
     // What one unit of work gives back: its count and its report line (no
-    // line is written when it is empty).
+    // line is written when it is empty), and whether an empty line follows it.
     struct Outcome
     {
         Count count = Count::Neither;
         QString line;
+        bool emptyLineAfter = false;
     };
 
     // Log texts and status-label texts by mode, in RunMode order (the list
@@ -49,9 +52,11 @@ struct RunDefinition
     Count unavailableCounts = Count::Neither;
     // The per-unit work; the current document (and version) are set before it
     // is called. The frame appends the extra field columns to the line after
-    // the work, so they show the version as the work left it.
-    std::function<Outcome()> versionWork;
-    std::function<Outcome()> documentWork;
+    // the work, so they show the version as the work left it. A work that
+    // writes lines of its own before its outcome's line writes them to the
+    // report it is given.
+    std::function<Outcome(RunReport& report)> versionWork;
+    std::function<Outcome(RunReport& report)> documentWork;
     // Show each finished report line in the fourth "Files in Process" box.
     bool showLineAsOutput = false;
 

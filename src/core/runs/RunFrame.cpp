@@ -215,7 +215,7 @@ void RunFrame::handleDocument(qint64 index, const Span& span)
     if (m_definition->countedPer == RunDefinition::CountedPer::Document)
         add(RunDefinition::Count::Success);
     if (m_definition->unit == RunDefinition::Unit::Document)
-        handleOutcome(m_definition->documentWork());
+        handleOutcome(m_definition->documentWork(*this));
     else
         walkVersions(*document, hit);
 }
@@ -248,7 +248,7 @@ void RunFrame::handleVersion(const std::shared_ptr<gw::Version>& version)
     m_services.refs.currentVersion = version;
     m_services.view.setVersion(QString::number(version->VersionNumber()));
     m_services.view.setExtension(version->OriginalFileType());
-    handleOutcome(m_definition->versionWork());
+    handleOutcome(m_definition->versionWork(*this));
 }
 
 void RunFrame::handleOutcome(const RunDefinition::Outcome& outcome)
@@ -264,6 +264,11 @@ void RunFrame::handleOutcome(const RunDefinition::Outcome& outcome)
     if (m_definition->showLineAsOutput)
         m_services.view.setOutput(line);
     // Each line goes to the file with its own write, so a cancel or crash keeps every finished line.
+    m_report.write(reportPath(), outcome.emptyLineAfter ? QStringList {line, QString()} : QStringList {line});
+}
+
+void RunFrame::append(const QString& line)
+{
     m_report.write(reportPath(), {line});
 }
 

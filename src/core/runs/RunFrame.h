@@ -3,6 +3,7 @@
 #include "RunDefinition.h"
 #include "RunInputs.h"
 #include "RunOutcome.h"
+#include "RunReport.h"
 #include "RunServices.h"
 #include "core/app/LineFile.h"
 
@@ -22,7 +23,7 @@ namespace tw {
 // run do its work per unit, appends the report lines, keeps the counts, shows
 // progress, pumps events after each document, stops on Cancel and writes the
 // closing texts. Whatever happens, the program is idle again afterwards.
-class RunFrame
+class RunFrame : private RunReport
 {
 public:
     explicit RunFrame(RunServices services);
@@ -52,6 +53,7 @@ private:
     void add(RunDefinition::Count count);
     QString closingText(const QString& prefix) const;
     void stopAfterError(const QString& message);
+    void append(const QString& line) override;
     void endRun();
     QString reportPath() const;
 

@@ -277,7 +277,7 @@ TEST_F(RunFrameTest, ADocumentRunWithoutCountsGetsItsWorkOncePerDocument)
     d.columnHeader = [](const QStringList&) { return QStringLiteral("Doc. Number\tSubject"); };
     d.unit = tw::RunDefinition::Unit::Document;
     d.countedPer = tw::RunDefinition::CountedPer::Nothing;
-    d.documentWork = [this] {
+    d.documentWork = [this](tw::RunReport&) {
         return tw::RunDefinition::Outcome {tw::RunDefinition::Count::Success,
                                            QString::number(m_refs.currentDocument->DocumentNumber()) + "\t"
                                                + m_refs.currentDocument->Subject()};

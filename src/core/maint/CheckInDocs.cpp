@@ -1,0 +1,197 @@
+#include "CheckInDocs.h"
+
+#include "CheckInName.h"
+#include "core/app/GwRefs.h"
+#include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
+#include "core/app/RunHost.h"
+#include "core/app/RunState.h"
+#include "core/runs/RunView.h"
+#include "gw/ObjectModel.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <QtMath>
+
+namespace tw {
+
+namespace {
+// Every entry of the directory, hidden and system ones too, as "*.*" lists them.
+constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+} // namespace
+
+CheckInDocs::CheckInDocs(RunServices services) : m_services(std::move(services)) { }
+
+void CheckInDocs::log(const QString& text, bool show, bool write)
+{
+    m_services.log.ErrorCheck(text, show, write);
+}
+
+void CheckInDocs::BCheckInClick(const QString& directory)
+{
+    log(QStringLiteral("Starting Document Check In"), true, false);
+    for (const QString& line :
+         {QString(), QString(QStringLiteral("Starting Document Check In from ") + directory), QString()})
+        log(line, false, true);
+    CheckInDocsRun(directory);
+    log(QStringLiteral("Completed Document Check In"), true, true);
+}
+
+void CheckInDocs::CheckInDocsRun(const QString& directory)
+{
+    RunServices& s = m_services;
+    s.state.OperationIdle = false;
+    s.state.CancelRequested = false;
+    s.host.setBusyCursor(true);
+    // Whatever ends the walk, the program is idle again with the boxes emptied.
+    struct End
+    {
+        RunServices& s;
+        ~End()
+        {
+            s.view.clearFilesInProcess();
+            s.view.setRunStatus(QStringLiteral("Check In Completed"));
+            s.refs.currentVersion.reset();
+            s.refs.currentDocument.reset();
+            s.host.setBusyCursor(false);
+            s.state.OperationIdle = true;
+            s.state.CancelRequested = false;
+        }
+    } end {s};
+
+    if (!QFileInfo(directory).isDir()) {
+        // Removed since its field was left: the field's own message, rather than "no files".
+        s.host.showMessage(kProgramTitle, QStringLiteral("Selected Check In Directory does not exist"),
+                           RunHost::Icon::Warning);
+        return;
+    }
+    log(QStringLiteral("Counting Files In Directory ") + directory, false, true);
+    s.view.setRunStatus(QStringLiteral("Counting Files"));
+    const qint64 files = countFiles(directory);
+    log(QStringLiteral("Directory ") + directory + QStringLiteral("contains ") + QString::number(files)
+            + QStringLiteral(" files "),
+        false, true);
+    s.view.setRunStatus(QStringLiteral("Directory contains ") + QString::number(files) + QStringLiteral(" files"));
+    if (files == 0) {
+        log(QStringLiteral("Directory ") + directory + QStringLiteral("contains no files "), false, true);
+        s.host.showMessage(kProgramTitle, QStringLiteral("No Files in Directory"), RunHost::Icon::Information);
+        return;
+    }
+    walk(directory, files);
+}
+
+qint64 CheckInDocs::countFiles(const QString& directory)
+{
+    qint64 files = 0;
+    for (QDirIterator it(directory, kEntries); it.hasNext();) {
+        it.next();
+        if (!it.fileInfo().isDir())
+            ++files;
+    }
+    return files;
+}
+
+void CheckInDocs::walk(const QString& directory, qint64 files)
+{
+    RunServices& s = m_services;
+    s.view.setProgress(0);
+    qint64 seen = 0;
+    // Entries are read one at a time, in the order the file system gives them.
+    QDirIterator it(directory, kEntries);
+    log(QStringLiteral("Checking In Documents"), true, true);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        s.view.clearFilesInProcess();
+        s.view.setOutput(directory + name);
+        if (!it.fileInfo().isDir())
+            checkInEntry(directory, name);
+        ++seen;
+        s.view.setProgress(qMin(100, qRound(static_cast<double>(seen) * 100.0 / static_cast<double>(files))));
+        s.host.pumpEvents();
+        QThread::msleep(static_cast<unsigned long>(m_pauseMs));
+    }
+}
+
+void CheckInDocs::checkInEntry(const QString& directory, const QString& name)
+{
+    RunServices& s = m_services;
+    const CheckInName parsed = CheckInName::parse(name);
+    s.view.setExtension(parsed.extension);
+    s.view.setDocumentNumber(parsed.numberText);
+    s.view.setVersion(parsed.versionText);
+    if (!parsed.valid) {
+        log(QStringLiteral("FAIL - Invalid File Name Format Found ") + name, true, false);
+        return;
+    }
+    const QString which
+        = QStringLiteral("Document Number ") + parsed.numberText + QStringLiteral(" Version ") + parsed.versionText;
+    try {
+        s.refs.currentDocument = s.refs.selectedLibrary->GetDocument(QString::number(parsed.number));
+        const auto versions = s.refs.currentDocument->DocumentVersions();
+        const int count = versions->Count();
+        s.refs.currentVersion.reset();
+        for (int i = 1; i <= count && !s.refs.currentVersion; ++i) {
+            auto version = versions->Item(i);
+            if (version->VersionNumber() == parsed.version)
+                s.refs.currentVersion = version;
+        }
+        if (!s.refs.currentVersion) {
+            log(QStringLiteral("FAIL - ") + which + QStringLiteral(" not found"), true, true);
+            return;
+        }
+        log(QStringLiteral("Starting Check In Process for File ") + name + QStringLiteral(" as Document ")
+                + parsed.numberText + QStringLiteral(" Version ") + parsed.versionText,
+            true, true);
+        if (!s.refs.currentVersion->CheckedOut()) {
+            log(QStringLiteral("FAIL - ") + which + QStringLiteral(" not Checked Out"), true, true);
+            return;
+        }
+        checkInVersion(*s.refs.currentVersion, parsed, directory + name);
+    } catch (const gw::Error&) {
+        log(QStringLiteral("FAIL - Invalid Document Found ") + name, true, false);
+    }
+}
+
+void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed, const QString& path)
+{
+    const QString oldType = version.OriginalFileType();
+    const bool altered = oldType.toUpper() != parsed.extension.toUpper();
+    if (altered) {
+        log(QStringLiteral("Altered Document Version Extension from ") + oldType + QStringLiteral(" to ")
+                + parsed.extension,
+            true, true);
+        version.setOriginalFileType(parsed.extension);
+    }
+    // A check-in that does not take leaves the version as it was, its file type included.
+    const auto putTypeBack = [&] {
+        if (!altered)
+            return;
+        try {
+            version.setOriginalFileType(oldType);
+        } catch (const gw::Error&) {
+            // The failure itself is reported; the type stays as the file named it.
+        }
+    };
+    try {
+        version.CheckIn(path, 0);
+    } catch (const gw::Error&) {
+        putTypeBack();
+        throw;
+    }
+    const QString which
+        = QStringLiteral(" Document ") + parsed.numberText + QStringLiteral(" Version ") + parsed.versionText;
+    if (version.CheckedOut()) {
+        putTypeBack();
+        log(QStringLiteral("FAIL - Failed to Check In") + which, true, true);
+        return;
+    }
+    log(QStringLiteral("SUCCESS - Successfully Checked In") + which, true, true);
+    // Deleted only now that the version holds it.
+    if (!QFile::remove(path))
+        log(QStringLiteral("PARTIAL - Failed to Delete File ") + path, true, true);
+}
+
+} // namespace tw

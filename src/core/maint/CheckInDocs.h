@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/runs/RunServices.h"
+
+#include <QString>
+
+namespace gw {
+class Version;
+}
+
+namespace tw {
+
+struct CheckInName;
+
+// The mass check-in: walks the check-in directory and, for every file named as
+// the mass check-out names it, checks the file in as the new content of the
+// version it names (checked out), corrects the version's file type when the
+// extension changed, and deletes the file once the version reads as checked
+// in. Not the run frame's walk: a directory, not documents, and no report
+// file; its outcomes go to the status bar and the daily log. It pumps events
+// and pauses 50 ms after every entry and does not stop on Cancel.
+class CheckInDocs
+{
+public:
+    explicit CheckInDocs(RunServices services);
+
+    // The button's run: its start and completion lines around the walk of `directory`
+    // (the check-in directory field, ending in the separator).
+    void BCheckInClick(const QString& directory);
+    void CheckInDocsRun(const QString& directory);
+
+    void setPauseForTesting(int milliseconds) { m_pauseMs = milliseconds; }
+
+private:
+    qint64 countFiles(const QString& directory);
+    void walk(const QString& directory, qint64 files);
+    void checkInEntry(const QString& directory, const QString& name);
+    void checkInVersion(gw::Version& version, const CheckInName& parsed, const QString& path);
+    void log(const QString& text, bool show, bool write);
+
+    RunServices m_services;
+    int m_pauseMs = 50;
+};
+
+} // namespace tw

@@ -1,0 +1,25 @@
+#include "CheckInName.h"
+
+namespace tw {
+
+CheckInName CheckInName::parse(const QString& name)
+{
+    CheckInName parsed;
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    parsed.extension = dot < 0 ? QString() : name.mid(dot + 1);
+    const int underscore = name.indexOf(QLatin1Char('_'));
+    if (underscore < 0)
+        return parsed;
+    parsed.numberText = name.left(underscore);
+    const QString rest = name.mid(underscore + 1);
+    const int second = rest.indexOf(QLatin1Char('_'));
+    parsed.versionText = second >= 0 ? rest.left(second) : rest.left(rest.indexOf(QLatin1Char('.')));
+    bool numberOk = false;
+    bool versionOk = false;
+    parsed.number = parsed.numberText.toLongLong(&numberOk);
+    parsed.version = parsed.versionText.toInt(&versionOk);
+    parsed.valid = numberOk && versionOk;
+    return parsed;
+}
+
+} // namespace tw

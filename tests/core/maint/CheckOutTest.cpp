@@ -1,0 +1,169 @@
+#include "MaintFixture.h"
+#include "core/maint/CheckOutDocs.h"
+#include "core/maint/ClearCheckOut.h"
+#include "support/GTestQt.h"
+
+using tw::RunOutcome;
+
+namespace {
+
+const QString kTerms = QStringLiteral(" AND NOT DOCVERSION_CHECKED_OUT AND NOT DOCVERSION_IN_USE AND NOT "
+                                      "DOCVERSION_CONNECTED_READ_WRITE AND NOT DOCVERSION_ARCHIVED");
+
+class CheckOutTest : public tw::test::MaintFixture
+{
+protected:
+    RunOutcome checkOut(bool useQuery = false) { return tw::CheckOutDocs(services()).BCheckOutClick(inputs(useQuery)); }
+    QString reportPath() const { return reportDir() + QStringLiteral("Checkout.rpt"); }
+    QDateTime modified(const QString& name) const { return QFileInfo(checkOutDir() + name).lastModified(); }
+};
+
+TEST_F(CheckOutTest, EveryVersionBecomesNumberVersionTypeDatedAndReported)
+{
+    open();
+    m_state.QueryString = "DOCREFERENCE";
+    const RunOutcome outcome = checkOut();
+    EXPECT_EQ(outcome.successes, 4);
+    EXPECT_EQ(outcome.failures, 0);
+    EXPECT_EQ(readFile(checkOutDir() + "1_1.txt"), "alpha");
+    EXPECT_EQ(readFile(checkOutDir() + "1_2.txt"), "beta!");
+    EXPECT_EQ(readFile(checkOutDir() + "2_1.doc"), "word file");
+    EXPECT_EQ(readFile(checkOutDir() + "4_1.xls"), "sheet");
+    // The creation date, or the later retrieval date, in two-second steps.
+    EXPECT_EQ(modified("1_1.txt"), QDateTime(QDate(2025, 3, 4), QTime(9, 30, 0)));
+    EXPECT_EQ(modified("1_2.txt"), QDateTime(QDate(2026, 1, 2), QTime(14, 15, 16)));
+    EXPECT_EQ(modified("4_1.xls"), QDateTime(QDate(2025, 3, 7), QTime(12, 0, 2)));
+
+    const QString dir = checkOutDir();
+    EXPECT_EQ(readLines(reportPath()),
+              (QStringList {"Tarnwick (1.0.0.1) Check Out Report File - Initialised at 09/12/2026 10:11:12", "", "",
+                            "Check Out Report on Library LIB1 - Started at 09/12/2026 10:11:12",
+                            "Check Out Query on Library DOCREFERENCE" + kTerms, "",
+                            "Check Out Status\tChecked Out File\tDoc. Number\tDoc. Version",
+                            "Success\t" + dir + "1_1.txt\t1\t1", "Success\t" + dir + "1_2.txt\t1\t2",
+                            "Success\t" + dir + "2_1.doc\t2\t1", "Success\t" + dir + "4_1.xls\t4\t1"}));
+    for (const QString& line :
+         QStringList {"Starting Document Check Out - DOCREFERENCE" + kTerms,
+                      QStringLiteral("Checking Out Documents - Full Library"),
+                      "Successfully Checked Out Document 1 Version 2 as " + dir + "1_2.txt",
+                      QStringLiteral("Document 3 is not Available"),
+                      QStringLiteral("Check Out of Documents Completed - Successful = 4/ Failed = 0"),
+                      QStringLiteral("Completed Document Check Out")})
+        EXPECT_TRUE(logHas(line)) << line.toStdString();
+    EXPECT_EQ(m_state.QueryString, "DOCREFERENCE") << "the terms come off again";
+    EXPECT_TRUE(version(1, 2)->CheckedOut());
+    EXPECT_EQ(m_view.statuses.last(), "Check Out Completed");
+    EXPECT_TRUE(m_state.OperationIdle);
+}
+
+TEST_F(CheckOutTest, AFileAlreadyThereIsNeverReplaced)
+{
+    // Unreturned edits from an earlier check-out.
+    writeFile(checkOutDir() + "2_1.doc", "my edits");
+    open();
+    const RunOutcome outcome = checkOut();
+    EXPECT_EQ(outcome.successes, 3);
+    EXPECT_EQ(outcome.failures, 1);
+    EXPECT_EQ(readFile(checkOutDir() + "2_1.doc"), "my edits");
+    EXPECT_FALSE(version(2, 1)->CheckedOut());
+    EXPECT_TRUE(readLines(reportPath()).contains("Failure\t" + checkOutDir() + "2_1.doc\t2\t1"));
+    EXPECT_TRUE(logHas("Failed to Checkout Document 2 Version 1 as " + checkOutDir() + "2_1.doc"));
+}
+
+TEST_F(CheckOutTest, AVersionTheStoreRefusesIsAFailureAndTheRunGoesOn)
+{
+    addFault("CheckOut", 4, 1, "disk full");
+    open();
+    const RunOutcome outcome = checkOut();
+    EXPECT_EQ(outcome.successes, 3);
+    EXPECT_EQ(outcome.failures, 1);
+    EXPECT_FALSE(QFileInfo::exists(checkOutDir() + "4_1.xls"));
+    EXPECT_EQ(readLines(reportPath()).last(), "Failure\t" + checkOutDir() + "4_1.xls\t4\t1");
+}
+
+TEST_F(CheckOutTest, AQueryCheckOutLeavesOutHeldVersionsAndPutsTheExpressionBack)
+{
+    holdBy(1, 1, "ANN");
+    store::VersionState archived;
+    archived.archived = true;
+    setState(4, 1, archived);
+    open();
+    m_state.QueryString = "as assembled before";
+    const RunOutcome outcome = checkOut(true);
+    EXPECT_EQ(outcome.mode, tw::RunMode::QueryResults);
+    EXPECT_EQ(outcome.successes, 2);
+    EXPECT_TRUE(QFileInfo::exists(checkOutDir() + "1_2.txt"));
+    EXPECT_TRUE(QFileInfo::exists(checkOutDir() + "2_1.doc"));
+    EXPECT_FALSE(QFileInfo::exists(checkOutDir() + "1_1.txt"));
+    EXPECT_FALSE(QFileInfo::exists(checkOutDir() + "4_1.xls"));
+    EXPECT_TRUE(readLines(reportPath())
+                    .contains("Check Out Query on Library (DOCREFERENCE" + kTerms + ") AND (SEARCH_AS_LIBRARIAN)"));
+    EXPECT_EQ(m_state.QueryString, "as assembled before");
+}
+
+class ClearCheckOutTest : public tw::test::MaintFixture
+{
+protected:
+    QString reportPath() const { return reportDir() + QStringLiteral("ClearChk.rpt"); }
+};
+
+TEST_F(ClearCheckOutTest, OnlyTheUsersOwnCheckOutsAreCheckedBackIn)
+{
+    open();
+    // 1.1 checked out to a file ANN then edited; 4.1 ANN's without a file; 1.2 BOB's; 2.1 free.
+    const QString staged = checkOutDir() + "1_1.txt";
+    version(1, 1)->CheckOut(staged);
+    writeFile(staged, "edited alpha");
+    holdBy(4, 1, "ANN");
+    holdBy(1, 2, "BOB");
+    m_host.yesNoAnswers.enqueue(true);
+    const auto outcome = tw::ClearCheckOut(services()).BCOClearClick(inputs());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->successes, 2);
+    EXPECT_EQ(outcome->failures, 0);
+    EXPECT_EQ(m_host.questions, QStringList {"Absolutely Sure About This ?"});
+    const QString dir = checkOutDir();
+    const QStringList lines = readLines(reportPath());
+    EXPECT_EQ(lines.mid(lines.size() - 5),
+              (QStringList {"Old Check Out Status\tOld Checked Out File\tDoc. Number\tDoc. Version",
+                            "Success\t" + staged + "\t1\t1", "Not Valid User\t" + dir + "1_2.txt\t1\t2",
+                            "Not Checked Out\t" + dir + "2_1.doc\t2\t1", "Success\t\t4\t1"}));
+    EXPECT_FALSE(version(1, 1)->CheckedOut());
+    EXPECT_EQ(content(1, 1), "edited alpha");
+    EXPECT_TRUE(version(1, 2)->CheckedOut()) << "another user's check-out stays";
+    EXPECT_FALSE(version(4, 1)->CheckedOut());
+    for (const char* line :
+         {"Starting Clear Check Out", "Clearing Check Out Flags - Full Library",
+          "Successfully Cleared Check Out for Document 4 Version 1",
+          "Clear Check Out Flags Completed - Successful = 2/ Failed = 0", "Completed Clear Check Out"})
+        EXPECT_TRUE(logHas(line)) << line;
+    EXPECT_EQ(m_view.statuses.last(), "Clear Check Out Flags Completed");
+}
+
+TEST_F(ClearCheckOutTest, NoRunsNothingButLogsTheStartAndTheEnd)
+{
+    holdBy(4, 1, "ANN");
+    open();
+    m_host.yesNoAnswers.enqueue(false);
+    EXPECT_FALSE(tw::ClearCheckOut(services()).BCOClearClick(inputs()));
+    EXPECT_FALSE(QFileInfo::exists(reportPath()));
+    EXPECT_TRUE(version(4, 1)->CheckedOut());
+    EXPECT_TRUE(logHas("Starting Clear Check Out"));
+    EXPECT_TRUE(logHas("Completed Clear Check Out"));
+}
+
+TEST_F(ClearCheckOutTest, ACheckInThatFailsIsAFailureOfThatVersion)
+{
+    holdBy(4, 1, "ANN");
+    addFault("CheckIn", 4, 1, "store offline");
+    open();
+    m_host.yesNoAnswers.enqueue(true);
+    const auto outcome = tw::ClearCheckOut(services()).BCOClearClick(inputs());
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->failures, 1);
+    EXPECT_EQ(readLines(reportPath()).last(), "Failure\t\t4\t1");
+    EXPECT_TRUE(logHas("Failed to Clear Check Out Flag for Document 4 Version 1"));
+    EXPECT_TRUE(version(4, 1)->CheckedOut());
+}
+
+} // namespace
