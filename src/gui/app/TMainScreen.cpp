@@ -17,6 +17,7 @@
 #include "gui/docinfo/DocInfoTab.h"
 #include "gui/host/GuiHost.h"
 #include "gui/host/OperationControl.h"
+#include "gui/maint/CheckInOutPresenter.h"
 #include "gui/maint/CheckInOutTab.h"
 #include "gui/query/AddressBookPicker.h"
 #include "gui/query/QueryEditor.h"
@@ -204,6 +205,7 @@ void TMainScreen::buildHandlers()
     m_runInputs = std::make_unique<WindowRunInputs>(*m_query, *m_reporter, *m_export);
     m_reporterPresenter = new ReporterPresenter(*m_reporter, runTabContext());
     m_exportPresenter = new ExportPresenter(*m_export, runTabContext());
+    new CheckInOutPresenter(*m_checkInOut, runTabContext()); // owned by its tab
     m_fieldLists = std::make_unique<WindowFieldLists>(m_exportPresenter->movers(), m_reporterPresenter->movers());
     m_customFieldsEditor = new CustomFieldsEditor(*m_custom, m_customFields, *m_fieldLists);
 }

@@ -102,6 +102,7 @@ private Q_SLOTS:
     void failures();
     void refusedTabWhileRunning();
     void libraryLineEndsWithItsSelection();
+    void checkOutEditCheckInAndClear();
     void promptAtStartUp();
 
 private:
@@ -374,6 +375,70 @@ expect GBLibrary "Currently Selected Library - Contracts"
 )"));
     QCOMPARE(run.failures, QStringList());
     QCOMPARE(run.exitCode, 0);
+}
+
+void ScriptRunTest::checkOutEditCheckInAndClear()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    QTemporaryDir work;
+    const QString reports = work.filePath(QStringLiteral("reports"));
+    const QString files = work.filePath(QStringLiteral("files"));
+    QDir().mkpath(reports);
+    QDir().mkpath(files);
+    // The runs' reports go to the Export tab's directory; every run covers documents 1 to 4.
+    const QString setUp = QStringLiteral(R"(tab Query
+set MaskEdit1 1
+leave MaskEdit1
+set MaskEdit2 4
+leave MaskEdit2
+tab Export
+set EDocOutputDir "%1"
+leave EDocOutputDir
+tab "Check In/Out"
+choose RadioGroup7 "Full Library"
+set Edit15 "%2"
+leave Edit15
+)")
+                              .arg(reports, files);
+    const ScriptRun checkOut(fixture.path(), work.path(), setUp + QStringLiteral(R"(click BCheckOut
+wait 60
+expect Label57 "Check Out Completed"
+status "Last Operation Completed Document Check Out"
+)"));
+    QVERIFY2(checkOut.failures.isEmpty(), qPrintable(checkOut.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(QDir(files).entryList(QDir::Files).size(), 4);
+
+    // One file edited; 1_1.txt taken away, so its version stays checked out for the clear.
+    QFile edited(QDir(files).filePath(QStringLiteral("2_2.txt")));
+    QVERIFY(edited.open(QIODevice::WriteOnly));
+    edited.write("beta, edited");
+    edited.close();
+    QVERIFY(QFile::rename(QDir(files).filePath(QStringLiteral("1_1.txt")), work.filePath(QStringLiteral("1_1.txt"))));
+    const ScriptRun checkIn(fixture.path(), work.path(),
+                            setUp
+                                + QStringLiteral(R"(set Edit16 "%1"
+leave Edit16
+click BCheckIn
+wait 60
+expect Label58 "Check In Completed"
+answer yes
+click BCOClear
+wait 60
+expect Label57 "Clear Check Out Flags Completed"
+)")
+                                      .arg(files));
+    QVERIFY2(checkIn.failures.isEmpty(), qPrintable(checkIn.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(checkIn.exitCode, 0);
+    QCOMPARE(QDir(files).entryList(QDir::Files), QStringList());
+    const QString staged = QDir::toNativeSeparators(files + QStringLiteral("/1_1.txt"));
+    QCOMPARE(bodyOf(fileLines(reports + QStringLiteral("/ClearChk.rpt")),
+                    QStringLiteral("Old Check Out Status\tOld Checked Out File\tDoc. Number\tDoc. Version")),
+             (QStringList {QStringLiteral("Success\t") + staged + QStringLiteral("\t1\t1"),
+                           QStringLiteral("Not Checked Out\t") + QDir::toNativeSeparators(files + "/2_1.txt\t2\t1"),
+                           QStringLiteral("Not Checked Out\t") + QDir::toNativeSeparators(files + "/2_2.txt\t2\t2"),
+                           QStringLiteral("Not Checked Out\t") + QDir::toNativeSeparators(files + "/4_1.txt\t4\t1")}));
+    QVERIFY(dailyLog(work.path()).contains(QStringLiteral("SUCCESS - Successfully Checked In Document 2 Version 2")));
 }
 
 void ScriptRunTest::promptAtStartUp()

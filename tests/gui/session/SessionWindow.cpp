@@ -23,7 +23,7 @@ SessionWindow::SessionWindow(const Setup& setup)
     for (const QString& answer : setup.messageAnswers)
         m_host.prompts().queue(PromptSeam::Kind::Message, answer);
     StartupContext context;
-    context.commandLine = CommandLine(QStringList());
+    context.commandLine = CommandLine(setup.parameters);
     context.executablePath = QStringLiteral("/opt/tarnwick/TARNWICK.bin");
     context.versionText = QStringLiteral("1.2.3.4");
     context.windowsUserName = setup.windowsUserName;

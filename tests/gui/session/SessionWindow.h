@@ -30,6 +30,7 @@ public:
         QString windowsUserName;
         std::function<void(store::StoreBuilder&)> build; // runs on the store before the window starts
         QStringList messageAnswers; // queued before the window starts
+        QStringList parameters; // the command line
     };
 
     explicit SessionWindow(const Setup& setup);

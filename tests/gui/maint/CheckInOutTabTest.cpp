@@ -1,0 +1,233 @@
+#include "SessionWindow.h"
+#include "core/app/DateTimeText.h"
+#include "gui/widgets/RadioGroup.h"
+#include "store/Store.h"
+#include "store/StoreBuilder.h"
+#include "support/FileLines.h"
+#include "support/SmallLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using tw::PromptSeam;
+using tw::test::fileLines;
+using tw::test::SessionWindow;
+
+namespace {
+
+QString withSeparator(const QString& path)
+{
+    return QDir::toNativeSeparators(path) + QDir::separator();
+}
+
+// The small library with the Library Reset button shown.
+SessionWindow::Setup smallLibrary()
+{
+    SessionWindow::Setup setup(QStringLiteral("ANN"), tw::test::addSmallLibrary);
+    setup.parameters = QStringList {QStringLiteral("LibReset=YES")};
+    return setup;
+}
+
+// The runs of the tab cover the whole library; their reports go to the Export tab's directory.
+void prepare(SessionWindow& window, const QString& reports, const QString& checkOut)
+{
+    window.type(QStringLiteral("EDocOutputDir"), reports);
+    window.type(QStringLiteral("Edit15"), checkOut);
+    window.find<tw::RadioGroup>(QStringLiteral("RadioGroup7"))->setItemIndex(1);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class CheckInOutTabTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { tw::DateTimeText::setLocaleForTesting(QLocale::c()); }
+    void cleanup() { tw::DateTimeText::resetLocale(); }
+    void directoryFields_data();
+    void directoryFields();
+    void checkOutEditCheckInThroughTheTab();
+    void clearAndResetAskFirst_data();
+    void clearAndResetAskFirst();
+    void busyProgramIgnoresTheButtons();
+};
+
+void CheckInOutTabTest::directoryFields_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("check-out") << "Edit15"
+                               << "SpeedButton5" << QStringList {"BCheckOut", "BCOClear"}
+                               << "Tarnwick: Selected Check Out Directory does not exist";
+    QTest::newRow("check-in") << "Edit16"
+                              << "SpeedButton6" << QStringList {"BCheckIn"}
+                              << "Tarnwick: Selected Check In Directory does not exist";
+}
+
+void CheckInOutTabTest::directoryFields()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, picker);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    SessionWindow window(smallLibrary());
+    const auto enabled = [&] {
+        return std::all_of(buttons.begin(), buttons.end(),
+                           [&](const QString& name) { return window.find<QPushButton>(name)->isEnabled(); });
+    };
+    QVERIFY(!enabled());
+    window.type(edit, dir.path());
+    QVERIFY(enabled());
+    QCOMPARE(window.find<QLineEdit>(edit)->text(), withSeparator(dir.path()));
+
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.type(edit, dir.filePath(QStringLiteral("nowhere")));
+    QCOMPARE(window.host().shownPrompts().last(), message);
+    QVERIFY(!enabled());
+    QCOMPARE(window.find<QLineEdit>(edit)->text(), QString());
+
+    window.host().prompts().queue(PromptSeam::Kind::Folder, dir.path());
+    window.find<QToolButton>(picker)->click();
+    QVERIFY(enabled());
+}
+
+void CheckInOutTabTest::checkOutEditCheckInThroughTheTab()
+{
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibrary());
+    prepare(window, reports.path(), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+
+    const QString dir = withSeparator(work.path());
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files),
+             (QStringList {QStringLiteral("1_1.txt"), QStringLiteral("2_1.txt"), QStringLiteral("2_2.txt"),
+                           QStringLiteral("4_1.txt")}));
+    const QStringList report = fileLines(reports.path() + QStringLiteral("/Checkout.rpt"));
+    QCOMPARE(report.mid(report.size() - 2),
+             (QStringList {QStringLiteral("Success\t") + dir + QStringLiteral("2_2.txt\t2\t2"),
+                           QStringLiteral("Success\t") + dir + QStringLiteral("4_1.txt\t4\t1")}));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label57"))->text(), QStringLiteral("Check Out Completed"));
+    QCOMPARE(window.find<QProgressBar>(QStringLiteral("ProgressBar2"))->value(), 100);
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+
+    // Edited with another program, one of them saved under a new type.
+    QFile edited(dir + QStringLiteral("2_2.txt"));
+    QVERIFY(edited.open(QIODevice::WriteOnly));
+    edited.write("beta, edited");
+    edited.close();
+    QVERIFY(QFile::rename(dir + QStringLiteral("4_1.txt"), dir + QStringLiteral("4_1.csv")));
+    window.type(QStringLiteral("Edit16"), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckIn"))->click();
+
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label58"))->text(), QStringLiteral("Check In Completed"));
+    QCOMPARE(window.find<QProgressBar>(QStringLiteral("ProgressBar3"))->value(), 100);
+    for (const char* box : {"Edit17", "Edit18", "Edit19", "Edit20", "Edit21"})
+        QCOMPARE(window.find<QLineEdit>(QString::fromLatin1(box))->text(), QString());
+    const QStringList log = window.logLines();
+    for (const char* line : {"SUCCESS - Successfully Checked In Document 2 Version 2",
+                             "Altered Document Version Extension from txt to csv", "Completed Document Check In"}) {
+        QVERIFY2(std::any_of(log.begin(), log.end(), [&](const QString& l) { return l.endsWith(QLatin1String(line)); }),
+                 line);
+    }
+    // A second check-out of the edited version brings the edit back.
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+    QCOMPARE(readFile(dir + QStringLiteral("2_2.txt")), QByteArray("beta, edited"));
+    QVERIFY(QFileInfo::exists(dir + QStringLiteral("4_1.csv")));
+    QVERIFY(window.screen().OperationIdle());
+}
+
+void CheckInOutTabTest::clearAndResetAskFirst_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("status"); // Label57 afterwards
+    QTest::newRow("clear, yes") << "BCOClear"
+                                << "yes"
+                                << "ClearChk.rpt"
+                                << "Clear Check Out Flags Completed";
+    QTest::newRow("clear, no") << "BCOClear"
+                               << "no"
+                               << ""
+                               << "";
+    QTest::newRow("library reset, yes") << "BLReset"
+                                        << "yes"
+                                        << "ResetLib.rpt"
+                                        << "Reset Library Report Completed";
+    QTest::newRow("library reset, no") << "BLReset"
+                                       << "no"
+                                       << ""
+                                       << "";
+}
+
+void CheckInOutTabTest::clearAndResetAskFirst()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, answer);
+    QFETCH(QString, report);
+    QFETCH(QString, status);
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibrary());
+    QVERIFY(!window.find<QPushButton>(QStringLiteral("BLReset"))->isHidden());
+    prepare(window, reports.path(), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+    const int shown = window.host().shownPrompts().size();
+    window.host().prompts().queue(PromptSeam::Kind::Message, answer);
+    window.find<QPushButton>(button)->click();
+
+    QCOMPARE(window.host().shownPrompts().mid(shown),
+             QStringList {QStringLiteral("Tarnwick: Absolutely Sure About This ?")});
+    const QStringList files = QDir(reports.path()).entryList(QDir::Files);
+    QCOMPARE(files.contains(QStringLiteral("ClearChk.rpt")), report == QLatin1String("ClearChk.rpt"));
+    QCOMPARE(files.contains(QStringLiteral("ResetLib.rpt")), report == QLatin1String("ResetLib.rpt"));
+    if (!status.isEmpty())
+        QCOMPARE(window.find<QLabel>(QStringLiteral("Label57"))->text(), status);
+    if (report == QLatin1String("ClearChk.rpt")) {
+        // Every version was ANN's: all are free again, their files stay where the check-out put them.
+        const QStringList lines = fileLines(reports.path() + QLatin1Char('/') + report);
+        QVERIFY(lines.last().startsWith(QStringLiteral("Success\t")));
+        QCOMPARE(QDir(work.path()).entryList(QDir::Files).size(), 4);
+    }
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+}
+
+void CheckInOutTabTest::busyProgramIgnoresTheButtons()
+{
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibrary());
+    prepare(window, reports.path(), work.path());
+    window.type(QStringLiteral("Edit16"), work.path());
+    window.screen().setOperationIdle(false);
+    for (const char* name : {"BCheckOut", "BCheckIn", "BCOClear", "BLReset"})
+        window.find<QPushButton>(QString::fromLatin1(name))->click();
+    window.screen().setOperationIdle(true);
+    QCOMPARE(QDir(reports.path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
+    QVERIFY(window.host().shownPrompts().isEmpty());
+}
+
+QTEST_MAIN(CheckInOutTabTest)
+#include "CheckInOutTabTest.moc"
