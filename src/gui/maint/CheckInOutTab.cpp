@@ -55,12 +55,13 @@ CheckInOutTab::CheckInOutTab(QWidget* parent)
     m_ui.Label57 = checkOut.status;
     m_ui.ProgressBar3 = checkIn.bar;
     m_ui.Label58 = checkIn.status;
+    // Each run's status line under its bar, wide enough for "Reset Library Report (Limit Library) Started".
     grid->addWidget(WidgetKit::label(QStringLiteral("Check Out Progress:")), 3, 0);
-    grid->addWidget(m_ui.ProgressBar2, 3, 1, 1, 2);
-    grid->addWidget(m_ui.Label57, 3, 3);
-    grid->addWidget(WidgetKit::label(QStringLiteral("Check In Progress:")), 4, 0);
-    grid->addWidget(m_ui.ProgressBar3, 4, 1, 1, 2);
-    grid->addWidget(m_ui.Label58, 4, 3);
+    grid->addWidget(m_ui.ProgressBar2, 3, 1, 1, 3);
+    grid->addWidget(m_ui.Label57, 4, 1, 1, 3);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Check In Progress:")), 5, 0);
+    grid->addWidget(m_ui.ProgressBar3, 5, 1, 1, 3);
+    grid->addWidget(m_ui.Label58, 6, 1, 1, 3);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -77,6 +78,21 @@ int main(int argc, char** argv)
     host.prompts().queue(tw::PromptSeam::Kind::ExportOptions, QStringLiteral("ok"));
     child<QPushButton>(&screen, QStringLiteral("BExport"))->click();
     save(&screen, dir, QStringLiteral("Export"));
+
+    // The Check In/Out tab in the middle of a check-out (grabbed from the run's event pump,
+    // after the display clock's first ticks) and after it.
+    screen.pageControl()->setCurrentIndex(tw::TMainScreen::CheckInOut);
+    const QString checkOut = output + QStringLiteral("/checkout");
+    QDir().mkpath(checkOut);
+    leave(&screen, QStringLiteral("Edit15"), checkOut);
+    child<tw::RadioGroup>(&screen, QStringLiteral("RadioGroup7"))->setItemIndex(1);
+    QTimer::singleShot(60, &screen, [&] { save(&screen, dir, QStringLiteral("CheckOutRunning")); });
+    child<QPushButton>(&screen, QStringLiteral("BCheckOut"))->click();
+    save(&screen, dir, QStringLiteral("CheckOut"));
+    leave(&screen, QStringLiteral("Edit16"), checkOut);
+    QTimer::singleShot(3000, &screen, [&] { save(&screen, dir, QStringLiteral("CheckInRunning")); });
+    child<QPushButton>(&screen, QStringLiteral("BCheckIn"))->click();
+    save(&screen, dir, QStringLiteral("CheckIn"));
 
     tw::TOptionsSc options(&screen);
     options.setOptions(tw::ExportOptions {});
