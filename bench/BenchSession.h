@@ -5,6 +5,7 @@
 // with everything a run borrows, and timing helpers.
 #include "ResidentMemory.h"
 #include "core/app/GwRefs.h"
+#include "core/app/LocalTimeZone.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
@@ -173,6 +174,8 @@ inline void growContent(const QString& filesDirectory)
 
 inline double median(std::vector<double> values)
 {
+    if (values.empty())
+        return 0;
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }

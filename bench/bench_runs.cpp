@@ -94,6 +94,7 @@ void benchExport(const QString& root, qint64 exportVersions, int rounds)
 
 int main(int argc, char** argv)
 {
+    tw::settleLocalTimeZone(); // as the program does
     QCoreApplication app(argc, argv);
     const bench::Arguments arguments = bench::Arguments::read(argc, argv);
     const qint64 documents = arguments.documents;

@@ -1,4 +1,5 @@
 #include "core/app/CommandLine.h"
+#include "core/app/LocalTimeZone.h"
 #include "core/app/PlatformSession.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/SingleInstance.h"
@@ -46,6 +47,7 @@ void printError(const QString& text)
 
 int main(int argc, char** argv)
 {
+    tw::settleLocalTimeZone();
     QApplication app(argc, argv);
     QApplication::setApplicationName(tw::kProgramTitle);
 

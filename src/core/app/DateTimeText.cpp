@@ -1,5 +1,8 @@
 #include "DateTimeText.h"
 
+#include "NumericDateFormat.h"
+
+#include <atomic>
 #include <optional>
 
 namespace tw {
@@ -10,6 +13,9 @@ std::optional<QLocale>& pinnedLocale()
     static std::optional<QLocale> pinned;
     return pinned;
 }
+
+// Bumped whenever the locale is pinned or let go, so that the cached formats follow.
+std::atomic<int> g_localeGeneration {0};
 
 bool isCLocale(const QLocale& locale)
 {
@@ -34,6 +40,35 @@ int nearestCentury(int twoDigitYearResult)
     return year;
 }
 
+// The locale and its two formats, worked out once per thread and locale: a report line of a
+// mass run carries a date, and asking the system locale for them afresh cost more than the line.
+struct Formats
+{
+    int generation = -1;
+    QLocale locale;
+    QString date;
+    QString time;
+    std::optional<NumericDateFormat> fastDate;
+    std::optional<NumericDateFormat> fastTime;
+};
+
+const Formats& formats()
+{
+    thread_local Formats cached;
+    const int generation = g_localeGeneration.load();
+    if (cached.generation != generation) {
+        cached.locale = pinnedLocale() ? *pinnedLocale() : QLocale::system();
+        cached.date
+            = isCLocale(cached.locale) ? QStringLiteral("dd/MM/yyyy") : cached.locale.dateFormat(QLocale::ShortFormat);
+        cached.time = isCLocale(cached.locale) ? QStringLiteral("HH:mm:ss")
+                                               : withoutZone(cached.locale.timeFormat(QLocale::LongFormat));
+        cached.fastDate = NumericDateFormat::compile(cached.date, cached.locale);
+        cached.fastTime = NumericDateFormat::compile(cached.time, cached.locale);
+        cached.generation = generation;
+    }
+    return cached;
+}
+
 } // namespace
 
 QLocale DateTimeText::locale()
@@ -44,27 +79,23 @@ QLocale DateTimeText::locale()
 void DateTimeText::setLocaleForTesting(const QLocale& locale)
 {
     pinnedLocale() = locale;
+    ++g_localeGeneration;
 }
 
 void DateTimeText::resetLocale()
 {
     pinnedLocale().reset();
+    ++g_localeGeneration;
 }
 
 QString DateTimeText::dateFormat()
 {
-    const QLocale loc = locale();
-    if (isCLocale(loc))
-        return QStringLiteral("dd/MM/yyyy");
-    return loc.dateFormat(QLocale::ShortFormat);
+    return formats().date;
 }
 
 QString DateTimeText::timeFormat()
 {
-    const QLocale loc = locale();
-    if (isCLocale(loc))
-        return QStringLiteral("HH:mm:ss");
-    return withoutZone(loc.timeFormat(QLocale::LongFormat));
+    return formats().time;
 }
 
 QChar DateTimeText::dateSeparator()
@@ -78,12 +109,14 @@ QChar DateTimeText::dateSeparator()
 
 QString DateTimeText::formatDate(const QDate& date)
 {
-    return locale().toString(date, dateFormat());
+    const Formats& f = formats();
+    return f.fastDate ? f.fastDate->date(date) : f.locale.toString(date, f.date);
 }
 
 QString DateTimeText::formatTime(const QTime& time)
 {
-    return locale().toString(time, timeFormat());
+    const Formats& f = formats();
+    return f.fastTime ? f.fastTime->time(time) : f.locale.toString(time, f.time);
 }
 
 QString DateTimeText::format(const QDateTime& when)

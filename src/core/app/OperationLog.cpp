@@ -51,7 +51,16 @@ void OperationLog::writeLine(const QString& line, const QString& headerLead)
     // The date is taken anew for every message, so lines after midnight go to the next day's file.
     const QDateTime now = m_clock();
     const QString stamp = DateTimeText::format(now);
-    m_file.write(fileNameFor(now.date()), {stamp + QLatin1Char('\t') + line}, {headerLead + stamp, QString()});
+    m_file.write(fileNameOf(now.date()), {stamp + QLatin1Char('\t') + line}, {headerLead + stamp, QString()});
+}
+
+const QString& OperationLog::fileNameOf(const QDate& day)
+{
+    if (day != m_fileDay) {
+        m_fileName = fileNameFor(day);
+        m_fileDay = day;
+    }
+    return m_fileName;
 }
 
 } // namespace tw

@@ -37,12 +37,16 @@ public:
 
 private:
     void writeLine(const QString& line, const QString& headerLead);
+    const QString& fileNameOf(const QDate& day);
 
     QString m_directory;
     QString m_programName;
     RunHost* m_host;
     bool m_debugMode = false;
     Clock m_clock;
+    // The file name of the day last written, worked out once a day.
+    QDate m_fileDay;
+    QString m_fileName;
     // The day's file stays open between lines; each line is written through at once.
     LineFile m_file;
 };

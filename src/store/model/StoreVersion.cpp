@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/Sql.h"
+#include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
 #include "store/model/ListCollection.h"
 #include "store/model/RowLoader.h"
@@ -153,19 +154,18 @@ std::shared_ptr<gw::Collection<gw::VersionEvent>> StoreVersion::DocumentVersionE
 {
     check("DocumentVersionEvents");
     QSqlDatabase db = m_context->store->database();
-    QSqlQuery q = Sql::run(db,
-                           QStringLiteral("SELECT e.event_type, e.user_id, COALESCE(u.display_name, e.user_name), "
-                                          "e.created, e.file_name FROM events e LEFT JOIN users u ON u.id = e.user_id "
-                                          "WHERE e.version_id = ? ORDER BY e.id"),
-                           {m_row.row});
+    // Read straight through SQLite: the library reset report reads the log of every version.
+    DirectRead q(db,
+                 "SELECT e.event_type, e.user_id, COALESCE(u.display_name, e.user_name), e.created, e.file_name "
+                 "FROM events e LEFT JOIN users u ON u.id = e.user_id WHERE e.version_id = ? ORDER BY e.id",
+                 {m_row.row});
     std::vector<std::shared_ptr<gw::VersionEvent>> events;
     FaultPoint point = m_point;
     while (q.next()) {
         point.event = int(events.size()) + 1;
         events.push_back(std::make_shared<StoreVersionEvent>(
-            m_context, point, q.value(0).toInt(),
-            StoreAddressEntry::user(m_context, q.value(1).toLongLong(), q.value(2).toString()), q.value(4).toString(),
-            Sql::toDate(q.value(3))));
+            m_context, point, int(q.integer(0)), StoreAddressEntry::user(m_context, q.integer(1), q.text(2)), q.text(4),
+            q.date(3).toDateTime()));
     }
     auto context = m_context;
     auto base = m_point;

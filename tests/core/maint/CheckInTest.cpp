@@ -115,8 +115,9 @@ TEST_P(CheckInEntryTest, ChecksInWhatItNamesAndLeavesTheRest)
     if (c.number > 0) {
         EXPECT_EQ(version(c.number, c.version)->CheckedOut(), !c.checkedIn && c.number != 4);
         EXPECT_EQ(version(c.number, c.version)->OriginalFileType(), c.typeAfter);
-        if (c.checkedIn)
+        if (c.checkedIn) {
             EXPECT_EQ(content(c.number, c.version), "edited content");
+        }
     }
     EXPECT_EQ(m_view.statuses.last(), "Check In Completed");
     EXPECT_TRUE(m_state.OperationIdle);
