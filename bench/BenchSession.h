@@ -44,6 +44,9 @@ public:
     void pumpEvents() override
     {
         const qint64 now = m_clock.nsecsElapsed();
+        if (m_last >= 0 && now - m_last > 60000000 && qEnvironmentVariableIsSet("BENCH_GAPS"))
+            std::fprintf(stderr, "gap %.1f ms at pump %lld\n", (now - m_last) / 1e6,
+                         static_cast<long long>(m_pumpsInRun));
         if (m_last >= 0 && now - m_last > longestGapNs) {
             longestGapNs = now - m_last;
             longestGapAt = m_pumpsInRun;

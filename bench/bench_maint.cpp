@@ -8,7 +8,9 @@
 //   against sqlite3 writing the same event rows as TSV.
 // Run by hand: bench_maint [documents (100000)] [versions per document (3)] [check-out versions (10000)]
 // [rounds (3)] [check-in files (1000)] [check-in rounds (1)] [runs (checkout,clear,checkin,reset)].
-// With BENCH_HEADLESS set the window runs are left out (for profiling the runs themselves).
+// With BENCH_HEADLESS set the window runs are left out (for profiling the runs themselves), and
+// with BENCH_NO_PAUSE as well the headless check-in runs without its pauses; BENCH_GAPS lists
+// every gap over 60 ms between event pumps.
 #include "BenchWindow.h"
 #include "core/maint/CheckInDocs.h"
 #include "core/maint/CheckOutDocs.h"
@@ -90,6 +92,7 @@ void checkOutBench(const QString& root, const bench::Arguments& a, bool xvfb)
 void checkInBench(const QString& root, int files, int rounds, bool xvfb)
 {
     Bench b(root, QStringLiteral("CHECKIN"), files, 1);
+    const bool noPause = qEnvironmentVariableIsSet("BENCH_NO_PAUSE"); // headless only: the work alone
     bench::growContent(b.session->store->filesDirectory());
     const QByteArray edit(10 * 1024, 'e');
     // Every version checked out into `out`/files and edited there, as a librarian would leave them.
@@ -109,7 +112,10 @@ void checkInBench(const QString& root, int files, int rounds, bool xvfb)
         prepare,
         [&](const QString& out) {
             tw::NullRunView view;
-            tw::CheckInDocs(b.services(view)).BCheckInClick(out + QStringLiteral("files/"));
+            tw::CheckInDocs run(b.services(view));
+            if (noPause)
+                run.setPauseForTesting(0);
+            run.BCheckInClick(out + QStringLiteral("files/"));
             return tw::RunOutcome {};
         },
         [](const QString& out, bool withRun) {
@@ -123,7 +129,7 @@ void checkInBench(const QString& root, int files, int rounds, bool xvfb)
             prepare(out);
             return copyTree(out + QStringLiteral("files"), out + QStringLiteral("copy"));
         },
-        files * 0.050};
+        noPause ? 0.0 : files * 0.050};
     bench::Figures figures;
     for (int i = 1; i <= rounds; ++i)
         bench::round(kind, i, root, bench::ProgramRun(b.path, root), figures, xvfb);

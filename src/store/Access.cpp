@@ -1,6 +1,7 @@
 #include "store/Access.h"
 
 #include "store/Sql.h"
+#include "store/model/DirectRead.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -28,62 +29,60 @@ bool Access::canView(QSqlDatabase& db, qint64 userRow, qint64 documentRow)
         .isValid();
 }
 
+// Asked for every version a mass check-out or check-in takes: the reads go straight to SQLite.
 int Access::effectiveRights(QSqlDatabase& db, qint64 userRow, qint64 documentRow)
 {
     const int all = 47;
-    QSqlQuery d(db);
-    d.prepare(QStringLiteral("SELECT library_id, author_id, creator_id FROM documents WHERE id = ?"));
-    d.addBindValue(documentRow);
-    if (!d.exec() || !d.next()) {
-        return 0;
+    qint64 libraryRow = 0;
+    {
+        DirectRead d(db, "SELECT library_id, author_id, creator_id FROM documents WHERE id = ?", {documentRow});
+        if (!d.next()) {
+            return 0;
+        }
+        if (d.integer(1) == userRow || d.integer(2) == userRow) {
+            return all;
+        }
+        libraryRow = d.integer(0);
     }
-    if (d.value(1).toLongLong() == userRow || d.value(2).toLongLong() == userRow
-        || isLibrarian(db, userRow, d.value(0).toLongLong())) {
+    if (isLibrarian(db, userRow, libraryRow)) {
         return all;
     }
-    auto maskOf = [&db, documentRow, userRow](const QString& where, bool& found) {
-        QSqlQuery q(db);
-        q.prepare(
-            QStringLiteral("SELECT r.revoke_all, r.official | r.current | r.other, r.modify_security FROM rights r "
-                           "WHERE r.document_id = ? AND ")
-            + where);
-        q.addBindValue(documentRow);
-        q.addBindValue(userRow);
+    // The mask of the sharing entries a statement yields; `found` tells whether there were any.
+    const auto maskOf = [&db, documentRow, userRow](const char* sql, bool& found) {
+        DirectRead q(db, sql, {documentRow, userRow});
         int mask = 0;
         found = false;
-        if (q.exec()) {
-            while (q.next()) {
-                found = true;
-                if (q.value(0).toInt() == 0) {
-                    mask |= q.value(1).toInt() | (q.value(2).toInt() != 0 ? 8 : 0);
-                }
+        while (q.next()) {
+            found = true;
+            if (q.integer(0) == 0) {
+                mask |= static_cast<int>(q.integer(1)) | (q.integer(2) != 0 ? 8 : 0);
             }
         }
         return mask;
     };
     bool found = false;
-    const int own = maskOf(QStringLiteral("r.kind = 2 AND r.user_id = ?"), found);
+    const int own = maskOf("SELECT revoke_all, official | current | other, modify_security FROM rights "
+                           "WHERE document_id = ? AND kind = 2 AND user_id = ?",
+                           found);
     if (found) {
         return own;
     }
-    const int lists = maskOf(
-        QStringLiteral("r.kind = 2 AND r.list_id IN (SELECT list_id FROM distribution_members WHERE user_id = ?)"),
-        found);
-    QSqlQuery g(db);
-    g.prepare(QStringLiteral("SELECT official | current | other FROM rights WHERE document_id = ? AND kind = 1"));
-    g.addBindValue(documentRow);
-    const int general = g.exec() && g.next() ? g.value(0).toInt() : 0;
+    const int lists = maskOf("SELECT revoke_all, official | current | other, modify_security FROM rights "
+                             "WHERE document_id = ? AND kind = 2 AND list_id IN "
+                             "(SELECT list_id FROM distribution_members WHERE user_id = ?)",
+                             found);
+    DirectRead g(db, "SELECT official | current | other FROM rights WHERE document_id = ? AND kind = 1", {documentRow});
+    const int general = g.next() ? static_cast<int>(g.integer(0)) : 0;
     return lists | general;
 }
 
 bool Access::isLibrarian(QSqlDatabase& db, qint64 userRow, qint64 libraryRow)
 {
-    return Sql::scalar(db,
-                       QStringLiteral("SELECT COALESCE((SELECT librarian FROM library_rights WHERE library_id = ? AND "
-                                      "user_id = ?), (SELECT default_librarian FROM libraries WHERE id = ?), 0)"),
-                       {libraryRow, userRow, libraryRow})
-               .toInt()
-        != 0;
+    DirectRead q(db,
+                 "SELECT COALESCE((SELECT librarian FROM library_rights WHERE library_id = ? AND user_id = ?), "
+                 "(SELECT default_librarian FROM libraries WHERE id = ?), 0)",
+                 {libraryRow, userRow, libraryRow});
+    return q.next() && q.integer(0) != 0;
 }
 
 } // namespace store

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QHash>
 #include <QSqlError>
-#include <atomic>
 #include <memory>
 #include <unordered_map>
 
@@ -45,7 +44,10 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
     return q;
 }
 
-QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
+namespace {
+
+// This thread's prepared statement of `sql` on the connection, reset and ready to bind.
+QSqlQuery& prepared(QSqlDatabase& db, const QString& sql)
 {
     auto& statements = t_statements[db.connectionName()];
     auto it = statements.find(sql);
@@ -59,6 +61,14 @@ QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList&
     }
     QSqlQuery& q = *it->second;
     q.finish();
+    return q;
+}
+
+} // namespace
+
+QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
+{
+    QSqlQuery& q = prepared(db, sql);
     for (int i = 0; i < binds.size(); ++i) {
         q.bindValue(i, bindable(binds.at(i)));
     }
@@ -97,33 +107,58 @@ QDateTime Sql::toDate(const QVariant& value)
 }
 
 namespace {
-std::atomic<int> g_savepoints {0};
+
+// Savepoints of this thread, innermost last. A savepoint is named by its depth, so that every
+// mass run starts, releases and rolls back the same few prepared statements; a name met again
+// further in names the inner savepoint, and savepoints end in the order they began.
+thread_local int t_savepointDepth = 0;
+
+// Runs a savepoint statement; the driver's text of its failure, or an empty text.
+QString failureOf(QSqlDatabase& db, const QString& sql)
+{
+    QString failure;
+    try {
+        QSqlQuery& q = prepared(db, sql);
+        if (!q.exec()) {
+            failure = q.lastError().text();
+            if (failure.isEmpty())
+                failure = QStringLiteral("the statement failed");
+        }
+        q.finish();
+    } catch (const StoreError& e) {
+        failure = e.message();
+    }
+    return failure;
 }
 
-Savepoint::Savepoint(QSqlDatabase& db) : m_db(db), m_name(QStringLiteral("tw_sp_%1").arg(++g_savepoints))
+} // namespace
+
+Savepoint::Savepoint(QSqlDatabase& db) : m_db(db), m_name(QStringLiteral("tw_sp_%1").arg(t_savepointDepth + 1))
 {
-    QSqlQuery q(m_db);
-    if (!q.exec(QStringLiteral("SAVEPOINT ") + m_name)) {
-        throw StoreError(QStringLiteral("Cannot start a store transaction: %1").arg(q.lastError().text()));
+    const QString failure = failureOf(m_db, QStringLiteral("SAVEPOINT ") + m_name);
+    if (!failure.isEmpty()) {
+        throw StoreError(QStringLiteral("Cannot start a store transaction: %1").arg(failure));
     }
+    ++t_savepointDepth;
 }
 
 Savepoint::~Savepoint()
 {
     if (!m_done) {
-        QSqlQuery q(m_db);
-        q.exec(QStringLiteral("ROLLBACK TO ") + m_name);
-        q.exec(QStringLiteral("RELEASE ") + m_name);
+        failureOf(m_db, QStringLiteral("ROLLBACK TO ") + m_name);
+        failureOf(m_db, QStringLiteral("RELEASE ") + m_name);
+        --t_savepointDepth;
     }
 }
 
 void Savepoint::commit()
 {
-    QSqlQuery q(m_db);
-    if (!q.exec(QStringLiteral("RELEASE ") + m_name)) {
-        throw StoreError(QStringLiteral("Cannot commit a store transaction: %1").arg(q.lastError().text()));
+    const QString failure = failureOf(m_db, QStringLiteral("RELEASE ") + m_name);
+    if (!failure.isEmpty()) {
+        throw StoreError(QStringLiteral("Cannot commit a store transaction: %1").arg(failure));
     }
     m_done = true;
+    --t_savepointDepth;
 }
 
 } // namespace store

@@ -10,6 +10,7 @@
 #include "gw/ObjectModel.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -110,8 +111,26 @@ void CheckInDocs::walk(const QString& directory, qint64 files)
             checkInEntry(directory, name);
         ++seen;
         s.view.setProgress(qMin(100, qRound(static_cast<double>(seen) * 100.0 / static_cast<double>(files))));
-        s.host.pumpEvents();
-        QThread::msleep(static_cast<unsigned long>(m_pauseMs));
+        pauseAfterEntry();
+    }
+}
+
+// The pause after every entry, served in slices: the window is pumped at its start, between
+// slices and at its end, so that it never waits for an entry's work and the whole pause
+// together. The pause ends at its deadline, so slices that wake late do not lengthen it.
+void CheckInDocs::pauseAfterEntry()
+{
+    constexpr qint64 kSliceUs = 10000;
+    constexpr qint64 kLateUs = 2000; // how late a long sleep may wake: the last ones are short
+    QElapsedTimer paused;
+    paused.start();
+    for (;;) {
+        m_services.host.pumpEvents();
+        const qint64 remainingUs = m_pauseMs * 1000 - paused.nsecsElapsed() / 1000;
+        if (remainingUs <= 0)
+            return;
+        QThread::usleep(
+            static_cast<unsigned long>(remainingUs > kLateUs ? qMin(remainingUs - kLateUs, kSliceUs) : remainingUs));
     }
 }
 

@@ -34,6 +34,7 @@ public:
 private:
     qint64 countFiles(const QString& directory);
     void walk(const QString& directory, qint64 files);
+    void pauseAfterEntry();
     void checkInEntry(const QString& directory, const QString& name);
     void checkInVersion(gw::Version& version, const CheckInName& parsed, const QString& path);
     void log(const QString& text, bool show, bool write);

@@ -5,6 +5,7 @@
 #include "store/model/DirectRead.h"
 
 #include <QSqlQuery>
+#include <string>
 
 namespace store {
 
@@ -185,14 +186,13 @@ std::vector<VersionRow> RowLoader::versions(QSqlDatabase& db, qint64 documentRow
 
 std::optional<VersionRow> RowLoader::version(QSqlDatabase& db, qint64 versionRow)
 {
-    static const QString sql = QLatin1String(kVersionSelect) + QLatin1String("WHERE v.id = ?");
-    QSqlQuery& q = Sql::cached(db, sql, {versionRow});
+    // Read again before and after every check-out and check-in of a mass run, straight from SQLite.
+    static const std::string sql = std::string(kVersionSelect) + "WHERE v.id = ?";
+    DirectRead q(db, sql.c_str(), {versionRow});
     if (!q.next()) {
         return std::nullopt;
     }
-    VersionRow row = versionFrom(QueryRow(q));
-    q.finish();
-    return row;
+    return versionFrom(q);
 }
 
 } // namespace store

@@ -73,11 +73,14 @@ void StoreVersion::markCheckedOut(const QString& stagedFile, const QString& writ
     try {
         Savepoint sp(db);
         const QDateTime now = QDateTime::currentDateTime();
-        QSqlQuery q = Sql::run(db,
-                               QStringLiteral("UPDATE versions SET checked_out = 1, retriever_id = ?, retrieved = ?, "
-                                              "staged_file = ? WHERE id = ? AND (checked_out = 0 OR retriever_id = ?)"),
-                               {m_context->userRow, Sql::fromDate(now), stagedFile, m_row.row, m_context->userRow});
-        if (q.numRowsAffected() != 1) {
+        QSqlQuery& q
+            = Sql::cached(db,
+                          QStringLiteral("UPDATE versions SET checked_out = 1, retriever_id = ?, retrieved = ?, "
+                                         "staged_file = ? WHERE id = ? AND (checked_out = 0 OR retriever_id = ?)"),
+                          {m_context->userRow, Sql::fromDate(now), stagedFile, m_row.row, m_context->userRow});
+        const int changed = q.numRowsAffected();
+        q.finish();
+        if (changed != 1) {
             throw gw::Error(describe() + QStringLiteral(" was checked out by another user meanwhile"));
         }
         EventLog::record(db, m_row.row, gw::EventCheckedOut, m_context->userRow, m_context->displayName,
@@ -148,12 +151,14 @@ void StoreVersion::checkInFrom(const QString& path)
     try {
         Savepoint sp(db);
         const QDateTime now = QDateTime::currentDateTime();
-        QSqlQuery q = Sql::run(db,
-                               QStringLiteral("UPDATE versions SET content_file = ?, size = ?, checked_out = 0, "
-                                              "in_use = 0, read_write = 0, staged_file = '' WHERE id = ? AND "
-                                              "checked_out = 1 AND retriever_id = ?"),
-                               {name, size, m_row.row, m_context->userRow});
-        if (q.numRowsAffected() != 1) {
+        QSqlQuery& q = Sql::cached(db,
+                                   QStringLiteral("UPDATE versions SET content_file = ?, size = ?, checked_out = 0, "
+                                                  "in_use = 0, read_write = 0, staged_file = '' WHERE id = ? AND "
+                                                  "checked_out = 1 AND retriever_id = ?"),
+                                   {name, size, m_row.row, m_context->userRow});
+        const int changed = q.numRowsAffected();
+        q.finish();
+        if (changed != 1) {
             throw gw::Error(describe() + QStringLiteral(" was checked in by another user meanwhile"));
         }
         if (!oldPath.isEmpty()) {
@@ -184,10 +189,11 @@ void StoreVersion::clearCheckOut()
     requireHolder(current);
     QSqlDatabase db = m_context->store->database();
     Savepoint sp(db);
-    Sql::run(db,
-             QStringLiteral("UPDATE versions SET checked_out = 0, in_use = 0, read_write = 0, staged_file = '' "
-                            "WHERE id = ?"),
-             {m_row.row});
+    Sql::cached(db,
+                QStringLiteral("UPDATE versions SET checked_out = 0, in_use = 0, read_write = 0, staged_file = '' "
+                               "WHERE id = ?"),
+                {m_row.row})
+        .finish();
     EventLog::record(db, m_row.row, gw::EventStatusReset, m_context->userRow, m_context->displayName,
                      current.contentFile.isEmpty() ? QString()
                                                    : QDir(m_library->directory).filePath(current.contentFile));

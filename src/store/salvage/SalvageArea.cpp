@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutex>
 #include <QSet>
 #include <algorithm>
 
@@ -85,21 +87,34 @@ std::optional<SalvageEntry> SalvageArea::deleteFile(const QString& fileName, con
 }
 
 // The record is created exclusively, which reserves its number even when two processes delete
-// into the same area at once.
+// into the same area at once. The area is listed once per process and directory; later claims
+// go on from the number claimed last, past any that another process has taken meanwhile, so that a
+// check-in of thousands of files does not list a growing area for each of them.
 std::optional<quint32> SalvageArea::claimSequence(const QByteArray& record) const
 {
-    const auto existing = sequences();
-    quint32 sequence = existing.empty() ? 1 : existing.back() + 1;
-    for (int attempt = 0; attempt < 1000; ++attempt, ++sequence) {
-        QFile file(recordPath(sequence));
-        if (QFile::exists(contentPath(sequence)) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            continue;
-        const bool written = file.write(record) == record.size() && file.flush();
-        file.close();
-        if (written)
+    static QMutex mutex;
+    static QHash<QString, quint32> claimed;
+    const QMutexLocker lock(&mutex);
+    const QString key = QFileInfo(folderPath()).absoluteFilePath();
+    for (int listing = 0; listing < 2; ++listing) {
+        quint32 sequence = claimed.value(key) + 1;
+        if (listing == 1 || !claimed.contains(key)) {
+            const auto existing = sequences();
+            sequence = existing.empty() ? 1 : existing.back() + 1;
+        }
+        for (int attempt = 0; attempt < 1000; ++attempt, ++sequence) {
+            QFile file(recordPath(sequence));
+            if (QFile::exists(contentPath(sequence)) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+                continue;
+            const bool written = file.write(record) == record.size() && file.flush();
+            file.close();
+            if (!written) {
+                file.remove();
+                return std::nullopt;
+            }
+            claimed.insert(key, sequence);
             return sequence;
-        file.remove();
-        return std::nullopt;
+        }
     }
     return std::nullopt;
 }

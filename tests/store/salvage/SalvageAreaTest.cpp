@@ -58,6 +58,23 @@ TEST_F(SalvageAreaTest, SameNameDeletedTwiceGivesTwoEntriesInOrder)
     EXPECT_EQ(readFile(area.contentPath(entries[1].sequence)), "two");
 }
 
+// Another program deleting into the same area between two deletes of this one: its number is
+// never taken again, and the entries stay in deletion order.
+TEST_F(SalvageAreaTest, NumberTakenMeanwhileIsSkipped)
+{
+    SalvageArea area(m_dir.path());
+    writeFile(path("A.TXT"), "one");
+    const auto first = area.deleteFile("A.TXT", "U1");
+    ASSERT_TRUE(first.has_value());
+    writeFile(area.contentPath(first->sequence + 1), "theirs");
+    writeFile(path("B.TXT"), "two");
+    const auto second = SalvageArea(m_dir.path()).deleteFile("B.TXT", "U2");
+    ASSERT_TRUE(second.has_value());
+    EXPECT_GT(second->sequence, first->sequence + 1);
+    EXPECT_EQ(readFile(area.contentPath(first->sequence + 1)), "theirs");
+    EXPECT_EQ(readFile(area.contentPath(second->sequence)), "two");
+}
+
 TEST_F(SalvageAreaTest, DeletingWhatIsNotAPlainFileInTheDirectoryFails)
 {
     SalvageArea area(m_dir.path());
