@@ -2,6 +2,8 @@
 
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
+#include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 #include "core/runs/FileDate.h"
 #include "core/runs/RunFrame.h"
@@ -72,8 +74,16 @@ RunOutcome CheckOutDocs::BCheckOutClick(const MaintInputs& inputs)
 
 RunOutcome CheckOutDocs::CheckOutDocsRun(const MaintInputs& inputs)
 {
-    RunDefinition d = definition(m_services.state);
     const QString directory = inputs.checkOutDirectory;
+    if (!QFileInfo(directory).isDir()) {
+        // Removed since its field was left: the field's own message, rather than a failure
+        // for every version.
+        RunOutcome outcome;
+        outcome.error = QStringLiteral("Selected Check Out Directory does not exist");
+        m_services.host.showMessage(kProgramTitle, outcome.error, RunHost::Icon::Warning);
+        return outcome;
+    }
+    RunDefinition d = definition(m_services.state);
     d.versionWork = [this, directory](RunReport&) { return checkOutVersion(directory); };
     RunInputs runInputs = inputs.run;
     runInputs.listEntries = nullptr;

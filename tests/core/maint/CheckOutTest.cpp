@@ -81,6 +81,19 @@ TEST_F(CheckOutTest, AVersionTheStoreRefusesIsAFailureAndTheRunGoesOn)
     EXPECT_EQ(readLines(reportPath()).last(), "Failure\t" + checkOutDir() + "4_1.xls\t4\t1");
 }
 
+TEST_F(CheckOutTest, ADirectoryRemovedSinceItWasChosenGivesItsFieldsMessage)
+{
+    open();
+    m_checkOutDir.remove();
+    const RunOutcome outcome = checkOut();
+    EXPECT_EQ(outcome.successes + outcome.failures, 0);
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_host.messages[0].text, "Selected Check Out Directory does not exist");
+    EXPECT_FALSE(QFileInfo::exists(reportPath()));
+    EXPECT_FALSE(version(1, 1)->CheckedOut());
+    EXPECT_TRUE(m_state.OperationIdle);
+}
+
 TEST_F(CheckOutTest, AQueryCheckOutLeavesOutHeldVersionsAndPutsTheExpressionBack)
 {
     holdBy(1, 1, "ANN");
