@@ -62,6 +62,7 @@ public:
         std::printf("  message: %s\n", qPrintable(text));
     }
     bool askYesNo(const QString&, const QString&) override { return false; }
+    bool askOkCancel(const QString&, const QString&) override { return false; }
     QString pickFolder(const QString&, const QString&) override { return {}; }
     void setBusyCursor(bool) override { }
 

@@ -34,6 +34,8 @@ public:
         questions.append(text);
         return yesNoAnswers.dequeue();
     }
+    // Answered from the same queue as askYesNo: true is OK.
+    bool askOkCancel(const QString& caption, const QString& text) override { return askYesNo(caption, text); }
     QString pickFolder(const QString& caption, const QString&) override
     {
         if (folderAnswers.isEmpty())

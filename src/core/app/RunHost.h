@@ -23,6 +23,8 @@ public:
     virtual void showMessage(const QString& caption, const QString& text, Icon icon) = 0;
     // A modal question with Yes and No; true for Yes.
     virtual bool askYesNo(const QString& caption, const QString& text) = 0;
+    // A modal question with OK and Cancel; true for OK.
+    virtual bool askOkCancel(const QString& caption, const QString& text) = 0;
     // A folder picker starting at `start`; the empty text when cancelled.
     virtual QString pickFolder(const QString& caption, const QString& start) = 0;
     // The hourglass cursor on (true) or the previous cursor back (false).

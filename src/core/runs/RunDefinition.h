@@ -38,6 +38,8 @@ struct RunDefinition
     // (" Library Report File - Initialised at "), the run-head prefix
     // ("Report on Library ") and the lines after the "Started at" line.
     QString reportName;
+    // No report file at all when the trimmed report directory is empty.
+    bool reportOnlyWithDirectory = false;
     QString initialisedTitle;
     QString runHeadPrefix;
     std::function<QStringList(RunMode)> headAfterStart;
@@ -45,6 +47,11 @@ struct RunDefinition
     bool customFieldColumns = false;
     // The column header from the extra field names (empty when the run has none).
     std::function<QString(const QStringList& extraFields)> columnHeader;
+
+    // Called when the walk begins, before its mode texts and the report head
+    // (the rights check empties its list there; the rights edit gathers its
+    // address entries and may ask for the run to stop after the first document).
+    std::function<void()> beforeWalk;
 
     Unit unit = Unit::Version;
     CountedPer countedPer = CountedPer::Version;

@@ -111,7 +111,7 @@ void RunFrame::writeHead()
         lines += FieldColumns::definitionBlock(m_services.customFields);
     if (m_definition->columnHeader)
         lines.append(m_definition->columnHeader(extraFields));
-    m_report.write(reportPath(), lines, newFileHeader());
+    writeReport(lines, newFileHeader());
 }
 
 QStringList RunFrame::newFileHeader() const
@@ -122,6 +122,8 @@ QStringList RunFrame::newFileHeader() const
 
 void RunFrame::walk(const Span& span)
 {
+    if (m_definition->beforeWalk)
+        m_definition->beforeWalk();
     m_services.view.setProgress(0);
     const int modeIndex = static_cast<int>(m_outcome.mode);
     m_services.log.ErrorCheck(m_definition->modeLogTexts.value(modeIndex), true, true);
@@ -144,7 +146,7 @@ void RunFrame::walk(const Span& span)
     m_services.log.ErrorCheck(closing, true, true);
     if (m_definition->closingLineInReport) {
         m_report.checkPathBeforeNextWrite();
-        m_report.write(reportPath(), {closing});
+        writeReport({closing});
     }
     m_report.close();
 }
@@ -183,6 +185,7 @@ void RunFrame::handleDocument(qint64 index, const Span& span)
     GwRefs& refs = m_services.refs;
     RunView& view = m_services.view;
     m_report.checkPathBeforeNextWrite();
+    m_counter = index;
     refs.currentDocument.reset();
     refs.currentVersion.reset();
     const bool fromList = m_outcome.mode == RunMode::ListFile;
@@ -264,12 +267,28 @@ void RunFrame::handleOutcome(const RunDefinition::Outcome& outcome)
     if (m_definition->showLineAsOutput)
         m_services.view.setOutput(line);
     // Each line goes to the file with its own write, so a cancel or crash keeps every finished line.
-    m_report.write(reportPath(), outcome.emptyLineAfter ? QStringList {line, QString()} : QStringList {line});
+    writeReport(outcome.emptyLineAfter ? QStringList {line, QString()} : QStringList {line});
 }
 
 void RunFrame::append(const QString& line)
 {
-    m_report.write(reportPath(), {line});
+    writeReport({line});
+}
+
+void RunFrame::appendLines(const QStringList& lines)
+{
+    writeReport(lines);
+}
+
+bool RunFrame::hasReport() const
+{
+    return !m_definition->reportOnlyWithDirectory || !m_inputs->reportDirectory.trimmed().isEmpty();
+}
+
+void RunFrame::writeReport(const QStringList& lines, const QStringList& header)
+{
+    if (hasReport())
+        m_report.write(reportPath(), lines, header);
 }
 
 void RunFrame::add(RunDefinition::Count count)

@@ -54,6 +54,10 @@ private:
     QString closingText(const QString& prefix) const;
     void stopAfterError(const QString& message);
     void append(const QString& line) override;
+    void appendLines(const QStringList& lines) override;
+    qint64 runCounter() const override { return m_counter; }
+    void writeReport(const QStringList& lines, const QStringList& header = {});
+    bool hasReport() const;
     void endRun();
     QString reportPath() const;
 
@@ -61,6 +65,7 @@ private:
     const RunDefinition* m_definition = nullptr;
     const RunInputs* m_inputs = nullptr;
     RunOutcome m_outcome;
+    qint64 m_counter = 0;
     // The report file, open from the head to the end of the run.
     LineFile m_report;
 };

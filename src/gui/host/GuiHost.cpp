@@ -21,6 +21,21 @@ QMessageBox::Icon boxIcon(RunHost::Icon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// The word a script or test queues for a question's button.
+QString answerWord(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return QStringLiteral("yes");
+    case QMessageBox::No:
+        return QStringLiteral("no");
+    case QMessageBox::Ok:
+        return QStringLiteral("ok");
+    default:
+        return QStringLiteral("cancel");
+    }
+}
 } // namespace
 
 void GuiHost::attach(QWidget* window, QLabel* statusPanel)
@@ -56,20 +71,32 @@ void GuiHost::showMessage(const QString& caption, const QString& text, Icon icon
 
 bool GuiHost::askYesNo(const QString& caption, const QString& text)
 {
+    return ask(caption, text, QMessageBox::Yes, QMessageBox::No);
+}
+
+bool GuiHost::askOkCancel(const QString& caption, const QString& text)
+{
+    return ask(caption, text, QMessageBox::Ok, QMessageBox::Cancel);
+}
+
+// A question with an accepting and a refusing button; a queued answer must name one of them.
+bool GuiHost::ask(const QString& caption, const QString& text, int accept, int refuse)
+{
     m_display.flush();
     const QString prompt = caption + QStringLiteral(": ") + text;
     m_shown.append(prompt);
     if (const std::optional<QString> answer = m_prompts.take(PromptSeam::Kind::Message, prompt)) {
-        const QString word = answer->trimmed().toLower();
-        if (word != QLatin1String("yes") && word != QLatin1String("no")) {
+        const QString given = answer->trimmed().toLower();
+        if (given != answerWord(accept) && given != answerWord(refuse)) {
             m_prompts.reject(QStringLiteral("Answer \"%1\" does not fit the question: %2").arg(*answer, prompt));
             return false;
         }
-        return word == QLatin1String("yes");
+        return given == answerWord(accept);
     }
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_window);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, caption, text,
+                    QMessageBox::StandardButtons(accept) | QMessageBox::StandardButtons(refuse), m_window);
+    box.setDefaultButton(static_cast<QMessageBox::StandardButton>(accept));
+    return box.exec() == accept;
 }
 
 QString GuiHost::pickFolder(const QString& caption, const QString& start)

@@ -29,6 +29,7 @@ public:
     void pumpEvents() override;
     void showMessage(const QString& caption, const QString& text, Icon icon) override;
     bool askYesNo(const QString& caption, const QString& text) override;
+    bool askOkCancel(const QString& caption, const QString& text) override;
     QString pickFolder(const QString& caption, const QString& start) override;
     void setBusyCursor(bool busy) override;
     // Puts back every cursor this host replaced (an operation that ended by an error).
@@ -38,6 +39,8 @@ public:
     const QStringList& shownPrompts() const { return m_shown; }
 
 private:
+    bool ask(const QString& caption, const QString& text, int accept, int refuse);
+
     QPointer<QWidget> m_window;
     QPointer<QLabel> m_statusPanel;
     PromptSeam m_prompts;

@@ -33,7 +33,14 @@ void buildLibrary(store::StoreBuilder& s)
     s.addDocumentType("LIB1", "Letter");
     s.addFieldDefinition("LIB1", "Client", 1);
 
-    store::NewDocument budget {"LIB1", 1, "Budget 2004", "ANN", {}, "Memo", {}, {{"Client", "Acme"}}};
+    store::NewDocument budget {"LIB1",
+                               1,
+                               "Budget 2004",
+                               "ANN",
+                               {},
+                               "Memo",
+                               QDateTime(QDate(2025, 3, 4), QTime(9, 30, 0)),
+                               {{"Client", "Acme"}}};
     s.importDocument(budget, version("alpha", "txt", QDateTime(QDate(2025, 3, 4), QTime(9, 30, 0))));
     store::NewVersion second = version("beta!", "txt", QDateTime(QDate(2025, 3, 5), QTime(10, 0, 1)));
     second.description = "Second draft";
@@ -43,10 +50,12 @@ void buildLibrary(store::StoreBuilder& s)
     used.retrieved = QDateTime(QDate(2026, 1, 2), QTime(14, 15, 17));
     s.setVersionState("LIB1", 1, 2, used);
 
-    store::NewDocument reports {"LIB1", 2, "reports\\2004\\budget", "BOB", {}, "Letter", {}, {}};
+    store::NewDocument reports {
+        "LIB1", 2, "reports\\2004\\budget", "BOB", {}, "Letter", QDateTime(QDate(2025, 3, 6), QTime(8, 0, 0)), {}};
     s.importDocument(reports, version("word file", "doc", QDateTime(QDate(2025, 3, 6), QTime(8, 0, 0))));
 
-    store::NewDocument odd {"LIB1", 4, "???", "CAROL", {}, "Memo", {}, {{"Client", ".."}}};
+    store::NewDocument odd {
+        "LIB1", 4, "???", "CAROL", {}, "Memo", QDateTime(QDate(2025, 3, 7), QTime(12, 0, 3)), {{"Client", ".."}}};
     s.importDocument(odd, version("sheet", "xls", QDateTime(QDate(2025, 3, 7), QTime(12, 0, 3))));
 }
 

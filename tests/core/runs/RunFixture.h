@@ -22,7 +22,8 @@ namespace tw::test {
 //     v2 beta.txt created 05/03/2025 10:00:01 and retrieved by BOB 02/01/2026 14:15:17
 //   2 "reports\2004\budget" by BOB, Letter, no Client: v1 .doc created 06/03/2025 08:00:00
 //   4 "???" by CAROL, Memo, Client "..": v1 .xls created 07/03/2025 12:00:03
-// and LIB2, empty. Dates and locale are pinned; report heads carry 09/12/2026 10:11:12.
+// (each document created with its first version) and LIB2, empty. Dates and locale are pinned;
+// report heads carry 09/12/2026 10:11:12.
 class RunFixture : public testing::Test
 {
 protected:

@@ -1,0 +1,146 @@
+#include "RightsDocs.h"
+
+#include "RightsDefinition.h"
+#include "RightsLines.h"
+#include "core/app/DateTimeText.h"
+#include "core/app/GwRefs.h"
+#include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
+#include "core/app/RunHost.h"
+#include "core/docinfo/FieldCatalogue.h"
+#include "core/lists/ResultSink.h"
+#include "core/runs/RunFrame.h"
+#include "gw/ObjectModel.h"
+
+namespace tw {
+
+RightsDocs::RightsDocs(RunServices services, ResultSink& list) : m_services(std::move(services)), m_list(list) { }
+
+const QStringList& RightsDocs::columnHeader()
+{
+    static const QStringList header {QStringLiteral("Doc. Number"), QStringLiteral("Doc. Version"),
+                                     QStringLiteral("Subject"),     QStringLiteral("Author"),
+                                     QStringLiteral("Status"),      QStringLiteral("Last Used"),
+                                     QStringLiteral("Rights Mask")};
+    return header;
+}
+
+RunDefinition RightsDocs::definition()
+{
+    RightsTexts texts;
+    texts.modeLog = QStringLiteral("Rights Check Documents");
+    texts.modeStatus = QStringLiteral("Rights Check");
+    texts.reportName = QStringLiteral("Rights.rpt");
+    texts.initialisedTitle = QStringLiteral(" Library Rights Check Report File - Initialised at ");
+    texts.columnHeader = columnHeader().join(QLatin1Char('\t'));
+    texts.cancelText = QStringLiteral("Cancelling Rights Check Report of Documents");
+    texts.completionText = QStringLiteral("Rights Check Report of Documents Completed");
+    texts.finalStatus = QStringLiteral("Rights Check Report Completed");
+    return rightsDefinition(texts, RunDefinition::Unit::Version);
+}
+
+RunOutcome RightsDocs::RightsDocsRun(const RightsInputs& inputs)
+{
+    m_known = KnownNames(inputs.knownNames);
+    RunDefinition d = definition();
+    d.beforeWalk = [this] { m_list.clearRows(); };
+    d.versionWork = [this, &inputs](RunReport& report) { return checkVersion(inputs, report); };
+    return RunFrame(m_services).run(d, inputs.run);
+}
+
+RunDefinition::Outcome RightsDocs::checkVersion(const RightsInputs& inputs, RunReport& report)
+{
+    GwRefs& refs = m_services.refs;
+    const int number = refs.currentVersion->VersionNumber();
+    const RightsLevel level = versionLevel(number, officialNumber(number));
+    m_services.log.ErrorCheck(QStringLiteral("Checking Document ")
+                                  + QString::number(refs.currentDocument->DocumentNumber())
+                                  + QStringLiteral(" Version ") + QString::number(number),
+                              true, false);
+    QStringList strays;
+    std::optional<RightsFinding> finding;
+    try {
+        finding = runTest(inputs, level, strays);
+    } catch (const gw::Error& error) {
+        // One version whose rights cannot be read does not end the check of the others.
+        m_services.log.ErrorCheck(QStringLiteral("Error: Cannot Check Rights of Document ")
+                                      + QString::number(refs.currentDocument->DocumentNumber())
+                                      + QStringLiteral(" Version ") + QString::number(number) + QStringLiteral(" (")
+                                      + error.message() + QLatin1Char(')'),
+                                  true, true);
+        return {};
+    }
+    if (!finding || !finding->listed)
+        return {};
+    ResultRow row = rowOf(finding->mask);
+    QStringList lines {row.texts.join(QLatin1Char('\t')) + QLatin1Char('\t') + row.hidden};
+    for (const QString& name : strays)
+        lines.append(QStringLiteral("Unknown Rights for ") + name);
+    m_list.addRow(std::move(row));
+    report.appendLines(lines);
+    return {};
+}
+
+// The official version's number; when it cannot be read, the version counts as the official one.
+int RightsDocs::officialNumber(int versionNumber)
+{
+    gw::Document& document = *m_services.refs.currentDocument;
+    try {
+        return document.OfficialVersion()->VersionNumber();
+    } catch (const gw::Error& error) {
+        // The version's position in the document's list names it; looked up only here.
+        int position = 0;
+        try {
+            const auto versions = document.DocumentVersions();
+            for (int i = 1, count = versions->Count(); i <= count && position == 0; ++i) {
+                if (versions->Item(i)->VersionNumber() == versionNumber)
+                    position = i;
+            }
+        } catch (const gw::Error&) {
+            // The message goes out with what could be found.
+        }
+        m_services.log.ErrorCheck(QStringLiteral("Error: Cannot Retrieve Official Document Version ")
+                                      + QString::number(position) + QStringLiteral(" (") + error.message()
+                                      + QLatin1Char(')'),
+                                  true, false);
+        return versionNumber;
+    }
+}
+
+std::optional<RightsFinding> RightsDocs::runTest(const RightsInputs& inputs, RightsLevel level, QStringList& strays)
+{
+    gw::Document& document = *m_services.refs.currentDocument;
+    switch (inputs.selector) {
+    case 0:
+        return RightsCreator(document, level);
+    case 1:
+        return RightsGeneral(document, inputs.selectedMask, level);
+    case 2:
+        return RightsUser(document, inputs.userText, level, m_known, strays);
+    default:
+        m_services.host.showMessage(kProgramTitle, QStringLiteral("Unknown Rights Check Option"),
+                                    RunHost::Icon::Warning);
+        return std::nullopt;
+    }
+}
+
+ResultRow RightsDocs::rowOf(int mask)
+{
+    GwRefs& refs = m_services.refs;
+    FieldCatalogue& fields = m_services.catalogue;
+    QString lastUsed = fields.GetGWFieldNames(QStringLiteral("Date Last Used"));
+    const QDateTime used = DateTimeText::parse(lastUsed);
+    if (used.isValid())
+        lastUsed = DateTimeText::formatDate(used.date());
+    ResultRow row;
+    row.texts = {paddedNumber(refs.currentDocument->DocumentNumber()),
+                 QString::number(refs.currentVersion->VersionNumber()),
+                 refs.currentDocument->Subject(),
+                 refs.currentDocument->Author()->DisplayName(),
+                 fields.GetGWFieldNames(QStringLiteral("Doc. Status")),
+                 lastUsed};
+    row.hidden = QString::number(mask);
+    return row;
+}
+
+} // namespace tw

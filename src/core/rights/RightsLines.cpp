@@ -1,0 +1,65 @@
+#include "RightsLines.h"
+
+#include "RightsMask.h"
+#include "core/app/DateTimeText.h"
+#include "core/app/OperationLog.h"
+#include "gw/Document.h"
+#include "gw/Error.h"
+#include "gw/SharingEntry.h"
+#include "gw/Version.h"
+
+namespace tw {
+
+QString paddedNumber(qint64 number)
+{
+    return QStringLiteral("%1").arg(number, 8);
+}
+
+HolderRights HolderRights::of(gw::RightsHolder& holder)
+{
+    HolderRights rights;
+    for (size_t i = 0; i < kReportLevels.size(); ++i) {
+        rights.masks[i] = levelOf(holder, kReportLevels[i])->Bitmask();
+        rights.texts[i] = DecodeRights(rights.masks[i]);
+    }
+    return rights;
+}
+
+HolderRights HolderRights::ofEntry(gw::SharingEntry& entry)
+{
+    if (!entry.RevokeAllRights())
+        return of(entry);
+    HolderRights denied;
+    denied.texts.fill(QStringLiteral("Denied"));
+    return denied;
+}
+
+std::optional<RightsLines> RightsLines::read(gw::Document& document, qint64 counter, OperationLog& log)
+{
+    QString prefix = paddedNumber(document.DocumentNumber()) + QLatin1Char('\t') + document.Subject()
+        + QLatin1Char('\t') + document.Author()->DisplayName() + QLatin1Char('\t')
+        + DateTimeText::format(document.CreationDate()) + QLatin1Char('\t');
+    try {
+        prefix += QString::number(document.OfficialVersion()->VersionNumber()) + QLatin1Char('\t')
+            + QString::number(document.CurrentVersion()->VersionNumber()) + QLatin1Char('\t');
+    } catch (const gw::Error&) {
+        log.ErrorCheck(QStringLiteral("Document Version ") + QString::number(counter)
+                           + QStringLiteral(" is not Available"),
+                       true, true);
+        return std::nullopt;
+    }
+    RightsLines lines;
+    lines.m_prefix = prefix;
+    return lines;
+}
+
+QStringList RightsLines::levelLines(const QString& name, const HolderRights& rights) const
+{
+    QStringList lines;
+    for (size_t i = 0; i < kReportLevels.size(); ++i)
+        lines.append(m_prefix + name + QLatin1Char('\t') + levelWord(kReportLevels[i]) + QLatin1Char('\t')
+                     + rights.texts[i]);
+    return lines;
+}
+
+} // namespace tw

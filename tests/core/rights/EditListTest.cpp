@@ -1,0 +1,134 @@
+#include "core/rights/EditList.h"
+
+#include "support/GTestQt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using tw::EditList;
+
+// The rows as "tick|original|replacement|action|rights".
+QStringList rowsOf(const EditList& list)
+{
+    QStringList rows;
+    for (const tw::EditRow& row : list.rows())
+        rows.append(
+            QStringList {row.ticked ? "1" : "0", row.original, row.replacement, row.action, row.rights}.join('|'));
+    return rows;
+}
+
+void writeOld(const QString& path)
+{
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("1\tOld\tList\tReplace\t0\r\n");
+}
+
+TEST(EditListTest, OneRowPerNameKeptInOrder)
+{
+    EditList list;
+    int changes = 0;
+    list.setObserver([&] { ++changes; });
+    EXPECT_TRUE(list.setEdit("Zed Gone", "Bob Baker", "Replace"));
+    EXPECT_TRUE(list.setEdit(" carol cook ", "Carol Cook", "Delete"));
+    EXPECT_TRUE(list.setEdit("ann archer", "x", "Delete"));
+    EXPECT_EQ(rowsOf(list),
+              (QStringList {"0|ann archer|-|Delete|0", "0|carol cook|-|Delete|0", "1|Zed Gone|Bob Baker|Replace|0"}));
+    // The same name in other letters updates its row; a Delete keeps the tick as it was.
+    list.setRights(2, "3:39");
+    EXPECT_TRUE(list.setEdit("ZED GONE", "Ann Archer", "Delete"));
+    EXPECT_EQ(rowsOf(list).at(2), "1|Zed Gone|-|Delete|0");
+    EXPECT_TRUE(list.setEdit("Ann Archer", "Bob Baker", "Replace"));
+    EXPECT_EQ(rowsOf(list).at(0), "1|ann archer|Bob Baker|Replace|0");
+    EXPECT_FALSE(list.setEdit("Bob\tBaker", "Ann", "Replace")) << "a TAB would split the saved line";
+    EXPECT_FALSE(list.setEdit("  ", "Ann", "Delete"));
+    EXPECT_EQ(list.size(), 3);
+    EXPECT_EQ(changes, 6);
+}
+
+TEST(EditListTest, SaveAndLoadKeepEveryRowAsItWas)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("EditList.txt");
+    EditList list;
+    EXPECT_EQ(list.save(path), EditList::SaveResult::NoRows);
+    EXPECT_FALSE(QFile::exists(path));
+    list.setEdit("Zed Gone", "Bob Baker", "Replace");
+    list.setEdit("Carol Cook", "", "Delete");
+    list.setRights(1, "3:39");
+    list.setTicked(1, false);
+    writeOld(path);
+    ASSERT_EQ(list.save(path), EditList::SaveResult::Saved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("0\tCarol Cook\t-\tDelete\t0\r\n0\tZed Gone\tBob Baker\tReplace\t3:39\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {"EditList.txt"}) << "nothing left beside it";
+
+    EditList loaded;
+    loaded.setEdit("Someone", "Else", "Replace");
+    const EditList::LoadResult result = loaded.load(path);
+    EXPECT_TRUE(result.found);
+    EXPECT_EQ(result.rows, 2);
+    EXPECT_EQ(rowsOf(loaded), rowsOf(list));
+}
+
+struct LoadCase
+{
+    const char* name;
+    QByteArray bytes;
+    QStringList rows;
+    int leftOut;
+};
+
+class EditListLoadTest : public testing::TestWithParam<LoadCase>
+{
+};
+
+TEST_P(EditListLoadTest, ReadsWhatItCanAndCountsTheRest)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("EditList.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().bytes);
+    file.close();
+    EditList list;
+    const EditList::LoadResult result = list.load(path);
+    EXPECT_EQ(rowsOf(list), GetParam().rows);
+    EXPECT_EQ(result.leftOut, GetParam().leftOut);
+}
+
+const QByteArray kLong(100000, 'n');
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, EditListLoadTest,
+    testing::Values(
+        LoadCase {
+            "crLf", "1\tA\tB\tReplace\t2:6\r\n0\tC\t-\tDelete\t0\r\n", {"1|A|B|Replace|2:6", "0|C|-|Delete|0"}, 0},
+        LoadCase {"lfOnly", "1\tA\tB\tReplace\t0\n0\tC\t-\tDelete\t0", {"1|A|B|Replace|0", "0|C|-|Delete|0"}, 0},
+        LoadCase {"crOnly", "1\tA\tB\tReplace\t0\r0\tC\t-\tDelete\t0\r", {"1|A|B|Replace|0", "0|C|-|Delete|0"}, 0},
+        LoadCase {"emptyLines", "\r\n1\tA\tB\tReplace\t0\r\n\r\n", {"1|A|B|Replace|0"}, 0},
+        LoadCase {"fewTabs", "1\tA\tB\r\n1\tA\tB\tReplace\r\n0\tC\t-\tDelete\t0\r\n", {"0|C|-|Delete|0"}, 2},
+        LoadCase {"otherTick", "x\tA\tB\tReplace\t0\r\n", {"0|A|B|Replace|0"}, 0},
+        LoadCase {"rightsWithTabs", "1\tA\tB\tReplace\t1:4\textra\r\n", {"1|A|B|Replace|1:4\textra"}, 0},
+        LoadCase {"otherAction", "1\tA\tB\tRename\t0\r\n1\t\tB\tReplace\t0\r\n", {}, 2},
+        LoadCase {"notText", "1\tA\xff\xfe\tB\tReplace\t0\r\n0\tC\t-\tDelete\t0\r\n", {"0|C|-|Delete|0"}, 1},
+        LoadCase {
+            "longLine", "0\t" + kLong + "\t-\tDelete\t0\r\n", {"0|" + QString::fromLatin1(kLong) + "|-|Delete|0"}, 0}),
+    [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+TEST(EditListTest, LoadingAMissingFileLeavesTheListEmpty)
+{
+    QTemporaryDir dir;
+    EditList list;
+    list.setEdit("A", "B", "Replace");
+    const EditList::LoadResult result = list.load(dir.filePath("EditList.txt"));
+    EXPECT_FALSE(result.found);
+    EXPECT_EQ(list.size(), 0);
+}
+
+} // namespace
