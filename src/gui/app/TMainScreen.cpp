@@ -32,7 +32,9 @@
 #include "gui/reports/ReporterTab.h"
 #include "gui/restore/DoRoDiTab.h"
 #include "gui/restore/RestoreTab.h"
+#include "gui/rights/EditRightsPresenter.h"
 #include "gui/rights/EditRightsTab.h"
+#include "gui/rights/ExcessRightsPresenter.h"
 #include "gui/rights/ExcessRightsTab.h"
 #include "gui/runs/FieldMover.h"
 #include "gui/runs/RunTabContext.h"
@@ -206,6 +208,8 @@ void TMainScreen::buildHandlers()
     m_reporterPresenter = new ReporterPresenter(*m_reporter, runTabContext());
     m_exportPresenter = new ExportPresenter(*m_export, runTabContext());
     new CheckInOutPresenter(*m_checkInOut, runTabContext()); // owned by its tab
+    new ExcessRightsPresenter(*m_excess, runTabContext());
+    new EditRightsPresenter(*m_editRights, runTabContext());
     m_fieldLists = std::make_unique<WindowFieldLists>(m_exportPresenter->movers(), m_reporterPresenter->movers());
     m_customFieldsEditor = new CustomFieldsEditor(*m_custom, m_customFields, *m_fieldLists);
 }
@@ -214,7 +218,7 @@ RunTabContext TMainScreen::runTabContext()
 {
     const RunEnvironment environment {m_refs,         m_state,      m_log,          m_host,
                                       *m_queryRunner, *m_catalogue, m_customFields, m_programName};
-    return RunTabContext(environment, *m_runInputs, *m_operations, m_host, *m_menus,
+    return RunTabContext(environment, *m_runInputs, *m_operations, m_host, *m_menus, m_sortState,
                          ProgramIdentity::withTrailingSeparator(m_context.programDirectory));
 }
 

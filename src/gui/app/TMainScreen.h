@@ -7,6 +7,7 @@
 #include "core/app/StartupContext.h"
 #include "core/app/WindowSession.h"
 #include "core/docinfo/CustomFields.h"
+#include "core/lists/SortState.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -195,6 +196,8 @@ private:
     bool m_adminRights = false;
     RunState m_state;
     GwRefs m_refs;
+    // The sort state of the three result lists.
+    SortState m_sortState;
     std::unique_ptr<WindowSession> m_session;
     // The selector's entry of the library selected last: a pick refused while busy goes back to it.
     QString m_selectedEntry;

@@ -13,7 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tw {
@@ -52,12 +52,7 @@ EditRightsTab::EditRightsTab(QWidget* parent)
     run->setAlignment(m_ui.Button9, Qt::AlignLeft);
     grid->addLayout(run, 1, 2);
 
-    m_ui.LV_REdits = WidgetKit::listView(QStringLiteral("LV_REdits"),
-                                         {QStringLiteral("Original Name"), QStringLiteral("Replacement Name"),
-                                          QStringLiteral("Action"), QStringLiteral("Rights")});
-    m_ui.LV_REdits->setColumnWidth(0, 190);
-    m_ui.LV_REdits->setColumnWidth(1, 190);
-    m_ui.LV_REdits->setColumnWidth(2, 80);
+    m_ui.LV_REdits = WidgetKit::modelView(QStringLiteral("LV_REdits"));
     m_ui.SaveList = new QAction(QStringLiteral("Save List"), m_ui.LV_REdits);
     m_ui.SaveList->setObjectName(QStringLiteral("SaveList1"));
     m_ui.LoadList = new QAction(QStringLiteral("Load List"), m_ui.LV_REdits);
@@ -96,6 +91,14 @@ QWidget* EditRightsTab::buildAlterGroup()
     grid->addWidget(m_ui.ComboB_SEUsers, 1, 1);
     grid->addWidget(m_ui.Button12, 2, 1, Qt::AlignRight);
     return box;
+}
+
+void EditRightsTab::setEditModel(QAbstractItemModel* model)
+{
+    m_ui.LV_REdits->setModel(model);
+    m_ui.LV_REdits->setColumnWidth(0, 210);
+    m_ui.LV_REdits->setColumnWidth(1, 190);
+    m_ui.LV_REdits->setColumnWidth(2, 80);
 }
 
 void EditRightsTab::EDitInfoClear()

@@ -10,7 +10,8 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
-class QTreeWidget;
+class QAbstractItemModel;
+class QTreeView;
 
 namespace tw {
 
@@ -31,7 +32,7 @@ public:
         QComboBox* ComboB_FEUsers = nullptr;
         QComboBox* ComboB_SEUsers = nullptr;
         QPushButton* Button12 = nullptr;
-        QTreeWidget* LV_REdits = nullptr;
+        QTreeView* LV_REdits = nullptr;
         QAction* SaveList = nullptr;
         QAction* LoadList = nullptr;
         QLabel* Label94 = nullptr;
@@ -48,6 +49,8 @@ public:
     // What the main window's creation sets: a clear tab whose report directory
     // is the program's own directory.
     void setStartState(const QString& programDirectory);
+    // The edit list's rows; its columns get their widths.
+    void setEditModel(QAbstractItemModel* model);
 
 private:
     QWidget* buildAlterGroup();

@@ -9,12 +9,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tw {
@@ -61,14 +62,7 @@ ExcessRightsTab::ExcessRightsTab(QWidget* parent)
     grid->addLayout(run, 1, 3, Qt::AlignTop);
 
     m_ui.LV_Rights
-        = WidgetKit::listView(QStringLiteral("LV_Rights"),
-                              {QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
-                               QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
-                              QStringLiteral("Click Column Heading to Sort Results"));
-    m_ui.LV_Rights->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    const int widths[] = {64, 56, 180, 120, 80};
-    for (int i = 0; i < 5; ++i)
-        m_ui.LV_Rights->setColumnWidth(i, widths[i]);
+        = WidgetKit::modelView(QStringLiteral("LV_Rights"), QStringLiteral("Click Column Heading to Sort Results"));
     grid->addWidget(m_ui.LV_Rights, 2, 0, 1, 4);
 
     m_ui.Button6 = WidgetKit::button(QStringLiteral("Button6"), QStringLiteral("Print"));
@@ -94,6 +88,15 @@ QLayout* ExcessRightsTab::buildRightsBoxes()
     for (QCheckBox* box : {m_ui.CB_View, m_ui.CB_Edit, m_ui.CB_Delete, m_ui.CB_Share, m_ui.CB_ModSec})
         column->addWidget(box);
     return column;
+}
+
+void ExcessRightsTab::setRightsModel(QAbstractItemModel* model)
+{
+    m_ui.LV_Rights->setModel(model);
+    m_ui.LV_Rights->header()->setSectionsClickable(true);
+    const int widths[] = {72, 56, 220, 140, 90};
+    for (int i = 0; i < 5; ++i)
+        m_ui.LV_Rights->setColumnWidth(i, widths[i]);
 }
 
 void ExcessRightsTab::ExcessInfoClear()

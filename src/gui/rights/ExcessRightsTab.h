@@ -10,7 +10,8 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
-class QTreeWidget;
+class QAbstractItemModel;
+class QTreeView;
 
 namespace tw {
 
@@ -37,7 +38,7 @@ public:
         QCheckBox* CB_Share = nullptr;
         QCheckBox* CB_ModSec = nullptr;
         QComboBox* ComboB_Users = nullptr;
-        QTreeWidget* LV_Rights = nullptr;
+        QTreeView* LV_Rights = nullptr;
         QPushButton* Button6 = nullptr;
         QPushButton* Button7 = nullptr;
         QProgressBar* ProgressBar6 = nullptr;
@@ -51,6 +52,8 @@ public:
     void ExcessInfoClear();
     // What the main window's creation sets: a clear tab with "Full Report" disabled.
     void setStartState();
+    // The list's rows; its columns get their widths.
+    void setRightsModel(QAbstractItemModel* model);
 
 private:
     QLayout* buildRightsBoxes();

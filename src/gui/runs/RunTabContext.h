@@ -16,16 +16,17 @@ class OperationControl;
 class OptionMarks;
 class RunInputSource;
 class SearchCriteriaPanel;
+struct SortState;
 
 // What the window gives a run tab's presenter: the run environment, what other
 // tabs lend a run (range, report fields, export directory), the frame of every
-// button-started operation, the host with its prompts, the option marks and the
-// program's directory. A presenter needs nothing of the main window beyond it.
+// button-started operation, the host with its prompts, the option marks, the
+// result lists' shared sort state and the program's directory. A presenter needs nothing of the main window beyond it.
 class RunTabContext
 {
 public:
     RunTabContext(RunEnvironment environment, RunInputSource& sources, OperationControl& operations, GuiHost& host,
-                  OptionMarks& options, QString programDirectory);
+                  OptionMarks& options, SortState& sort, QString programDirectory);
 
     // The run's services with the tab's own view.
     RunServices services(RunView& view) const { return m_environment.services(view); }
@@ -41,6 +42,8 @@ public:
     RunInputSource& sources() const { return m_sources; }
     GuiHost& host() const { return m_host; }
     OptionMarks& options() const { return m_options; }
+    // The sort column and direction the result lists share.
+    SortState& sortState() const { return m_sort; }
     // Ends in the separator.
     const QString& programDirectory() const { return m_programDirectory; }
 
@@ -50,6 +53,7 @@ private:
     OperationControl& m_operations;
     GuiHost& m_host;
     OptionMarks& m_options;
+    SortState& m_sort;
     QString m_programDirectory;
 };
 

@@ -107,11 +107,10 @@ QListWidget* WidgetKit::listBox(const QString& name, const QString& hint, bool s
     return list;
 }
 
-QTreeWidget* WidgetKit::listView(const QString& name, const QStringList& columns, const QString& hint, QWidget* parent)
+namespace {
+void setUpList(QTreeView* view, const QString& name)
 {
-    auto* view = new QTreeWidget(parent);
     view->setObjectName(name);
-    view->setHeaderLabels(columns);
     view->setRootIsDecorated(false);
     view->setUniformRowHeights(true);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -120,6 +119,22 @@ QTreeWidget* WidgetKit::listView(const QString& name, const QStringList& columns
     view->setAllColumnsShowFocus(true);
     view->header()->setStretchLastSection(true);
     view->header()->setSectionsMovable(false);
+}
+} // namespace
+
+QTreeView* WidgetKit::modelView(const QString& name, const QString& hint, QWidget* parent)
+{
+    auto* view = new QTreeView(parent);
+    setUpList(view, name);
+    setHint(view, hint);
+    return view;
+}
+
+QTreeWidget* WidgetKit::listView(const QString& name, const QStringList& columns, const QString& hint, QWidget* parent)
+{
+    auto* view = new QTreeWidget(parent);
+    setUpList(view, name);
+    view->setHeaderLabels(columns);
     setHint(view, hint);
     return view;
 }

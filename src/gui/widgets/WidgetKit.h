@@ -12,6 +12,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
+class QTreeView;
 class QTreeWidget;
 class QWidget;
 
@@ -40,6 +41,8 @@ public:
                                QWidget* parent = nullptr);
     static QComboBox* pickList(const QString& name, const QString& hint, QWidget* parent = nullptr);
     static QListWidget* listBox(const QString& name, const QString& hint, bool sorted, QWidget* parent = nullptr);
+    // A list over a model: rows of columns, one row chosen at a time.
+    static QTreeView* modelView(const QString& name, const QString& hint = {}, QWidget* parent = nullptr);
     static QTreeWidget* listView(const QString& name, const QStringList& columns, const QString& hint = {},
                                  QWidget* parent = nullptr);
     static QProgressBar* progressBar(const QString& name, QWidget* parent = nullptr);
