@@ -24,7 +24,11 @@ const Form kForms[] = {
     {"row", 2, 2, "row NAME TEXT"},
     {"double", 1, 1, "double NAME"},
     {"menu", 1, 1, "menu \"MENU/ITEM\""},
-    {"answer", 1, 1, "answer ok|yes|no"},
+    {"sort", 2, 2, "sort NAME COLUMN"},
+    {"tick", 2, 2, "tick NAME TEXT"},
+    {"untick", 2, 2, "untick NAME TEXT"},
+    {"popup", 2, 2, "popup NAME ITEM"},
+    {"answer", 1, 1, "answer ok|cancel|yes|no"},
     {"folder", 1, 1, "folder PATH (\"\" for Cancel)"},
     {"date", 1, 1, "date YYYY-MM-DD (\"\" for Cancel)"},
     {"address", 1, 1, "address TEXT (\"\" for Cancel)"},
@@ -53,8 +57,9 @@ QString checkValues(const QString& command, const QStringList& arguments)
     const QString first = arguments.value(0);
     if (command == QLatin1String("answer")) {
         const QString word = first.toLower();
-        if (word != QLatin1String("ok") && word != QLatin1String("yes") && word != QLatin1String("no"))
-            return QStringLiteral("the answer must be ok, yes or no");
+        if (word != QLatin1String("ok") && word != QLatin1String("cancel") && word != QLatin1String("yes")
+            && word != QLatin1String("no"))
+            return QStringLiteral("the answer must be ok, cancel, yes or no");
     } else if (command == QLatin1String("date")) {
         if (!first.isEmpty() && !QDate::fromString(first, Qt::ISODate).isValid())
             return QStringLiteral("\"%1\" is not a date of the form YYYY-MM-DD").arg(first);

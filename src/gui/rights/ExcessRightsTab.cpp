@@ -94,7 +94,7 @@ void ExcessRightsTab::setRightsModel(QAbstractItemModel* model)
 {
     m_ui.LV_Rights->setModel(model);
     m_ui.LV_Rights->header()->setSectionsClickable(true);
-    const int widths[] = {72, 56, 220, 140, 90};
+    const int widths[] = {72, 56, 200, 130, 90};
     for (int i = 0; i < 5; ++i)
         m_ui.LV_Rights->setColumnWidth(i, widths[i]);
 }

@@ -15,11 +15,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTreeView>
 
 namespace tw {
 
@@ -82,6 +84,12 @@ void ScriptActions::perform(const ScriptLine& line)
         doubleClick(a.at(0));
     else if (command == QLatin1String("menu"))
         menu(a.at(0));
+    else if (command == QLatin1String("sort"))
+        sort(a.at(0), a.at(1));
+    else if (command == QLatin1String("tick") || command == QLatin1String("untick"))
+        tick(a.at(0), a.at(1), command == QLatin1String("tick"));
+    else if (command == QLatin1String("popup"))
+        popup(a.at(0), a.at(1));
     else if (command == QLatin1String("expect"))
         expect(a.at(0), a.at(1));
     else if (command == QLatin1String("status"))
@@ -212,6 +220,53 @@ void ScriptActions::doubleClick(const QString& name)
         return;
     }
     ScriptWidgets::doubleClick(widget, widget->rect().center());
+}
+
+void ScriptActions::sort(const QString& name, const QString& column)
+{
+    auto* tree = qobject_cast<QTreeView*>(ScriptWidgets::find(name, Use::Act));
+    if (!tree)
+        throw ScriptFailure(QStringLiteral("%1 is not a list with column headings").arg(name));
+    QHeaderView* header = tree->header();
+    const QAbstractItemModel* model = tree->model();
+    for (int section = 0; section < model->columnCount(); ++section) {
+        if (model->headerData(section, Qt::Horizontal).toString() != column || header->isSectionHidden(section))
+            continue;
+        if (!header->sectionsClickable())
+            throw ScriptFailure(QStringLiteral("the headings of %1 cannot be clicked").arg(name));
+        const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
+        ScriptWidgets::click(header->viewport(), QPoint(x, header->height() / 2));
+        return;
+    }
+    throw ScriptFailure(QStringLiteral("%1 has no column \"%2\"").arg(name, column));
+}
+
+void ScriptActions::tick(const QString& name, const QString& text, bool ticked)
+{
+    QAbstractItemView* list = ScriptWidgets::asList(ScriptWidgets::find(name, Use::Act));
+    if (!list)
+        throw ScriptFailure(QStringLiteral("%1 is not a list").arg(name));
+    const QModelIndex row = ScriptWidgets::rowNamed(list, text);
+    if (!(row.flags() & Qt::ItemIsUserCheckable) || !row.data(Qt::CheckStateRole).isValid())
+        throw ScriptFailure(QStringLiteral("the rows of %1 have no check box").arg(name));
+    if ((row.data(Qt::CheckStateRole).toInt() == Qt::Checked) != ticked)
+        ScriptWidgets::clickCheckBox(list, row);
+    if ((row.data(Qt::CheckStateRole).toInt() == Qt::Checked) != ticked)
+        throw ScriptFailure(QStringLiteral("the check box of the row \"%1\" of %2 did not change").arg(text, name));
+}
+
+void ScriptActions::popup(const QString& name, const QString& item)
+{
+    QWidget* widget = ScriptWidgets::find(name, Use::Act);
+    for (QAction* action : widget->actions()) {
+        if (ScriptWidgets::plainCaption(action->text()) != item)
+            continue;
+        if (!action->isEnabled())
+            throw ScriptFailure(QStringLiteral("the popup item \"%1\" of %2 is disabled").arg(item, name));
+        action->trigger();
+        return;
+    }
+    throw ScriptFailure(QStringLiteral("%1 has no popup item \"%2\"").arg(name, item));
 }
 
 void ScriptActions::menu(const QString& path)

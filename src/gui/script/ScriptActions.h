@@ -33,6 +33,9 @@ private:
     void choose(const QString& name, const QString& item);
     void row(const QString& name, const QString& text);
     void doubleClick(const QString& name);
+    void sort(const QString& name, const QString& column);
+    void tick(const QString& name, const QString& text, bool ticked);
+    void popup(const QString& name, const QString& item);
     void menu(const QString& path);
     void queueAnswer(const QString& command, const QStringList& arguments);
     void expect(const QString& name, const QString& text);

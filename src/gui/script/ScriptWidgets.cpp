@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPointingDevice>
 #include <QProgressBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTextEdit>
 #include <QTreeView>
@@ -161,6 +163,11 @@ QStringList rowsOf(QAbstractItemView* list)
     QStringList rows;
     for (int row = 0; row < model->rowCount(root); ++row) {
         QStringList cells;
+        // A row with a check box begins with its state.
+        const QModelIndex first = model->index(row, 0, root);
+        if ((first.flags() & Qt::ItemIsUserCheckable) && first.data(Qt::CheckStateRole).isValid())
+            cells.append(first.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStringLiteral("[x]")
+                                                                               : QStringLiteral("[ ]"));
         for (int visual = 0; visual < model->columnCount(root); ++visual) {
             const int column = header ? header->logicalIndex(visual) : visual;
             if (header && header->isSectionHidden(column))
@@ -204,6 +211,19 @@ void clickRow(QAbstractItemView* list, const QModelIndex& row)
     if (list->currentIndex() != row)
         throw ScriptFailure(QStringLiteral("%1 did not select the row \"%2\"")
                                 .arg(list->objectName(), row.data(Qt::DisplayRole).toString().trimmed()));
+}
+
+void clickCheckBox(QAbstractItemView* list, const QModelIndex& row)
+{
+    list->scrollTo(row);
+    // Where the item delegate draws the box: at the left of the row's first cell.
+    QStyleOptionViewItem option;
+    option.initFrom(list->viewport());
+    option.rect = list->visualRect(row);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    option.widget = list;
+    const QRect box = list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+    click(list->viewport(), box.center());
 }
 
 } // namespace tw::ScriptWidgets

@@ -35,5 +35,7 @@ void click(QWidget* target, const QPoint& at);
 void doubleClick(QWidget* target, const QPoint& at);
 // Clicks a list's row, scrolled into view first.
 void clickRow(QAbstractItemView* list, const QModelIndex& row);
+// Clicks the check box of a list's row.
+void clickCheckBox(QAbstractItemView* list, const QModelIndex& row);
 
 } // namespace tw::ScriptWidgets

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "holds blanks)"},
         FaultCase {"set Edit2 \"open", "nightly.tw:1: set Edit2 \"open: a quoted text is not closed"},
         FaultCase {"set Edit2 \"a\"b", "nightly.tw:1: set Edit2 \"a\"b: a closing quote must be followed by a blank"},
-        FaultCase {"answer maybe", "nightly.tw:1: answer maybe: the answer must be ok, yes or no"},
+        FaultCase {"answer maybe", "nightly.tw:1: answer maybe: the answer must be ok, cancel, yes or no"},
         FaultCase {"date 31/12/2026",
                    "nightly.tw:1: date 31/12/2026: \"31/12/2026\" is not a date of the form "
                    "YYYY-MM-DD"},

@@ -10,6 +10,7 @@
 #include "store/demo/DemoBuilder.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -93,6 +94,26 @@ int main(int argc, char** argv)
     QTimer::singleShot(3000, &screen, [&] { save(&screen, dir, QStringLiteral("CheckInRunning")); });
     child<QPushButton>(&screen, QStringLiteral("BCheckIn"))->click();
     save(&screen, dir, QStringLiteral("CheckIn"));
+
+    // The Excessive Rights tab after a strays check, and the Edit Rights tab after an edit.
+    screen.pageControl()->setCurrentIndex(tw::TMainScreen::Excess);
+    leave(&screen, QStringLiteral("Edit31"), output);
+    child<tw::RadioGroup>(&screen, QStringLiteral("RadioGroup4"))->setItemIndex(1);
+    child<tw::RadioGroup>(&screen, QStringLiteral("RadioGroup5"))->setItemIndex(1);
+    child<QPushButton>(&screen, QStringLiteral("Button5"))->click();
+    save(&screen, dir, QStringLiteral("ExcessRights"));
+    screen.pageControl()->setCurrentIndex(tw::TMainScreen::EditRights);
+    auto* first = child<QComboBox>(&screen, QStringLiteral("ComboB_FEUsers"));
+    auto* second = child<QComboBox>(&screen, QStringLiteral("ComboB_SEUsers"));
+    for (int i = 0; i < 3 && i + 1 < first->count(); ++i) {
+        first->setCurrentIndex(i);
+        second->setCurrentIndex(i + 1);
+        child<QPushButton>(&screen, QStringLiteral("Button12"))->click();
+    }
+    leave(&screen, QStringLiteral("Edit35"), output);
+    child<tw::RadioGroup>(&screen, QStringLiteral("RadioGroup8"))->setItemIndex(1);
+    child<QPushButton>(&screen, QStringLiteral("Button9"))->click();
+    save(&screen, dir, QStringLiteral("EditRights"));
 
     tw::TOptionsSc options(&screen);
     options.setOptions(tw::ExportOptions {});

@@ -103,6 +103,7 @@ private Q_SLOTS:
     void refusedTabWhileRunning();
     void libraryLineEndsWithItsSelection();
     void checkOutEditCheckInAndClear();
+    void rightsCheckFullReportAndEdit();
     void promptAtStartUp();
 
 private:
@@ -439,6 +440,69 @@ expect Label57 "Clear Check Out Flags Completed"
                            QStringLiteral("Not Checked Out\t") + QDir::toNativeSeparators(files + "/2_2.txt\t2\t2"),
                            QStringLiteral("Not Checked Out\t") + QDir::toNativeSeparators(files + "/4_1.txt\t4\t1")}));
     QVERIFY(dailyLog(work.path()).contains(QStringLiteral("SUCCESS - Successfully Checked In Document 2 Version 2")));
+}
+
+void ScriptRunTest::rightsCheckFullReportAndEdit()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    store::RightsSpec one;
+    one.sharing = QList<store::SharingSpec> {{"BOB", {6, 6, 6}, false, false}, {"Zed Gone", {4, 4, 4}, false, false}};
+    fixture.builder().setRights(QStringLiteral("LIB1"), 1, one);
+    store::RightsSpec two;
+    two.sharing = QList<store::SharingSpec> {{"Team", {0, 0, 0}, true, false}, {"BOB", {4, 4, 4}, false, false}};
+    fixture.builder().setRights(QStringLiteral("LIB1"), 2, two);
+    QTemporaryDir work;
+    const QString reports = work.filePath(QStringLiteral("reports"));
+    QDir().mkpath(reports);
+    const ScriptRun run(fixture.path(), work.path(),
+                        QStringLiteral(R"(tab "Excessive Rights"
+set Edit31 "%1"
+leave Edit31
+choose RadioGroup4 "Full Library"
+choose RadioGroup5 Specified
+set ComboB_Users "Bob Baker"
+click Button5
+wait 60
+expect Label84 "Rights Check Report Completed"
+expect LV_Rights 3
+sort LV_Rights Version
+dump LV_Rights rights.txt
+click Button7
+menu "Options/Explicit Deny/Delete"
+menu "Options/Explicit Deny/Automatic"
+click CB_RFull
+click Button5
+wait 60
+tab "Edit Rights"
+set Edit35 "%1"
+leave Edit35
+choose RadioGroup8 "Full Library"
+set ComboB_FEUsers "Zed Gone"
+set ComboB_SEUsers "Carol Cook"
+click Button12
+untick LV_REdits "Zed Gone"
+tick LV_REdits "Zed Gone"
+popup LV_REdits "Save List"
+click Button9
+wait 60
+expect Label93 "Rights Edit Report Completed"
+dump LV_REdits edits.txt
+)")
+                            .arg(reports));
+    QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(run.exitCode, 0);
+    // Sorted descending by version, as text: 2.2 first.
+    QCOMPARE(fileLines(work.filePath(QStringLiteral("rights.txt")), QStringLiteral("\n")).value(0),
+             QStringLiteral("       2\t2\tBeta\tAnn Archer\tAvailable\t<Never>"));
+    QCOMPARE(fileLines(reports + QStringLiteral("/MDORghts.rpt")).size(), 3);
+    QVERIFY(dailyLog(work.path()).contains(QStringLiteral("Document 2 Explicit Deny Rights removed for Team")));
+    QVERIFY(fileLines(reports + QStringLiteral("/FREdits.rpt"))
+                .contains(QStringLiteral("Document 1 Rights for Zed Gone replaced by Carol Cook")));
+    QCOMPARE(fileLines(work.filePath(QStringLiteral("EditList.txt"))),
+             QStringList {QStringLiteral("1\tZed Gone\tCarol Cook\tReplace\t0")});
+    QCOMPARE(fileLines(work.filePath(QStringLiteral("edits.txt")), QStringLiteral("\n")),
+             QStringList {QStringLiteral("[x]\tZed Gone\tCarol Cook\tReplace\t0")});
 }
 
 void ScriptRunTest::promptAtStartUp()
