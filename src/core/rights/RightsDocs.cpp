@@ -42,6 +42,7 @@ RunDefinition RightsDocs::definition()
 RunOutcome RightsDocs::RightsDocsRun(const RightsInputs& inputs)
 {
     m_known = KnownNames(inputs.knownNames);
+    m_inHand = DocumentInHand {};
     RunDefinition d = definition();
     d.beforeWalk = [this] { m_list.clearRows(); };
     d.versionWork = [this, &inputs](RunReport& report) { return checkVersion(inputs, report); };
@@ -81,12 +82,26 @@ RunDefinition::Outcome RightsDocs::checkVersion(const RightsInputs& inputs, RunR
     return {};
 }
 
+RightsDocs::DocumentInHand& RightsDocs::inHand()
+{
+    const std::shared_ptr<gw::Document>& document = m_services.refs.currentDocument;
+    if (m_inHand.document != document) {
+        m_inHand = DocumentInHand {};
+        m_inHand.document = document;
+        m_inHand.rights = std::make_unique<DocumentRights>(*document);
+    }
+    return m_inHand;
+}
+
 // The official version's number; when it cannot be read, the version counts as the official one.
 int RightsDocs::officialNumber(int versionNumber)
 {
     gw::Document& document = *m_services.refs.currentDocument;
+    std::optional<int>& official = inHand().official;
     try {
-        return document.OfficialVersion()->VersionNumber();
+        if (!official)
+            official = document.OfficialVersion()->VersionNumber();
+        return *official;
     } catch (const gw::Error& error) {
         // The version's position in the document's list names it; looked up only here.
         int position = 0;
@@ -109,14 +124,14 @@ int RightsDocs::officialNumber(int versionNumber)
 
 std::optional<RightsFinding> RightsDocs::runTest(const RightsInputs& inputs, RightsLevel level, QStringList& strays)
 {
-    gw::Document& document = *m_services.refs.currentDocument;
+    DocumentRights& rights = *inHand().rights;
     switch (inputs.selector) {
     case 0:
-        return RightsCreator(document, level);
+        return RightsCreator(rights, level);
     case 1:
-        return RightsGeneral(document, inputs.selectedMask, level);
+        return RightsGeneral(rights, inputs.selectedMask, level);
     case 2:
-        return RightsUser(document, inputs.userText, level, m_known, strays);
+        return RightsUser(rights, inputs.userText, level, m_known, strays);
     default:
         m_services.host.showMessage(kProgramTitle, QStringLiteral("Unknown Rights Check Option"),
                                     RunHost::Icon::Warning);
@@ -128,15 +143,25 @@ ResultRow RightsDocs::rowOf(int mask)
 {
     GwRefs& refs = m_services.refs;
     FieldCatalogue& fields = m_services.catalogue;
-    QString lastUsed = fields.GetGWFieldNames(QStringLiteral("Date Last Used"));
-    const QDateTime used = DateTimeText::parse(lastUsed);
-    if (used.isValid())
-        lastUsed = DateTimeText::formatDate(used.date());
+    // "Date Last Used" as a date alone, read as the field's rule reads it; a failure goes
+    // through the field's own reading, which reports it and gives its failure text.
+    QString lastUsed;
+    try {
+        const QDateTime used = refs.currentVersion->RetrievalDate();
+        lastUsed = used.isNull() ? QStringLiteral("<Never>") : DateTimeText::formatDate(used.date());
+    } catch (const gw::Error&) {
+        lastUsed = fields.GetGWFieldNames(QStringLiteral("Date Last Used"));
+    }
+    DocumentInHand& document = inHand();
+    if (!document.subject)
+        document.subject = refs.currentDocument->Subject();
+    if (!document.author)
+        document.author = refs.currentDocument->Author()->DisplayName();
     ResultRow row;
     row.texts = {paddedNumber(refs.currentDocument->DocumentNumber()),
                  QString::number(refs.currentVersion->VersionNumber()),
-                 refs.currentDocument->Subject(),
-                 refs.currentDocument->Author()->DisplayName(),
+                 *document.subject,
+                 *document.author,
                  fields.GetGWFieldNames(QStringLiteral("Doc. Status")),
                  lastUsed};
     row.hidden = QString::number(mask);

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "DocumentRights.h"
 #include "RightsTests.h"
 #include "core/runs/RunDefinition.h"
 #include "core/runs/RunInputs.h"
 #include "core/runs/RunOutcome.h"
 #include "core/runs/RunServices.h"
 
+#include <memory>
 #include <optional>
+
+namespace gw {
+class Document;
+}
 
 namespace tw {
 
@@ -43,9 +49,22 @@ private:
     std::optional<RightsFinding> runTest(const RightsInputs& inputs, RightsLevel level, QStringList& strays);
     ResultRow rowOf(int mask);
 
+    // What is read once for all versions of the document in hand.
+    struct DocumentInHand
+    {
+        // Held, so that the next document fetched cannot take its place in memory unnoticed.
+        std::shared_ptr<gw::Document> document;
+        std::unique_ptr<DocumentRights> rights;
+        std::optional<int> official;
+        std::optional<QString> subject;
+        std::optional<QString> author;
+    };
+    DocumentInHand& inHand();
+
     RunServices m_services;
     ResultSink& m_list;
     KnownNames m_known;
+    DocumentInHand m_inHand;
 };
 
 } // namespace tw

@@ -1,8 +1,5 @@
 #include "RightsTests.h"
 
-#include "gw/Document.h"
-#include "gw/SharingList.h"
-
 namespace tw {
 
 KnownNames::KnownNames(const QStringList& names)
@@ -16,39 +13,37 @@ bool KnownNames::contains(const QString& name) const
     return m_folded.contains(name.toCaseFolded());
 }
 
-RightsFinding RightsCreator(gw::Document& document, RightsLevel level)
+RightsFinding RightsCreator(DocumentRights& rights, RightsLevel level)
 {
     RightsFinding finding;
-    finding.mask = levelOf(*document.AuthorCreatorRights(), level)->Bitmask();
+    finding.mask = rights.creatorMask(level);
     finding.listed = finding.mask != kFullRights;
     return finding;
 }
 
-RightsFinding RightsGeneral(gw::Document& document, int selected, RightsLevel level)
+RightsFinding RightsGeneral(DocumentRights& rights, int selected, RightsLevel level)
 {
     RightsFinding finding;
-    finding.mask = levelOf(*document.DefaultRights(), level)->Bitmask();
+    finding.mask = rights.generalMask(level);
     finding.listed = (finding.mask & selected) == selected;
     return finding;
 }
 
-RightsFinding RightsUser(gw::Document& document, const QString& name, RightsLevel level, const KnownNames& known,
+RightsFinding RightsUser(DocumentRights& rights, const QString& name, RightsLevel level, const KnownNames& known,
                          QStringList& strays)
 {
     RightsFinding finding;
-    const auto list = document.AdditionalRights();
-    const int count = list->Count();
+    const int count = rights.entryCount();
     const bool straysMode = name == kStraysEntry;
     for (int i = 1; i <= count; ++i) {
-        const auto entry = list->Item(i);
-        const QString entryName = entry->User()->DisplayName();
+        const QString& entryName = rights.entryName(i);
         if (straysMode) {
             if (!known.contains(entryName)) {
                 strays.append(entryName);
                 finding.listed = true;
             }
         } else if (entryName == name) {
-            finding.mask = levelOf(*entry, level)->Bitmask();
+            finding.mask = rights.entryMask(i, level);
             finding.listed = true;
             return finding;
         }

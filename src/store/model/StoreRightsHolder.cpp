@@ -1,6 +1,7 @@
 #include "store/model/StoreRightsHolder.h"
 
 #include "store/Sql.h"
+#include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
 #include "store/model/StoreSecurity.h"
 
@@ -14,11 +15,12 @@ StoreRightsHolder::StoreRightsHolder(ContextPtr context, FaultPoint point, qint6
 qint64 StoreRightsHolder::holderRow(const ContextPtr& context, qint64 documentRow, int kind)
 {
     QSqlDatabase db = context->store->database();
-    const QVariant row
-        = Sql::scalar(db, QStringLiteral("SELECT id FROM rights WHERE document_id = ? AND kind = ? ORDER BY id"),
-                      {documentRow, kind});
-    if (row.isValid()) {
-        return row.toLongLong();
+    {
+        // Read for every document a rights run visits.
+        DirectRead row(db, "SELECT id FROM rights WHERE document_id = ? AND kind = ? ORDER BY id", {documentRow, kind});
+        if (row.next()) {
+            return row.integer(0);
+        }
     }
     const int mask = kind == 0 ? 47 : 0;
     Sql::run(db,

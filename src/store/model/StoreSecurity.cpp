@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/Sql.h"
+#include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
 #include "store/model/RightsWriter.h"
 
@@ -20,12 +21,15 @@ int StoreSecurity::Bitmask()
 {
     guard(m_context, m_point, "Bitmask");
     QSqlDatabase db = m_context->store->database();
-    const QVariant mask
-        = Sql::scalar(db, QStringLiteral("SELECT %1 FROM rights WHERE id = ?").arg(m_column), {m_rightsRow});
-    if (!mask.isValid()) {
+    // One statement per level column, each prepared once.
+    const char* sql = m_column == QLatin1String("official") ? "SELECT official FROM rights WHERE id = ?"
+        : m_column == QLatin1String("current")              ? "SELECT current FROM rights WHERE id = ?"
+                                                            : "SELECT other FROM rights WHERE id = ?";
+    DirectRead mask(db, sql, {m_rightsRow});
+    if (!mask.next()) {
         throw gw::Error(QStringLiteral("The rights entry no longer exists"));
     }
-    return mask.toInt();
+    return static_cast<int>(mask.integer(0));
 }
 
 void StoreSecurity::setBitmask(int mask)

@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/Sql.h"
+#include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
 #include "store/model/RightsWriter.h"
 #include "store/model/StoreAddressEntry.h"
@@ -45,28 +46,29 @@ std::shared_ptr<gw::AddressEntry> StoreSharingEntry::User()
 {
     guard(m_context, m_point, "User");
     QSqlDatabase db = m_context->store->database();
-    QSqlQuery q = Sql::run(db,
-                           QStringLiteral("SELECT r.user_id, r.list_id, COALESCE(u.display_name, l.display_name, "
-                                          "r.display_name) FROM rights r LEFT JOIN users u ON u.id = r.user_id "
-                                          "LEFT JOIN distribution_lists l ON l.id = r.list_id WHERE r.id = ?"),
-                           {m_rightsRow});
+    DirectRead q(db,
+                 "SELECT r.user_id, r.list_id, COALESCE(u.display_name, l.display_name, r.display_name) FROM rights r "
+                 "LEFT JOIN users u ON u.id = r.user_id LEFT JOIN distribution_lists l ON l.id = r.list_id "
+                 "WHERE r.id = ?",
+                 {m_rightsRow});
     if (!q.next()) {
         throw gone();
     }
-    return std::make_shared<StoreAddressEntry>(m_context, q.value(0).toLongLong(), q.value(1).toLongLong(),
-                                               q.value(2).toString());
+    return std::make_shared<StoreAddressEntry>(m_context, q.isNull(0) ? 0 : q.integer(0),
+                                               q.isNull(1) ? 0 : q.integer(1), q.text(2));
 }
 
 int StoreSharingEntry::flag(const char* member, const char* column)
 {
     guard(m_context, m_point, member);
     QSqlDatabase db = m_context->store->database();
-    const QVariant value = Sql::scalar(
-        db, QStringLiteral("SELECT %1 FROM rights WHERE id = ?").arg(QLatin1String(column)), {m_rightsRow});
-    if (!value.isValid()) {
+    const char* sql = qstrcmp(column, "revoke_all") == 0 ? "SELECT revoke_all FROM rights WHERE id = ?"
+                                                         : "SELECT modify_security FROM rights WHERE id = ?";
+    DirectRead value(db, sql, {m_rightsRow});
+    if (!value.next()) {
         throw gone();
     }
-    return value.toInt();
+    return static_cast<int>(value.integer(0));
 }
 
 void StoreSharingEntry::setFlag(const char* member, const char* column, bool value)

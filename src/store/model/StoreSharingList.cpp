@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/Sql.h"
+#include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
 #include "store/model/RightsWriter.h"
 #include "store/model/StoreAddressEntry.h"
@@ -16,13 +17,12 @@ StoreSharingList::StoreSharingList(ContextPtr context, FaultPoint point, qint64 
 
 std::vector<qint64> StoreSharingList::rows()
 {
+    // Read afresh for every Count and Item, so the list is live, straight from SQLite.
     QSqlDatabase db = m_context->store->database();
-    QSqlQuery q
-        = Sql::run(db, QStringLiteral("SELECT id FROM rights WHERE document_id = ? AND kind = 2 ORDER BY position, id"),
-                   {m_documentRow});
+    DirectRead q(db, "SELECT id FROM rights WHERE document_id = ? AND kind = 2 ORDER BY position, id", {m_documentRow});
     std::vector<qint64> result;
     while (q.next()) {
-        result.push_back(q.value(0).toLongLong());
+        result.push_back(q.integer(0));
     }
     return result;
 }
@@ -38,11 +38,17 @@ std::shared_ptr<gw::SharingEntry> StoreSharingList::Item(int index)
     FaultPoint point = m_point;
     point.entry = index;
     guard(m_context, point, "Item");
-    const std::vector<qint64> all = rows();
-    if (index < 1 || index > int(all.size())) {
-        throw gw::Error(QStringLiteral("Index %1 is outside the collection (1 to %2)").arg(index).arg(all.size()));
+    if (index >= 1) {
+        // The one row asked for; the whole list is read only to say how long it is.
+        QSqlDatabase db = m_context->store->database();
+        DirectRead q(db,
+                     "SELECT id FROM rights WHERE document_id = ? AND kind = 2 ORDER BY position, id LIMIT 1 OFFSET ?",
+                     {m_documentRow, qint64(index - 1)});
+        if (q.next()) {
+            return std::make_shared<StoreSharingEntry>(m_context, point, m_documentRow, q.integer(0));
+        }
     }
-    return std::make_shared<StoreSharingEntry>(m_context, point, m_documentRow, all[size_t(index - 1)]);
+    throw gw::Error(QStringLiteral("Index %1 is outside the collection (1 to %2)").arg(index).arg(rows().size()));
 }
 
 std::shared_ptr<gw::SharingEntry> StoreSharingList::Add(const std::shared_ptr<gw::AddressEntry>& entry, int mask)
