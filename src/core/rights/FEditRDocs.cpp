@@ -270,7 +270,10 @@ FEditRDocs::Handover FEditRDocs::addEntry(gw::Document& document, const EditRow&
     try {
         if (document.Subject().isEmpty())
             document.setSubject(QStringLiteral("Unknown Subject"));
-        document.AdditionalRights()->Add(entry, old.masks[0]);
+        // The entry starts with the rights the old one held at every level and grows level by
+        // level from there: a run stopped between the steps never leaves the replacement with a
+        // right the old entry lacked.
+        document.AdditionalRights()->Add(entry, old.masks[0] & old.masks[1] & old.masks[2] & kLevelMaskRights);
         const auto added = entryNamed(document, row.replacement);
         if (!added)
             throw gw::Error(QStringLiteral("the new entry of ") + row.replacement + QStringLiteral(" is not there"));

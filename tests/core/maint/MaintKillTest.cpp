@@ -61,7 +61,7 @@ protected:
     void killWhen(const QString& mode, const std::function<bool()>& ready)
     {
         QProcess child;
-        child.start(QStringLiteral(TW_MAINT_KILL_CHILD),
+        child.start(QStringLiteral(TW_RUN_KILL_CHILD),
                     {mode, m_fixture.path(), QStringLiteral("BULK"), dir("files"), dir("reports")});
         ASSERT_TRUE(child.waitForStarted());
         QElapsedTimer timer;
@@ -115,8 +115,9 @@ TEST_F(MaintKillTest, AKilledCheckOutLeavesEveryVersionWithItsWholeFileOrFree)
             ++held;
             EXPECT_TRUE(there) << n;
         }
-        if (there)
+        if (there) {
             EXPECT_EQ(readFile(fileOf(n)), payload("original ", n)) << n;
+        }
     }
     EXPECT_GT(held, 150);
     EXPECT_LT(held, kDocuments) << "killed in the middle";

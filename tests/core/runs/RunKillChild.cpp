@@ -1,8 +1,9 @@
-// A program that runs a mass check-out or a mass check-in against a store until
-// the kill test kills it; the test judges the store, the files and the report
-// it leaves behind.
-//   maint_kill_child checkout STORE LIBRARY CHECKOUTDIR REPORTDIR
-//   maint_kill_child checkin STORE LIBRARY CHECKINDIR LOGDIR
+// A program that runs a mass check-out, a mass check-in or a rights edit against
+// a store until a kill test kills it; the test judges the store, the files and
+// the report it leaves behind.
+//   run_kill_child checkout STORE LIBRARY CHECKOUTDIR REPORTDIR
+//   run_kill_child checkin STORE LIBRARY CHECKINDIR LOGDIR
+//   run_kill_child rightsedit STORE LIBRARY EDITLISTDIR REPORTDIR
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunState.h"
@@ -11,6 +12,8 @@
 #include "core/maint/CheckInDocs.h"
 #include "core/maint/CheckOutDocs.h"
 #include "core/query/QueryRunner.h"
+#include "core/rights/EditList.h"
+#include "core/rights/FEditRDocs.h"
 #include "core/runs/NullRunView.h"
 #include "gw/ObjectModel.h"
 #include "store/StorePlatform.h"
@@ -24,7 +27,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 6) {
-        std::fprintf(stderr, "usage: maint_kill_child checkout|checkin STORE LIBRARY DIR REPORTDIR\n");
+        std::fprintf(stderr, "usage: run_kill_child checkout|checkin|rightsedit STORE LIBRARY DIR REPORTDIR\n");
         return 2;
     }
     try {
@@ -41,11 +44,11 @@ int main(int argc, char** argv)
         tw::RunState state;
         tw::CustomFields custom;
         tw::NullRunView view;
-        tw::OperationLog log(args.at(5), QStringLiteral("Maint_kill_child (1.0)"), &host);
+        tw::OperationLog log(args.at(5), QStringLiteral("Run_kill_child (1.0)"), &host);
         tw::FieldCatalogue catalogue(refs, log, host, [] { return false; });
         tw::QueryRunner queryRunner(refs, state, log, host, [] { return QStringLiteral("DOCREFERENCE"); });
         const tw::RunServices services {
-            refs, state, log, host, view, queryRunner, catalogue, custom, QStringLiteral("Maint_kill_child (1.0)")};
+            refs, state, log, host, view, queryRunner, catalogue, custom, QStringLiteral("Run_kill_child (1.0)")};
         std::printf("started\n");
         std::fflush(stdout);
         if (args.at(1) == QLatin1String("checkout")) {
@@ -54,6 +57,13 @@ int main(int argc, char** argv)
             inputs.run.reportDirectory = args.at(5) + QLatin1Char('/');
             inputs.checkOutDirectory = args.at(4) + QLatin1Char('/');
             tw::CheckOutDocs(services).BCheckOutClick(inputs);
+        } else if (args.at(1) == QLatin1String("rightsedit")) {
+            tw::EditList list;
+            list.load(args.at(4) + QStringLiteral("/EditList.txt"));
+            tw::RunInputs inputs;
+            inputs.useQuery = false;
+            inputs.reportDirectory = args.at(5) + QLatin1Char('/');
+            tw::FEditRDocs(services, list).FEditRDocsRun(inputs);
         } else {
             tw::CheckInDocs(services).BCheckInClick(args.at(4) + QLatin1Char('/'));
         }
