@@ -6,14 +6,13 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/runs/PumpedPause.h"
 #include "core/runs/RunView.h"
 #include "gw/ObjectModel.h"
 
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 #include <QtMath>
 
 namespace tw {
@@ -115,23 +114,9 @@ void CheckInDocs::walk(const QString& directory, qint64 files)
     }
 }
 
-// The pause after every entry, served in slices: the window is pumped at its start, between
-// slices and at its end, so that it never waits for an entry's work and the whole pause
-// together. The pause ends at its deadline, so slices that wake late do not lengthen it.
 void CheckInDocs::pauseAfterEntry()
 {
-    constexpr qint64 kSliceUs = 10000;
-    constexpr qint64 kLateUs = 2000; // how late a long sleep may wake: the last ones are short
-    QElapsedTimer paused;
-    paused.start();
-    for (;;) {
-        m_services.host.pumpEvents();
-        const qint64 remainingUs = m_pauseMs * 1000 - paused.nsecsElapsed() / 1000;
-        if (remainingUs <= 0)
-            return;
-        QThread::usleep(
-            static_cast<unsigned long>(remainingUs > kLateUs ? qMin(remainingUs - kLateUs, kSliceUs) : remainingUs));
-    }
+    pumpedPause(m_services.host, m_pauseMs);
 }
 
 void CheckInDocs::checkInEntry(const QString& directory, const QString& name)

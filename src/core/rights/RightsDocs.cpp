@@ -9,6 +9,7 @@
 #include "core/app/RunHost.h"
 #include "core/docinfo/FieldCatalogue.h"
 #include "core/lists/ResultSink.h"
+#include "core/lists/RowTexts.h"
 #include "core/runs/RunFrame.h"
 #include "gw/ObjectModel.h"
 
@@ -143,15 +144,7 @@ ResultRow RightsDocs::rowOf(int mask)
 {
     GwRefs& refs = m_services.refs;
     FieldCatalogue& fields = m_services.catalogue;
-    // "Date Last Used" as a date alone, read as the field's rule reads it; a failure goes
-    // through the field's own reading, which reports it and gives its failure text.
-    QString lastUsed;
-    try {
-        const QDateTime used = refs.currentVersion->RetrievalDate();
-        lastUsed = used.isNull() ? QStringLiteral("<Never>") : DateTimeText::formatDate(used.date());
-    } catch (const gw::Error&) {
-        lastUsed = fields.GetGWFieldNames(QStringLiteral("Date Last Used"));
-    }
+    const QString lastUsed = lastUsedText(refs, fields);
     DocumentInHand& document = inHand();
     if (!document.subject)
         document.subject = refs.currentDocument->Subject();

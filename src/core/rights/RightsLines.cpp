@@ -10,11 +10,6 @@
 
 namespace tw {
 
-QString paddedNumber(qint64 number)
-{
-    return QStringLiteral("%1").arg(number, 8);
-}
-
 HolderRights HolderRights::of(gw::RightsHolder& holder)
 {
     HolderRights rights;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lists/RowTexts.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -14,9 +16,6 @@ class SharingEntry;
 namespace tw {
 
 class OperationLog;
-
-// A document number as "%8.0d" writes it: right-aligned in eight characters.
-QString paddedNumber(qint64 number);
 
 // The masks of one rights holder at the official, current and other levels (in that order,
 // as the report lines give them) and their texts. An explicit deny has "Denied" at every level

@@ -57,6 +57,10 @@ struct RunDefinition
     CountedPer countedPer = CountedPer::Version;
     // What a document that cannot be fetched adds to (by number or result index).
     Count unavailableCounts = Count::Neither;
+    // A run that lists the documents that cannot be fetched (the missing-number preset) takes
+    // them itself: when this is set and gives true for the run counter, nothing is logged and
+    // the document counts as a success.
+    std::function<bool(qint64 index)> takeUnavailable;
     // The per-unit work; the current document (and version) are set before it
     // is called. The frame appends the extra field columns to the line after
     // the work, so they show the version as the work left it. A work that

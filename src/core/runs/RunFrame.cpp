@@ -201,6 +201,8 @@ void RunFrame::handleDocument(qint64 index, const Span& span)
         if (fromList) {
             m_services.log.ErrorCheck(m_definition->listEntryFailure(shown, error.message()), true, true);
             add(RunDefinition::Count::Failure);
+        } else if (m_definition->takeUnavailable && m_definition->takeUnavailable(index)) {
+            add(RunDefinition::Count::Success);
         } else {
             m_services.log.ErrorCheck(QStringLiteral("Document %1 is not Available").arg(index), true, true);
             add(m_definition->unavailableCounts);

@@ -10,19 +10,29 @@ EditListModel::EditListModel(EditList& list, QObject* parent) : QAbstractTableMo
 {
     m_shownRows = m_list.size();
     m_list.setObserver([this] { listChanged(); });
+    m_marksTimer.setSingleShot(true);
+    m_marksTimer.setInterval(100);
+    connect(&m_marksTimer, &QTimer::timeout, this, &EditListModel::showMarks);
 }
 
 void EditListModel::listChanged()
 {
     // A run marks the rows of every document: the same rows, new texts.
     if (m_list.size() == m_shownRows) {
-        if (m_shownRows > 0)
-            Q_EMIT dataChanged(index(0, 0), index(m_shownRows - 1, 3));
+        if (!m_marksTimer.isActive())
+            m_marksTimer.start();
         return;
     }
+    m_marksTimer.stop();
     beginResetModel();
     m_shownRows = m_list.size();
     endResetModel();
+}
+
+void EditListModel::showMarks()
+{
+    if (m_shownRows > 0)
+        Q_EMIT dataChanged(index(0, 0), index(m_shownRows - 1, 3));
 }
 
 int EditListModel::rowCount(const QModelIndex& parent) const
@@ -61,6 +71,7 @@ bool EditListModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
         return false;
     m_list.setTicked(index.row(), value.toInt() == Qt::Checked);
+    Q_EMIT dataChanged(index, index); // the user's own tick is shown at once
     return true;
 }
 

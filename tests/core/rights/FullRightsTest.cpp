@@ -19,7 +19,9 @@ protected:
 TEST_F(FullRightsTest, WritesEveryHolderOfEveryDocumentAtEachLevel)
 {
     open();
-    m_rows.addRow({{"old row"}, "0"});
+    tw::ResultRow old;
+    old.texts = QStringList {"old row"};
+    m_rows.addRow(old);
     report(false, false);
     EXPECT_TRUE(m_rows.rows.empty()) << "the list is emptied and stays empty";
     EXPECT_EQ(readLines(reportDir() + "FRights.rpt"), expectedLines("FRights.rpt"));

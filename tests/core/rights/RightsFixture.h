@@ -19,8 +19,14 @@ public:
         ++clears;
     }
     void addRow(ResultRow row) override { rows.push_back(std::move(row)); }
+    void setColumnCaption(int column, const QString& text) override
+    {
+        if (column == 3)
+            caption = text;
+    }
 
     std::vector<ResultRow> rows;
+    QString caption; // the fourth column's
     int clears = 0;
 };
 

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/runs/RunServices.h"
+
+#include <QString>
+#include <memory>
+
+class QFileInfo;
+
+namespace gw {
+class Document;
+}
+
+namespace tw {
+
+class ResultSink;
+struct ResultRow;
+struct StrayName;
+
+// The four counters of the stray-file scan.
+enum class StrayCounter { Checked, Marked, Listed, MarkedSize };
+
+// What the scan shows while it walks; the DoRoDi tab implements it.
+class StrayScanView
+{
+public:
+    virtual ~StrayScanView() = default;
+    virtual void setCurrentDirectory(const QString& text) = 0;
+    virtual void setCurrentFile(const QString& text) = 0;
+    virtual void resetCounters() = 0;
+    virtual void addToCounter(StrayCounter counter, qint64 amount) = 0;
+};
+
+// The stray-file scan: walks a directory tree depth first, takes the files whose names are
+// those of library files (StrayName), looks each up in the selected library and lists it with
+// its judgement, marking the copies that are safe to remove. Symbolic links to directories are
+// never followed, so the walk stays inside the tree and cannot loop. The program is busy while
+// it runs; Cancel stops every level of the walk.
+class StrayScan
+{
+public:
+    StrayScan(RunServices services, StrayScanView& view, ResultSink& list);
+
+    // `dmsOnly`: list only files that match a version of the same file type.
+    void ScanFiles(const QString& topDirectory, bool dmsOnly);
+
+    void setPauseForTesting(int milliseconds) { m_pauseMs = milliseconds; }
+
+private:
+    struct Judgement;
+
+    void Searchdir(const QString& path, int depth);
+    void ProcessSearchRec(const QString& path, const QFileInfo& file);
+    Judgement judge(gw::Document& document, const StrayName& name, const QFileInfo& file);
+    void status(const QString& text);
+
+    RunServices m_services;
+    StrayScanView& m_view;
+    ResultSink& m_list;
+    bool m_dmsOnly = false;
+    qint64 m_highest = 0;
+    int m_pauseMs = 50;
+};
+
+} // namespace tw
