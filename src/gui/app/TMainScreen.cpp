@@ -27,9 +27,11 @@
 #include "gui/query/TestQueryButtons.h"
 #include "gui/reports/ExportPresenter.h"
 #include "gui/reports/ExportTab.h"
+#include "gui/reports/PresetsPresenter.h"
 #include "gui/reports/PresetsTab.h"
 #include "gui/reports/ReporterPresenter.h"
 #include "gui/reports/ReporterTab.h"
+#include "gui/restore/DoRoDiPresenter.h"
 #include "gui/restore/DoRoDiTab.h"
 #include "gui/restore/RestoreTab.h"
 #include "gui/rights/EditRightsPresenter.h"
@@ -210,6 +212,8 @@ void TMainScreen::buildHandlers()
     new CheckInOutPresenter(*m_checkInOut, runTabContext()); // owned by its tab
     new ExcessRightsPresenter(*m_excess, runTabContext());
     new EditRightsPresenter(*m_editRights, runTabContext());
+    new PresetsPresenter(*m_presets, runTabContext());
+    new DoRoDiPresenter(*m_doRoDi, runTabContext());
     m_fieldLists = std::make_unique<WindowFieldLists>(m_exportPresenter->movers(), m_reporterPresenter->movers());
     m_customFieldsEditor = new CustomFieldsEditor(*m_custom, m_customFields, *m_fieldLists);
 }

@@ -13,7 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tw {
@@ -49,15 +49,7 @@ PresetsTab::PresetsTab(QWidget* parent)
     grid->addWidget(m_ui.Label75, 3, 1, 1, 3);
 
     m_ui.LV_Presets
-        = WidgetKit::listView(QStringLiteral("LV_Presets"),
-                              {QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
-                               QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
-                              QStringLiteral("Click Column Heading to Sort Results"));
-    m_ui.LV_Presets->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    m_ui.LV_Presets->header()->setSectionsClickable(true);
-    const int widths[] = {64, 56, 180, 120, 80};
-    for (int i = 0; i < 5; ++i)
-        m_ui.LV_Presets->setColumnWidth(i, widths[i]);
+        = WidgetKit::modelView(QStringLiteral("LV_Presets"), QStringLiteral("Click Column Heading to Sort Results"));
     grid->addWidget(m_ui.LV_Presets, 5, 0, 1, 4);
 
     m_ui.Button4 = WidgetKit::button(QStringLiteral("Button4"), QStringLiteral("Print"));
@@ -69,6 +61,15 @@ PresetsTab::PresetsTab(QWidget* parent)
     grid->addLayout(buttons, 6, 0, 1, 4);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(5, 1);
+}
+
+void PresetsTab::setPresetsModel(QAbstractItemModel* model)
+{
+    m_ui.LV_Presets->setModel(model);
+    m_ui.LV_Presets->header()->setSectionsClickable(true);
+    const int widths[] = {72, 56, 200, 130, 90};
+    for (int i = 0; i < 5; ++i)
+        m_ui.LV_Presets->setColumnWidth(i, widths[i]);
 }
 
 void PresetsTab::PresetsInfoClear()

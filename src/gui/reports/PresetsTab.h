@@ -9,7 +9,8 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
-class QTreeWidget;
+class QAbstractItemModel;
+class QTreeView;
 
 namespace tw {
 
@@ -30,13 +31,15 @@ public:
         QPushButton* Button3 = nullptr;
         QProgressBar* ProgressBar5 = nullptr;
         QLabel* Label75 = nullptr;
-        QTreeWidget* LV_Presets = nullptr;
+        QTreeView* LV_Presets = nullptr;
         QPushButton* Button4 = nullptr;
         QPushButton* Button13 = nullptr;
     };
 
     explicit PresetsTab(QWidget* parent = nullptr);
     const Controls& ui() const { return m_ui; }
+    // The result list's rows, kept by the presenter.
+    void setPresetsModel(QAbstractItemModel* model);
 
     // Empties the report directory field and both result lines and resets the progress bar.
     void PresetsInfoClear();

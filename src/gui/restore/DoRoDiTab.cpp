@@ -6,11 +6,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tw {
@@ -28,13 +29,7 @@ DoRoDiTab::DoRoDiTab(QWidget* parent)
     grid->addLayout(buildScanLines(), 1, 0, 1, 3);
 
     m_ui.LV_OFiles
-        = WidgetKit::listView(QStringLiteral("LV_OFiles"),
-                              {QStringLiteral("File Name"), QStringLiteral("Path"), QStringLiteral("Doc #"),
-                               QStringLiteral("Version"), QStringLiteral("File Date"), QStringLiteral("GW Date")},
-                              QStringLiteral("Click Column Heading to Sort Results"));
-    const int widths[] = {110, 170, 56, 56, 130};
-    for (int i = 0; i < 5; ++i)
-        m_ui.LV_OFiles->setColumnWidth(i, widths[i]);
+        = WidgetKit::modelView(QStringLiteral("LV_OFiles"), QStringLiteral("Click Column Heading to Sort Results"));
     grid->addWidget(m_ui.LV_OFiles, 2, 0, 1, 3);
 
     m_ui.cbDMSFilter = WidgetKit::checkBox(QStringLiteral("cbDMSFilter"), QStringLiteral("DMS Only Filter"));
@@ -50,6 +45,15 @@ DoRoDiTab::DoRoDiTab(QWidget* parent)
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
     resetScanLines();
+}
+
+void DoRoDiTab::setFilesModel(QAbstractItemModel* model)
+{
+    m_ui.LV_OFiles->setModel(model);
+    m_ui.LV_OFiles->header()->setSectionsClickable(true);
+    const int widths[] = {110, 190, 56, 56, 130};
+    for (int i = 0; i < 5; ++i)
+        m_ui.LV_OFiles->setColumnWidth(i, widths[i]);
 }
 
 QLayout* DoRoDiTab::buildScanLines()

@@ -7,7 +7,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-class QTreeWidget;
+class QAbstractItemModel;
+class QTreeView;
 
 namespace tw {
 
@@ -28,7 +29,7 @@ public:
         QLabel* Label109 = nullptr;
         QLabel* Label111 = nullptr;
         QCheckBox* cbDMSFilter = nullptr;
-        QTreeWidget* LV_OFiles = nullptr;
+        QTreeView* LV_OFiles = nullptr;
         QPushButton* Button15 = nullptr;
         QPushButton* Button11 = nullptr;
         QPushButton* Button14 = nullptr;
@@ -36,6 +37,8 @@ public:
 
     explicit DoRoDiTab(QWidget* parent = nullptr);
     const Controls& ui() const { return m_ui; }
+    // The result list's rows, kept by the presenter.
+    void setFilesModel(QAbstractItemModel* model);
 
     // Empties "Checking Directory:" and "Checking File:" and sets the four counters to "0".
     void resetScanLines();

@@ -38,8 +38,11 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || static_cast<size_t>(index.row()) >= m_rows.size())
         return {};
+    const ResultRow& row = m_rows[static_cast<size_t>(index.row())].row;
     if (role == Qt::DisplayRole)
-        return m_rows[static_cast<size_t>(index.row())].row.texts.value(index.column());
+        return row.texts.value(index.column());
+    if (role == Qt::CheckStateRole && index.column() == 0 && row.checked)
+        return *row.checked ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::TextAlignmentRole) {
         const bool right
             = std::find(m_rightAligned.begin(), m_rightAligned.end(), index.column()) != m_rightAligned.end();
@@ -58,6 +61,45 @@ QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, i
         && std::find(m_rightAligned.begin(), m_rightAligned.end(), section) != m_rightAligned.end())
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     return {};
+}
+
+bool ResultListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole
+        || static_cast<size_t>(index.row()) >= m_rows.size())
+        return false;
+    ResultRow& row = m_rows[static_cast<size_t>(index.row())].row;
+    if (!row.checked)
+        return false;
+    row.checked = value.toInt() == Qt::Checked;
+    Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+Qt::ItemFlags ResultListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == 0 && static_cast<size_t>(index.row()) < m_rows.size()
+        && m_rows[static_cast<size_t>(index.row())].row.checked)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool ResultListModel::toggleChecked(int row)
+{
+    flush();
+    if (row < 0 || static_cast<size_t>(row) >= m_rows.size() || !m_rows[static_cast<size_t>(row)].row.checked)
+        return false;
+    const bool ticked = *m_rows[static_cast<size_t>(row)].row.checked;
+    return setData(index(row, 0), ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+}
+
+void ResultListModel::setColumnCaption(int column, const QString& caption)
+{
+    if (column < 0 || column >= m_headers.size() || m_headers.at(column) == caption)
+        return;
+    m_headers[column] = caption;
+    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
 }
 
 void ResultListModel::clearRows()

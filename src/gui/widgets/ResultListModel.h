@@ -28,9 +28,16 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Rows with a check state show a check box in their first column; a click on it changes
+    // the row's state and nothing else.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void clearRows() override;
     void addRow(ResultRow row) override;
+    void setColumnCaption(int column, const QString& caption) override;
+    // Reverses the check state of a row that has one (false for a row without).
+    bool toggleChecked(int row);
     // Puts the waiting rows in place now.
     void flush();
     // A click on a column's header: the shared state changes and the list is sorted by it.

@@ -104,6 +104,7 @@ private Q_SLOTS:
     void libraryLineEndsWithItsSelection();
     void checkOutEditCheckInAndClear();
     void rightsCheckFullReportAndEdit();
+    void presetAndScanWithDeletion();
     void promptAtStartUp();
 
 private:
@@ -503,6 +504,68 @@ dump LV_REdits edits.txt
              QStringList {QStringLiteral("1\tZed Gone\tCarol Cook\tReplace\t0")});
     QCOMPARE(fileLines(work.filePath(QStringLiteral("edits.txt")), QStringLiteral("\n")),
              QStringList {QStringLiteral("[x]\tZed Gone\tCarol Cook\tReplace\t0")});
+}
+
+void ScriptRunTest::presetAndScanWithDeletion()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    const QDateTime retrieved(QDate(2026, 1, 2), QTime(14, 15, 17));
+    store::VersionState used;
+    used.retrieved = retrieved;
+    fixture.builder().setVersionState(QStringLiteral("LIB1"), 1, 1, used);
+    QTemporaryDir work;
+    const QString tree = work.filePath(QStringLiteral("tree"));
+    for (const char* name : {"1-1.txt", "sub/4-1.txt"}) {
+        const QString path = tree + QLatin1Char('/') + QLatin1String(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("copy");
+        file.flush();
+        file.setFileTime(retrieved.addSecs(2), QFileDevice::FileModificationTime);
+    }
+    const ScriptRun run(fixture.path(), work.path(),
+                        QStringLiteral(R"(tab "Preset Reports"
+set Edit30 "%1"
+leave Edit30
+choose RadioGroup2 "Full Library"
+choose ComboB_Presets "9 - Information"
+click Button3
+wait 60
+expect Label75 "Preset Report Completed"
+expect LV_Presets 4
+sort LV_Presets Number
+click Button13
+clipboard clip.txt
+tab DoRoDi
+set Edit36 "%2"
+leave Edit36
+click Button15
+wait 60
+expect Label107 1
+expect LV_OFiles 2
+tick LV_OFiles "4-1.txt"
+untick LV_OFiles "1-1.txt"
+dump LV_OFiles files.txt
+click Button11
+wait 60
+)")
+                            .arg(work.path(), tree));
+    QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(run.exitCode, 0);
+    const QStringList clip = fileLines(work.filePath(QStringLiteral("clip.txt")), QStringLiteral("\n"));
+    QCOMPARE(clip.size(), 6);
+    // Sorted descending by number.
+    QCOMPARE(clip.at(2), QStringLiteral("       4\t1\tDelta\tAnn Archer\tAvailable\t<Never>\tIn Library"));
+    QCOMPARE(fileLines(work.filePath(QStringLiteral("Presets.rpt"))).size(), 10);
+    // Sorted descending by file name, as the preset list's click left the shared order.
+    QCOMPARE(
+        fileLines(work.filePath(QStringLiteral("files.txt")), QStringLiteral("\n")),
+        (QStringList {QStringLiteral("[x]\t4-1.txt\t%1/sub/\t4\t1\t02/01/2026 14:15:19\t<Never>").arg(tree),
+                      QStringLiteral("[ ]\t1-1.txt\t%1/\t1\t1\t02/01/2026 14:15:19\t02/01/2026 14:15:17").arg(tree)}));
+    QVERIFY(!QFile::exists(tree + QStringLiteral("/sub/4-1.txt")));
+    QVERIFY(QFile::exists(tree + QStringLiteral("/1-1.txt")));
 }
 
 void ScriptRunTest::promptAtStartUp()

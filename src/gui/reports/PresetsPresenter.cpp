@@ -1,0 +1,87 @@
+#include "PresetsPresenter.h"
+
+#include "PresetsTab.h"
+#include "core/app/OptionMarks.h"
+#include "core/presets/PresetDocs.h"
+#include "core/presets/PresetText.h"
+#include "gui/host/GuiHost.h"
+#include "gui/runs/DirectoryFieldControl.h"
+#include "gui/widgets/ResultListModel.h"
+#include "gui/widgets/SearchCriteriaPanel.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace tw {
+
+PresetsPresenter::PresetsPresenter(PresetsTab& tab, RunTabContext context)
+    : QObject(&tab)
+    , m_tab(tab)
+    , m_context(std::move(context))
+    , m_view(tab.ui().Label75, tab.ui().ProgressBar5, nullptr, m_context.host().display())
+{
+    const PresetsTab::Controls& ui = tab.ui();
+    // The run works without a directory: leaving the field enables nothing.
+    m_directory
+        = new DirectoryFieldControl(ui.Edit30, ui.SpeedButton12, {},
+                                    QStringLiteral("Selected Report Directory does not exist"), m_context.host(), this);
+    m_list = new ResultListModel({QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
+                                  QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
+                                 RowOrder({RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Text,
+                                           RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Date}),
+                                 m_context.sortState(), this);
+    m_list->setRightAligned(1);
+    tab.setPresetsModel(m_list);
+    connect(ui.LV_Presets->header(), &QHeaderView::sectionClicked, m_list, &ResultListModel::clickColumn);
+    connect(ui.Button3, &QPushButton::clicked, this, &PresetsPresenter::Button3Click);
+    connect(ui.Button13, &QPushButton::clicked, this, &PresetsPresenter::Button13Click);
+    connect(ui.Button4, &QPushButton::clicked, this, &PresetsPresenter::Button4Click);
+}
+
+void PresetsPresenter::Button3Click()
+{
+    m_context.runOperation([this] {
+        QComboBox* presets = m_tab.ui().ComboB_Presets;
+        presets->setEnabled(false);
+        struct Unlock
+        {
+            QComboBox* box;
+            ~Unlock() { box->setEnabled(true); }
+        } unlock {presets};
+        PresetDocs();
+    });
+}
+
+void PresetsPresenter::PresetDocs()
+{
+    const PresetsTab::Controls& ui = m_tab.ui();
+    PresetInputs inputs;
+    inputs.run = m_context.inputs(*ui.criteria, ui.Edit30->text());
+    inputs.presetText = ui.ComboB_Presets->currentText();
+    m_listedPreset = inputs.presetText;
+    m_context.showRange(tw::PresetDocs(m_context.services(m_view), *m_list).PresetDocsRun(inputs));
+    m_list->flush();
+}
+
+void PresetsPresenter::Button13Click()
+{
+    const QString title = m_listedPreset.isEmpty() ? QStringLiteral("Preset Reports List")
+                                                   : QStringLiteral("Preset Reports List ") + m_listedPreset;
+    const int rows = m_list->rows();
+    QGuiApplication::clipboard()->setText(
+        presetListText(title, rows, [this](int row) -> const ResultRow& { return m_list->rowAt(row); }));
+}
+
+void PresetsPresenter::Button4Click()
+{
+    m_print.presetText = m_tab.ui().ComboB_Presets->currentText();
+    m_print.fourthCaption = m_list->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString();
+    m_print.openPdf = m_context.options().isChecked(OptionMarks::Option::ShowPDF);
+}
+
+} // namespace tw

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "gui/runs/RunTabContext.h"
+#include "gui/runs/TabRunView.h"
+
+#include <QObject>
+
+namespace tw {
+
+class DirectoryFieldControl;
+class PresetsTab;
+class ResultListModel;
+
+// The "Preset Reports" tab's handlers: the optional report directory, "Report" (the preset run
+// with the preset box locked), the column clicks of the shared sort, "Clipboard" and "Print".
+class PresetsPresenter : public QObject
+{
+    Q_OBJECT
+public:
+    PresetsPresenter(PresetsTab& tab, RunTabContext context);
+
+    void Button3Click();
+    void Button13Click();
+    void Button4Click();
+
+    ResultListModel& list() { return *m_list; }
+    // What "Print" hands the printable preset report: the preset, the fourth column's caption
+    // and whether the PDF it writes is opened afterwards.
+    struct PrintRequest
+    {
+        QString presetText;
+        QString fourthCaption;
+        bool openPdf = false;
+    };
+    const PrintRequest& printRequest() const { return m_print; }
+
+private:
+    void PresetDocs();
+
+    PresetsTab& m_tab;
+    RunTabContext m_context;
+    TabRunView m_view;
+    DirectoryFieldControl* m_directory = nullptr;
+    ResultListModel* m_list = nullptr;
+    // The preset whose rows the list holds, for the clipboard's title.
+    QString m_listedPreset;
+    PrintRequest m_print;
+};
+
+} // namespace tw
