@@ -6,6 +6,8 @@
 // rounds that time one kind of run headless and through the window side by side.
 #include "BenchSession.h"
 #include "core/app/ProgramIdentity.h"
+#include "core/reports/ReportDocs.h"
+#include "core/runs/NullRunView.h"
 #include "store/StoreBuilder.h"
 #include "store/directory/DirectoryWriter.h"
 
@@ -240,6 +242,29 @@ inline void round(const RunKind& kind, int number, const QString& root, ProgramR
     figures.windowPeakKb = std::max(figures.windowPeakKb, program.peakKb);
     std::printf("\n");
     std::fflush(stdout);
+}
+
+// The field reporter over the library with five columns: the reference of the run benchmarks.
+inline RunKind reporterKind(const QString& library, const std::function<tw::RunServices(tw::RunView&)>& services)
+{
+    return {
+        QStringLiteral("report"), nullptr,
+        [services](const QString& out) {
+            tw::NullRunView view;
+            return tw::ReportDocs(services(view)).run(reporterInputs(out));
+        },
+        [library](const QString& out, bool withRun) {
+            QString script
+                = QStringLiteral("library %1\ntab Reporter\nset Edit23 %2\nleave Edit23\n").arg(library, quoted(out));
+            for (const char* field : {"Subject", "Author", "Doc. Type", "Original File Type", "Description"})
+                script += QStringLiteral("row ListBox3 ") + quoted(QString::fromLatin1(field))
+                    + QStringLiteral("\nclick SpeedButton10\n");
+            script += QStringLiteral("choose RadioGroup1 \"Full Library\"\n");
+            if (withRun)
+                script += QStringLiteral("click BReport\nwait 36000\n");
+            return script;
+        },
+        nullptr};
 }
 
 inline bool haveXvfb()

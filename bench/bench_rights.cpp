@@ -158,25 +158,7 @@ int main(int argc, char** argv)
                     a.versions);
 
         if (runs.contains(QStringLiteral("report"))) {
-            const bench::RunKind reporter {
-                QStringLiteral("report"), nullptr,
-                [&](const QString& out) {
-                    tw::NullRunView view;
-                    return tw::ReportDocs(services(view)).run(bench::reporterInputs(out));
-                },
-                [](const QString& out, bool withRun) {
-                    QString script = QStringLiteral("library RIGHTS\ntab Reporter\nset Edit23 %1\n"
-                                                    "leave Edit23\n")
-                                         .arg(quoted(out));
-                    for (const char* field : {"Subject", "Author", "Doc. Type", "Original File Type", "Description"})
-                        script += QStringLiteral("row ListBox3 ") + quoted(QString::fromLatin1(field))
-                            + "\nclick SpeedButton10\n";
-                    script += QStringLiteral("choose RadioGroup1 \"Full Library\"\n");
-                    if (withRun)
-                        script += QStringLiteral("click BReport\nwait 36000\n");
-                    return script;
-                },
-                nullptr};
+            const bench::RunKind reporter = bench::reporterKind(kLibrary, services);
             bench::Figures figures;
             for (int i = 1; i <= a.rounds; ++i)
                 bench::round(reporter, i, root, program, figures, xvfb);

@@ -51,7 +51,7 @@ void DoRoDiTab::setFilesModel(QAbstractItemModel* model)
 {
     m_ui.LV_OFiles->setModel(model);
     m_ui.LV_OFiles->header()->setSectionsClickable(true);
-    const int widths[] = {110, 190, 56, 56, 130};
+    const int widths[] = {110, 170, 50, 56, 145};
     for (int i = 0; i < 5; ++i)
         m_ui.LV_OFiles->setColumnWidth(i, widths[i]);
 }
