@@ -55,6 +55,8 @@ void StrayScan::ScanFiles(const QString& topDirectory, bool dmsOnly)
         }
     } backToIdle {s};
     m_dmsOnly = dmsOnly;
+    m_sincePump.invalidate();
+    m_checked = 0;
     m_highest = s.refs.selectedLibrary->NextDocumentNumber() - 1;
     m_view.resetCounters();
     s.log.ErrorCheck(QStringLiteral("Starting Divavi Directory Scan"), true, true);
@@ -82,27 +84,52 @@ void StrayScan::Searchdir(const QString& path, int depth)
     while (it.hasNext() && !s.state.CancelRequested) {
         it.next();
         const QFileInfo entry = it.fileInfo();
-        m_view.setCurrentFile(path + entry.fileName());
-        if (entry.isSymLink() && entry.isDir()) {
-            // Never followed: the tree could lead out of itself or into itself.
-        } else if (entry.isDir()) {
-            Searchdir(path + entry.fileName() + QLatin1Char('/'), depth + 1);
-            m_view.setCurrentDirectory(path);
+        const QString name = entry.fileName();
+        if (entry.isDir()) {
+            // A link to a directory is never followed: it could lead out of the tree or into it.
+            if (!entry.isSymLink()) {
+                m_view.setCurrentFile(path + name);
+                Searchdir(path + name + QLatin1Char('/'), depth + 1);
+                m_view.setCurrentDirectory(path);
+            }
         } else if (entry.isFile()) {
-            ProcessSearchRec(path, entry);
+            ProcessSearchRec(path, name, entry);
         }
-        s.host.pumpEvents();
+        serve(path, name);
     }
+    showChecked();
     m_view.setCurrentFile(QString());
 }
 
-void StrayScan::ProcessSearchRec(const QString& path, const QFileInfo& file)
+// The window is served after the entries of a directory at least every 5 ms, and shown the
+// entry in hand and the files checked then; a pump and a repaint for each of a hundred thousand
+// plain files would cost more than the walk itself. Cancel is looked at after every entry.
+void StrayScan::serve(const QString& path, const QString& name)
+{
+    if (m_services.state.CancelRequested || (m_sincePump.isValid() && m_sincePump.nsecsElapsed() < 5000000))
+        return;
+    showChecked();
+    m_view.setCurrentFile(path + name);
+    m_services.host.pumpEvents();
+    m_sincePump.start();
+}
+
+void StrayScan::showChecked()
+{
+    if (m_checked > 0)
+        m_view.addToCounter(StrayCounter::Checked, m_checked);
+    m_checked = 0;
+}
+
+void StrayScan::ProcessSearchRec(const QString& path, const QString& fileName, const QFileInfo& file)
 {
     RunServices& s = m_services;
-    m_view.addToCounter(StrayCounter::Checked, 1);
-    const std::optional<StrayName> name = StrayName::parse(file.fileName());
+    ++m_checked;
+    const std::optional<StrayName> name = StrayName::parse(fileName);
     if (!name || name->number <= 0 || name->number > m_highest)
         return;
+    showChecked();
+    m_view.setCurrentFile(path + fileName);
     const QDateTime modified = file.lastModified();
     ResultRow row;
     row.texts
@@ -141,6 +168,7 @@ void StrayScan::ProcessSearchRec(const QString& path, const QFileInfo& file)
         }
     }
     pumpedPause(s.host, m_pauseMs);
+    m_sincePump.start();
 }
 
 StrayScan::Judgement StrayScan::judge(gw::Document& document, const StrayName& name, const QFileInfo& file)

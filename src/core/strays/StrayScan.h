@@ -2,6 +2,7 @@
 
 #include "core/runs/RunServices.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
 
@@ -50,7 +51,9 @@ private:
     struct Judgement;
 
     void Searchdir(const QString& path, int depth);
-    void ProcessSearchRec(const QString& path, const QFileInfo& file);
+    void ProcessSearchRec(const QString& path, const QString& fileName, const QFileInfo& file);
+    void serve(const QString& path, const QString& name);
+    void showChecked();
     Judgement judge(gw::Document& document, const StrayName& name, const QFileInfo& file);
     void status(const QString& text);
 
@@ -60,6 +63,8 @@ private:
     bool m_dmsOnly = false;
     qint64 m_highest = 0;
     int m_pauseMs = 50;
+    QElapsedTimer m_sincePump;
+    qint64 m_checked = 0; // files checked since the counter was last shown
 };
 
 } // namespace tw

@@ -57,6 +57,7 @@ private:
 
     void setKeys(std::vector<Entry>& entries) const;
     bool sortedBefore(const Entry& a, const Entry& b) const;
+    bool textBefore(const Entry& a, const Entry& b) const;
     void sortEntries(std::vector<Entry>& entries) const;
 
     QStringList m_headers;
