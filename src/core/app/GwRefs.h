@@ -36,4 +36,15 @@ struct GwRefs
     }
 };
 
+// Forgets the current document and version at the end of the scope that set them.
+struct ForgetCurrent
+{
+    GwRefs& refs;
+    ~ForgetCurrent()
+    {
+        refs.currentDocument.reset();
+        refs.currentVersion.reset();
+    }
+};
+
 } // namespace tw

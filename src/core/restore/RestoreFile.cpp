@@ -1,0 +1,168 @@
+#include "RestoreFile.h"
+
+#include "HistoryRow.h"
+#include "RestoreInfo.h"
+#include "SalvageScan.h"
+#include "core/app/GwRefs.h"
+#include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
+#include "core/app/RunHost.h"
+#include "core/app/RunState.h"
+#include "gw/ObjectModel.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tw {
+
+RestoreFile::RestoreFile(RunServices services, FileServerSource fileServer)
+    : m_services(std::move(services)), m_fileServer(std::move(fileServer))
+{
+}
+
+void RestoreFile::report(const QString& text, bool show, bool write)
+{
+    m_services.log.ErrorCheck(text, show, write);
+}
+
+// A file's path in the platform's network form is its absolute path.
+RestoreFile::Where RestoreFile::split(const QString& file)
+{
+    if (file.trimmed().isEmpty())
+        return {};
+    const QFileInfo info(file);
+    return {info.absolutePath(), info.fileName()};
+}
+
+QString RestoreFile::LV_RestoresClick(HistoryRow& row)
+{
+    if (row.state.isEmpty()) {
+        m_services.host.setBusyCursor(true);
+        row.state = lookUp(row.file);
+        m_services.host.setBusyCursor(false);
+    }
+    return row.state;
+}
+
+QString RestoreFile::lookUp(const QString& file)
+{
+    if (!file.isEmpty() && QFileInfo::exists(file))
+        return FileState::Available;
+    const Where where = split(file);
+    if (where.name.isEmpty())
+        return FileState::NoFile;
+    // A name too long for the salvage area's name fields is never one of its entries.
+    if (!SalvageScan::fitsSalvageName(where.name))
+        return FileState::FromTape;
+    const auto server = m_fileServer();
+    if (!server)
+        return FileState::FromTape;
+    SalvageScan scan(*server, m_services.log, m_services.host);
+    if (!scan.open(where.directory))
+        return QString();
+    const QString wanted = where.name.toUpper();
+    gw::DeletedEntry entry;
+    while (scan.next(entry)) {
+        if (entry.name == wanted)
+            return FileState::Salvageable;
+    }
+    return FileState::FromTape;
+}
+
+void RestoreFile::BRestoreClick(const QString& numberText, const QString& version, HistoryRow& row)
+{
+    report(QString(), false, true);
+    report(QStringLiteral("Starting Restore Document"));
+    report(QString(), false, true);
+    if (m_services.host.askYesNo(kProgramTitle, QStringLiteral("Absolutely Sure About This ?"))) {
+        try {
+            RestoreDoc(numberText, version, row);
+        } catch (const gw::Error& error) {
+            m_services.host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
+        }
+    }
+    report(QStringLiteral("Completed Restore Document"));
+}
+
+void RestoreFile::RestoreDoc(const QString& numberText, const QString& version, HistoryRow& row)
+{
+    GwRefs& refs = m_services.refs;
+    m_services.host.setBusyCursor(true);
+    const ForgetCurrent forget {refs};
+    struct Cursor
+    {
+        RunHost& host;
+        ~Cursor() { host.setBusyCursor(false); }
+    } cursor {m_services.host};
+    refs.currentDocument = refs.selectedLibrary->GetDocument(numberText);
+    refs.currentVersion = RestoreInfo::versionNumbered(*refs.currentDocument, version, m_services.log);
+    if (!refs.currentVersion) {
+        m_services.host.showMessage(kProgramTitle, QStringLiteral("Document Versions not Found"),
+                                    RunHost::Icon::Warning);
+        return;
+    }
+    gw::Version& target = *refs.currentVersion;
+    const QString suffix = QStringLiteral(" for Document ") + numberText + QStringLiteral(" Version ") + version;
+    if (target.Archived() || target.CheckedOut() || target.ConnectedReadWrite() || target.InUse()) {
+        report(QStringLiteral("Currently Checked Out Status") + suffix);
+        return;
+    }
+    const Where where = split(row.file);
+    const Salvage salvaged = where.name.isEmpty() || !SalvageScan::fitsSalvageName(where.name) ? Salvage::NotFound
+                                                                                               : salvage(where, suffix);
+    if (salvaged == Salvage::Stopped)
+        return; // a failing salvage call, shown
+    if (salvaged == Salvage::NotFound) {
+        report(QStringLiteral("Failed to Reimport File") + suffix);
+        return;
+    }
+    row.state = FileState::Salvaged;
+    reimport(target, QFileInfo(row.file).absoluteFilePath(), suffix);
+}
+
+// Brings the file back from its directory's salvage area.
+RestoreFile::Salvage RestoreFile::salvage(const Where& where, const QString& suffix)
+{
+    const auto server = m_fileServer();
+    if (!server)
+        return Salvage::NotFound;
+    SalvageScan scan(*server, m_services.log, m_services.host);
+    if (!scan.open(where.directory))
+        return Salvage::Stopped;
+    const QString wanted = where.name.toUpper();
+    const QString path = where.directory + QLatin1Char('/') + where.name;
+    gw::DeletedEntry entry;
+    while (scan.next(entry)) {
+        if (entry.name != wanted)
+            continue;
+        if (!scan.recover(entry))
+            return Salvage::Stopped;
+        if (QFileInfo::exists(path)) {
+            report(QStringLiteral("Successfully Restored File") + suffix);
+            return Salvage::Done;
+        }
+    }
+    return Salvage::NotFound;
+}
+
+void RestoreFile::reimport(gw::Version& version, const QString& path, const QString& suffix)
+{
+    try {
+        version.Checkout();
+        version.CheckIn(path, 0);
+    } catch (const gw::Error& error) {
+        // The salvaged content is the only copy there is: it stays where it was brought back.
+        const QString text = QStringLiteral("Error: Cannot Reimport File") + suffix + QStringLiteral(" (")
+            + error.message() + QStringLiteral("); the salvaged file stays at ") + path;
+        report(text);
+        m_services.host.showMessage(kProgramTitle, text, RunHost::Icon::Error);
+        return;
+    }
+    report(QStringLiteral("Successfully Reimported File") + suffix);
+    if (QFile::remove(path))
+        report(QStringLiteral("Successfully Deleted Restored File") + suffix);
+    else
+        report(QStringLiteral("Failed to Deleted Restored File") + suffix);
+}
+
+} // namespace tw

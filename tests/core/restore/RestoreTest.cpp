@@ -1,0 +1,313 @@
+#include "RunFixture.h"
+#include "core/restore/HistoryRow.h"
+#include "core/restore/RestoreFile.h"
+#include "core/restore/RestoreInfo.h"
+#include "core/restore/RestoreView.h"
+#include "gw/ObjectModel.h"
+#include "store/FaultRule.h"
+#include "store/Store.h"
+#include "store/StorePlatform.h"
+#include "support/GTestQt.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+class RecordingRestoreView : public tw::RestoreView
+{
+public:
+    void RDocInfoClear() override
+    {
+        ++clears;
+        versions.clear();
+        rows.clear();
+        countText.clear();
+    }
+    void setNumberText(const QString& text) override { number = text; }
+    void setVersions(const QStringList& list, const QString& chosen) override
+    {
+        versions = list;
+        selected = chosen;
+    }
+    void setVersionCount(const QString& text, bool enabled) override
+    {
+        countText = text;
+        listEnabled = enabled;
+    }
+    void setOfficialCurrent(bool o, bool c) override
+    {
+        official = o;
+        current = c;
+    }
+    void clearHistory() override { rows.clear(); }
+    void addHistoryRow(const tw::HistoryRow& row) override { rows.push_back(row); }
+    void setClipboardEnabled(bool enabled) override { clipboard = enabled; }
+
+    int clears = 0;
+    QString number;
+    QStringList versions;
+    QString selected;
+    QString countText;
+    bool listEnabled = false;
+    bool official = false;
+    bool current = false;
+    bool clipboard = false;
+    std::vector<tw::HistoryRow> rows;
+};
+
+// The run fixture's LIB1 (next number 5). Document 1's first version was checked out and
+// checked in with new content, so its original file ("alpha") lies in the salvage area of the
+// library's directory.
+class RestoreTest : public tw::test::RunFixture
+{
+protected:
+    void SetUp() override
+    {
+        open();
+        m_server = m_platform->CreateFileServer();
+        auto version = m_refs.selectedLibrary->GetDocument("1")->DocumentVersions()->Item(1);
+        const QString edited = reportDir() + "1_1.txt";
+        version->CheckOut(edited);
+        QFile file(edited);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("edited alpha");
+        file.close();
+        version->CheckIn(edited, 0);
+    }
+
+    // A new platform over the store, which reads the fault rules added since.
+    void reopen()
+    {
+        m_platform = m_fixture.platform();
+        m_server = m_platform->CreateFileServer();
+        open();
+    }
+    tw::RestoreInfo info() { return tw::RestoreInfo(services(), m_restoreView); }
+    tw::RestoreFile file()
+    {
+        return tw::RestoreFile(services(), [this] { return m_server; });
+    }
+    // The history row of version 1 whose action is `action`.
+    tw::HistoryRow& rowOf(const QString& action)
+    {
+        for (tw::HistoryRow& row : m_restoreView.rows) {
+            if (row.action == action)
+                return row;
+        }
+        ADD_FAILURE() << "no row " << action.toStdString();
+        static tw::HistoryRow none;
+        return none;
+    }
+    QByteArray contentOfVersion1()
+    {
+        const QString copy = reportDir() + "copy.txt";
+        QFile::remove(copy);
+        m_refs.selectedLibrary->GetDocument("1")->DocumentVersions()->Item(1)->Copyout(copy);
+        QFile file(copy);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString status() const { return m_host.lastStatus().mid(QStringLiteral("Last Operation ").size()); }
+
+    RecordingRestoreView m_restoreView;
+    std::shared_ptr<gw::FileServer> m_server;
+};
+
+struct NumberCase
+{
+    const char* typed;
+    const char* status;
+    const char* written; // the number field afterwards ("" when left as it was)
+};
+
+class RestoreNumberTest : public RestoreTest, public testing::WithParamInterface<NumberCase>
+{
+};
+
+TEST_P(RestoreNumberTest, RefusesWhatIsNoDocumentOfTheLibrary)
+{
+    const NumberCase& c = GetParam();
+    info().GetRestoreDocument(c.typed);
+    EXPECT_EQ(status(), c.status);
+    EXPECT_EQ(m_restoreView.number, c.written);
+    EXPECT_TRUE(m_restoreView.versions.isEmpty());
+    EXPECT_FALSE(m_restoreView.clipboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, RestoreNumberTest,
+    testing::Values(NumberCase {"  ", "No Document Number Specified", ""},
+                    NumberCase {"4x", "Error: 4x is not a number ('4x' is not a valid integer value)", ""},
+                    NumberCase {" 0042 ", "Document Number \"42\" Outside Library Range", "42"},
+                    NumberCase {"5", "Document Number \"5\" Outside Library Range", "5"},
+                    NumberCase {"0", "Document Number \"0\" Outside Library Range", "0"},
+                    NumberCase {"-3", "Document Number \"-3\" Outside Library Range", "-3"},
+                    NumberCase {"99999999999999999999",
+                                "Error: 99999999999999999999 is not a number ('99999999999999999999' is not a valid "
+                                "integer value)",
+                                ""}));
+
+TEST_F(RestoreTest, AMissingDocumentIsReported)
+{
+    info().GetRestoreDocument("3");
+    EXPECT_TRUE(status().startsWith("Error: Cannot Retrieve Document 3 ("));
+    EXPECT_TRUE(logText().contains("Error: Cannot Retrieve Document 3 ("));
+}
+
+TEST_F(RestoreTest, GetInfoListsTheVersionsAndTheOfficialVersionsHistory)
+{
+    info().GetRestoreDocument("1");
+    EXPECT_EQ(m_restoreView.versions, (QStringList {"1", "2"}));
+    EXPECT_EQ(m_restoreView.selected, "1");
+    EXPECT_EQ(m_restoreView.countText, "2 Versions");
+    EXPECT_TRUE(m_restoreView.listEnabled);
+    EXPECT_TRUE(m_restoreView.official);
+    EXPECT_FALSE(m_restoreView.current);
+    EXPECT_TRUE(m_restoreView.clipboard);
+    QStringList actions;
+    for (const tw::HistoryRow& row : m_restoreView.rows)
+        actions.append(row.action);
+    EXPECT_EQ(actions.first(), "Created");
+    EXPECT_TRUE(actions.contains("Checked Out"));
+    EXPECT_TRUE(actions.contains("Checked In"));
+    EXPECT_EQ(m_restoreView.rows.front().user, "Ann Archer");
+    EXPECT_TRUE(logText().contains("Read Activity Log for Document 1 Version 1"));
+    EXPECT_TRUE(logText().contains("Completed retrieving information for Document 1"));
+    EXPECT_TRUE(m_state.OperationIdle);
+    EXPECT_FALSE(m_refs.currentDocument);
+
+    // Another version replaces the rows.
+    info().ComboB_RVersChange("1", "2");
+    EXPECT_FALSE(m_restoreView.official);
+    EXPECT_TRUE(m_restoreView.current);
+    for (const tw::HistoryRow& row : m_restoreView.rows)
+        EXPECT_NE(row.action, "Checked In") << "a row of version 1 stayed";
+
+    info().GetRestoreDocument("2");
+    EXPECT_EQ(m_restoreView.countText, "1 Version");
+    EXPECT_FALSE(m_restoreView.listEnabled);
+}
+
+TEST_F(RestoreTest, AnActivityLogThatCannotBeReadIsReported)
+{
+    addFault("DocumentVersionEvents", 1, 1, "log damaged");
+    reopen();
+    info().ComboB_RVersChange("1", "1");
+    EXPECT_TRUE(m_restoreView.rows.empty());
+    EXPECT_TRUE(logText().contains("Failed to Read Activity Log  for Document 1 Version 1"));
+    EXPECT_TRUE(m_state.OperationIdle);
+}
+
+TEST_F(RestoreTest, LooksUpEachRowsFileOnce)
+{
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    tw::HistoryRow& checkedIn = rowOf("Checked In");
+    EXPECT_EQ(file().LV_RestoresClick(created), tw::FileState::Salvageable);
+    EXPECT_EQ(file().LV_RestoresClick(checkedIn), tw::FileState::Available);
+    tw::HistoryRow none {"", "", "", "", ""};
+    EXPECT_EQ(file().LV_RestoresClick(none), tw::FileState::NoFile);
+    tw::HistoryRow gone {"", "", "", reportDir() + "never-there.txt", ""};
+    EXPECT_EQ(file().LV_RestoresClick(gone), tw::FileState::FromTape);
+    tw::HistoryRow tooLong {"", "", "", reportDir() + "a-name-too-long-for-salvage.txt", ""};
+    EXPECT_EQ(file().LV_RestoresClick(tooLong), tw::FileState::FromTape);
+    // Once looked up, a row keeps its state: the salvage area is not asked again.
+    store::FaultRule rule;
+    rule.member = "NWParseNetWarePath";
+    rule.message = "0x899C";
+    m_fixture.store().addFaultRule(rule);
+    m_server = m_fixture.platform()->CreateFileServer();
+    EXPECT_EQ(file().LV_RestoresClick(created), tw::FileState::Salvageable);
+    EXPECT_TRUE(m_host.messages.isEmpty());
+    tw::HistoryRow fresh {"", "", "", created.file, ""};
+    EXPECT_EQ(file().LV_RestoresClick(fresh), "") << "a failing call leaves no state";
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_host.messages[0].text, "Error 899C: NWParseNetWarePath");
+}
+
+TEST_F(RestoreTest, RestoresTheSalvagedFileIntoItsVersion)
+{
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    m_host.yesNoAnswers.enqueue(true);
+    file().BRestoreClick("1", "1", created);
+    EXPECT_EQ(created.state, tw::FileState::Salvaged);
+    EXPECT_EQ(contentOfVersion1(), "alpha");
+    EXPECT_FALSE(QFile::exists(created.file)) << "the salvaged copy is deleted";
+    for (const char* line :
+         {"Starting Restore Document", "Successfully Restored File for Document 1 Version 1",
+          "Successfully Reimported File for Document 1 Version 1",
+          "Successfully Deleted Restored File for Document 1 Version 1", "Completed Restore Document"})
+        EXPECT_TRUE(logText().contains(line)) << line;
+    EXPECT_EQ(m_host.questions, QStringList {"Absolutely Sure About This ?"});
+    EXPECT_FALSE(m_refs.currentVersion);
+}
+
+TEST_F(RestoreTest, RefusesAVersionThatIsCheckedOutAndAnAnswerOfNo)
+{
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    m_host.yesNoAnswers.enqueue(false);
+    file().BRestoreClick("1", "1", created);
+    EXPECT_EQ(created.state, "");
+    EXPECT_TRUE(logText().contains("Completed Restore Document"));
+
+    m_refs.selectedLibrary->GetDocument("1")->DocumentVersions()->Item(1)->CheckOut(reportDir() + "out.txt");
+    m_host.yesNoAnswers.enqueue(true);
+    file().BRestoreClick("1", "1", created);
+    EXPECT_TRUE(logText().contains("Currently Checked Out Status for Document 1 Version 1"));
+    EXPECT_EQ(created.state, "");
+    EXPECT_EQ(contentOfVersion1(), "edited alpha");
+}
+
+// A file that appeared at the salvaged file's place since the lookup is never overwritten.
+TEST_F(RestoreTest, ARecoveryNeverReplacesAFile)
+{
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    EXPECT_EQ(file().LV_RestoresClick(created), tw::FileState::Salvageable);
+    QFile newcomer(created.file);
+    ASSERT_TRUE(newcomer.open(QIODevice::WriteOnly));
+    newcomer.write("someone else's");
+    newcomer.close();
+    m_host.yesNoAnswers.enqueue(true);
+    file().BRestoreClick("1", "1", created);
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_TRUE(m_host.messages[0].text.endsWith(": NWRecoverDeleteFile")) << m_host.messages[0].text.toStdString();
+    QFile kept(created.file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "someone else's");
+    EXPECT_EQ(contentOfVersion1(), "edited alpha");
+    EXPECT_FALSE(logText().contains("Failed to Reimport")) << "the restore ended at the failing call";
+}
+
+// A check-in that fails after the salvage leaves the salvaged file where it is and says where.
+TEST_F(RestoreTest, AFailedReimportKeepsTheSalvagedFile)
+{
+    addFault("CheckIn", 1, 1, "library busy");
+    reopen();
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    m_host.yesNoAnswers.enqueue(true);
+    file().BRestoreClick("1", "1", created);
+    EXPECT_TRUE(QFile::exists(created.file));
+    ASSERT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_host.messages[0].text,
+              "Error: Cannot Reimport File for Document 1 Version 1 (library busy); the "
+              "salvaged file stays at "
+                  + QFileInfo(created.file).absoluteFilePath());
+    EXPECT_TRUE(logText().contains("Completed Restore Document"));
+}
+
+TEST(HistoryTextTest, TheClipboardTextHasTheHeadingTheColumnsAndEveryRow)
+{
+    const std::vector<tw::HistoryRow> rows {
+        {"04/03/2025 09:30:00", "Ann Archer", "Created", "/lib/A.TXT", ""},
+        {"05/03/2025 10:00:00", "Bob Baker", "Deleted", "/lib/B.TXT", "Currently Salvageable"}};
+    EXPECT_EQ(tw::historyClipboardText("1", "2", rows),
+              "Document Activity List for Document 1 Version 2\r\nDate\tUserName\tAction\tFileName\r\n"
+              "04/03/2025 09:30:00\tAnn Archer\tCreated\t/lib/A.TXT\t\r\n"
+              "05/03/2025 10:00:00\tBob Baker\tDeleted\t/lib/B.TXT\tCurrently Salvageable\r\n");
+}
+
+} // namespace
