@@ -20,6 +20,7 @@ public:
     QStringList adminUserNames() override { return {}; }
     void ComboB_LibsChange(const QString& selectorText) override { m_selection.ComboB_LibsChange(selectorText); }
     void GWLogout() override;
+    std::shared_ptr<gw::FileServer> fileServer() override { return nullptr; }
 
 private:
     SessionParts m_parts;

@@ -4,12 +4,20 @@
 #include "ProgramIdentity.h"
 #include "RunHost.h"
 #include "gw/Error.h"
+#include "gw/Platform.h"
 
 namespace tw {
 
 PlatformSession::PlatformSession(gw::Platform& platform, SessionParts parts)
-    : m_parts(parts), m_session(platform, parts), m_account(platform, parts.log, parts.host)
+    : m_parts(parts), m_platform(platform), m_session(platform, parts), m_account(platform, parts.log, parts.host)
 {
+}
+
+std::shared_ptr<gw::FileServer> PlatformSession::fileServer()
+{
+    if (!m_fileServer)
+        m_fileServer = m_platform.CreateFileServer();
+    return m_fileServer;
 }
 
 PlatformSession::~PlatformSession()

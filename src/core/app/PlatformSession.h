@@ -22,6 +22,7 @@ public:
     QStringList adminUserNames() override;
     void ComboB_LibsChange(const QString& selectorText) override { m_session.ComboB_LibsChange(selectorText); }
     void GWLogout() override { m_session.GWLogout(); }
+    std::shared_ptr<gw::FileServer> fileServer() override;
 
     LibrarySession& session() { return m_session; }
     KAVGWLib& account() { return m_account; }
@@ -30,6 +31,8 @@ private:
     void showFailure(const QString& text);
 
     SessionParts m_parts;
+    gw::Platform& m_platform;
+    std::shared_ptr<gw::FileServer> m_fileServer;
     LibrarySession m_session;
     KAVGWLib m_account;
 };

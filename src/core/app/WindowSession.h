@@ -2,6 +2,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+namespace gw {
+class FileServer;
+}
 
 namespace tw {
 
@@ -23,6 +28,8 @@ public:
     virtual QStringList adminUserNames() = 0;
     virtual void ComboB_LibsChange(const QString& selectorText) = 0;
     virtual void GWLogout() = 0;
+    // The network file server with its salvage areas; nothing without a platform.
+    virtual std::shared_ptr<gw::FileServer> fileServer() = 0;
 };
 
 } // namespace tw

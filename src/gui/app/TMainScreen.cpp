@@ -33,6 +33,7 @@
 #include "gui/reports/ReporterTab.h"
 #include "gui/restore/DoRoDiPresenter.h"
 #include "gui/restore/DoRoDiTab.h"
+#include "gui/restore/RestorePresenter.h"
 #include "gui/restore/RestoreTab.h"
 #include "gui/rights/EditRightsPresenter.h"
 #include "gui/rights/EditRightsTab.h"
@@ -214,6 +215,7 @@ void TMainScreen::buildHandlers()
     new EditRightsPresenter(*m_editRights, runTabContext());
     new PresetsPresenter(*m_presets, runTabContext());
     new DoRoDiPresenter(*m_doRoDi, runTabContext());
+    new RestorePresenter(*m_restore, runTabContext(), [this] { return m_session->fileServer(); });
     m_fieldLists = std::make_unique<WindowFieldLists>(m_exportPresenter->movers(), m_reporterPresenter->movers());
     m_customFieldsEditor = new CustomFieldsEditor(*m_custom, m_customFields, *m_fieldLists);
 }

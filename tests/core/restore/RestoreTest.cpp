@@ -6,6 +6,7 @@
 #include "gw/ObjectModel.h"
 #include "store/FaultRule.h"
 #include "store/Store.h"
+#include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
 #include "support/GTestQt.h"
 
@@ -188,12 +189,21 @@ TEST_F(RestoreTest, GetInfoListsTheVersionsAndTheOfficialVersionsHistory)
     EXPECT_FALSE(m_restoreView.listEnabled);
 }
 
-TEST_F(RestoreTest, AnActivityLogThatCannotBeReadIsReported)
+// Events read before the failing one stay in the history.
+TEST_F(RestoreTest, AnActivityLogThatFailsPartWayIsReported)
 {
-    addFault("DocumentVersionEvents", 1, 1, "log damaged");
+    store::FaultRule rule;
+    rule.member = "CreationDate";
+    rule.library = "LIB1";
+    rule.document = 1;
+    rule.version = 1;
+    rule.event = 2;
+    rule.message = "log damaged";
+    m_fixture.store().addFaultRule(rule);
     reopen();
     info().ComboB_RVersChange("1", "1");
-    EXPECT_TRUE(m_restoreView.rows.empty());
+    ASSERT_EQ(m_restoreView.rows.size(), 1u);
+    EXPECT_EQ(m_restoreView.rows[0].action, "Created");
     EXPECT_TRUE(logText().contains("Failed to Read Activity Log  for Document 1 Version 1"));
     EXPECT_TRUE(m_state.OperationIdle);
 }
@@ -297,6 +307,96 @@ TEST_F(RestoreTest, AFailedReimportKeepsTheSalvagedFile)
               "salvaged file stays at "
                   + QFileInfo(created.file).absoluteFilePath());
     EXPECT_TRUE(logText().contains("Completed Restore Document"));
+}
+
+struct FlagCase
+{
+    const char* name;
+    store::VersionState state;
+};
+
+class RestoreFlagTest : public RestoreTest, public testing::WithParamInterface<FlagCase>
+{
+};
+
+TEST_P(RestoreFlagTest, RefusesAVersionInUseInAnyWay)
+{
+    m_fixture.builder().setVersionState("LIB1", 1, 1, GetParam().state);
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    m_host.yesNoAnswers.enqueue(true);
+    file().BRestoreClick("1", "1", created);
+    EXPECT_TRUE(logText().contains("Currently Checked Out Status for Document 1 Version 1"));
+    EXPECT_EQ(created.state, "");
+    EXPECT_EQ(contentOfVersion1(), "edited alpha");
+}
+
+store::VersionState flagged(std::optional<bool> store::VersionState::*flag)
+{
+    store::VersionState state;
+    state.*flag = true;
+    return state;
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, RestoreFlagTest,
+                         testing::Values(FlagCase {"archived", flagged(&store::VersionState::archived)},
+                                         FlagCase {"checkedOut", flagged(&store::VersionState::checkedOut)},
+                                         FlagCase {"readWrite", flagged(&store::VersionState::readWrite)},
+                                         FlagCase {"inUse", flagged(&store::VersionState::inUse)}),
+                         [](const testing::TestParamInfo<FlagCase>& info) { return std::string(info.param.name); });
+
+struct CallCase
+{
+    const char* member; // the file server call that fails
+    bool restoring; // the failure is met by the restore, not by the lookup
+    const char* shown;
+};
+
+class SalvageCallTest : public RestoreTest, public testing::WithParamInterface<CallCase>
+{
+};
+
+// Every failing salvage call is shown with its name, and nothing is salvaged.
+TEST_P(SalvageCallTest, ShowsTheFailingCall)
+{
+    const CallCase& c = GetParam();
+    store::FaultRule rule;
+    rule.member = c.member;
+    rule.message = "0x8998";
+    m_fixture.store().addFaultRule(rule);
+    reopen();
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    if (c.restoring) {
+        m_host.yesNoAnswers.enqueue(true);
+        file().BRestoreClick("1", "1", created);
+        EXPECT_EQ(contentOfVersion1(), "edited alpha");
+    } else {
+        file().LV_RestoresClick(created);
+    }
+    ASSERT_FALSE(m_host.messages.isEmpty());
+    EXPECT_EQ(m_host.messages[0].text, c.shown);
+    EXPECT_NE(created.state, tw::FileState::Salvaged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, SalvageCallTest,
+    testing::Values(CallCase {"NWAllocTemporaryDirectoryHandle", false, "Error 8998: NWAllocTemporaryDirectoryHandle"},
+                    CallCase {"NWScanForDeletedFiles", false, "Error 8998: NWScanForDeletedFiles"},
+                    CallCase {"NWDeallocateDirectoryHandle", false, "Error 8998: NWDeallocateDirectoryHandle"},
+                    CallCase {"NWParseNetWarePath", true, "Error 8998: NWParseNetWarePath"},
+                    CallCase {"NWRecoverDeletedFile", true, "Error 8998: NWRecoverDeleteFile"}),
+    [](const testing::TestParamInfo<CallCase>& info) { return std::string(info.param.member); });
+
+// The salvage area keeps names in capitals: a name in small letters in the history still matches.
+TEST_F(RestoreTest, TheSalvageMatchIgnoresTheLetterCaseOfTheHistory)
+{
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    const QFileInfo original(created.file);
+    tw::HistoryRow lower {"", "", "", original.absolutePath() + '/' + original.fileName().toLower(), ""};
+    ASSERT_NE(lower.file, created.file);
+    EXPECT_EQ(file().LV_RestoresClick(lower), tw::FileState::Salvageable);
 }
 
 TEST(HistoryTextTest, TheClipboardTextHasTheHeadingTheColumnsAndEveryRow)

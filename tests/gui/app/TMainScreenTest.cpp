@@ -329,6 +329,7 @@ void TMainScreenTest::sessionDrivesTheWindow()
         }
         void ComboB_LibsChange(const QString& text) override { selections.append(text); }
         void GWLogout() override { ++logouts; }
+        std::shared_ptr<gw::FileServer> fileServer() override { return nullptr; }
 
         QStringList selections;
         int logouts = 0;

@@ -1,4 +1,5 @@
 #include "core/app/ProgramIdentity.h"
+#include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/demo/DemoBuilder.h"
@@ -105,6 +106,7 @@ private Q_SLOTS:
     void checkOutEditCheckInAndClear();
     void rightsCheckFullReportAndEdit();
     void presetAndScanWithDeletion();
+    void restoreOfAPurgedVersion();
     void promptAtStartUp();
 
 private:
@@ -566,6 +568,47 @@ wait 60
                       QStringLiteral("[ ]\t1-1.txt\t%1/\t1\t1\t02/01/2026 14:15:19\t02/01/2026 14:15:17").arg(tree)}));
     QVERIFY(!QFile::exists(tree + QStringLiteral("/sub/4-1.txt")));
     QVERIFY(QFile::exists(tree + QStringLiteral("/1-1.txt")));
+}
+
+void ScriptRunTest::restoreOfAPurgedVersion()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    fixture.builder().purgeVersion(QStringLiteral("LIB1"), 2, 1, QStringLiteral("ANN"));
+    QSqlDatabase db = fixture.store().database();
+    const QString file
+        = store::Sql::scalar(db, QStringLiteral("SELECT file_name FROM events WHERE event_type = 9")).toString();
+    const QString deletedAt
+        = QDateTime::fromMSecsSinceEpoch(
+              store::Sql::scalar(db, QStringLiteral("SELECT created FROM events WHERE event_type = 9")).toLongLong())
+              .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    QTemporaryDir work;
+    const ScriptRun run(fixture.path(), work.path(),
+                        QStringLiteral(R"(tab Restore
+set Edit33 " 2"
+click Button2
+wait 60
+expect Label103 "2 Versions"
+choose ComboB_RVers 1
+wait 60
+row LV_Restores "%1"
+expect Label89 "Currently Salvageable"
+answer yes
+click BRestore
+wait 60
+expect Label89 "Salvaged Successfully"
+click BCopytoClip
+clipboard history.txt
+)")
+                            .arg(deletedAt));
+    QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(dailyLog(work.path()).contains(QStringLiteral("Successfully Reimported File for Document 2 Version 1")));
+    const QStringList history = fileLines(work.filePath(QStringLiteral("history.txt")), QStringLiteral("\n"));
+    QCOMPARE(history.value(0), QStringLiteral("Document Activity List for Document 2 Version 1"));
+    // The first row of that time was chosen; the creation and the deletion name the same file.
+    QCOMPARE(history.value(2).section(QLatin1Char('\t'), 3), file + QStringLiteral("\tSalvaged Successfully"));
 }
 
 void ScriptRunTest::promptAtStartUp()

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/restore/HistoryRow.h"
+#include "core/restore/RestoreFile.h"
+#include "core/restore/RestoreView.h"
+#include "core/runs/NullRunView.h"
+#include "gui/runs/RunTabContext.h"
+
+#include <QObject>
+#include <vector>
+
+namespace tw {
+
+class RestoreTab;
+
+// The "Restore" tab's handlers: "Get Info", the version choice, a history row's click that
+// looks its file up, "Restore" and "Clipboard". The tab's controls show what the reading side
+// reports; the history rows keep their file states here.
+class RestorePresenter : public QObject, private RestoreView
+{
+    Q_OBJECT
+public:
+    RestorePresenter(RestoreTab& tab, RunTabContext context, RestoreFile::FileServerSource fileServer);
+
+    void Button2Click();
+    void ComboB_RVersChange();
+    void LV_RestoresClick();
+    void BRestoreClick();
+    void BCopytoClipClick();
+
+private:
+    void RDocInfoClear() override;
+    void setNumberText(const QString& text) override;
+    void setVersions(const QStringList& versions, const QString& selected) override;
+    void setVersionCount(const QString& text, bool listEnabled) override;
+    void setOfficialCurrent(bool official, bool current) override;
+    void clearHistory() override;
+    void addHistoryRow(const HistoryRow& row) override;
+    void setClipboardEnabled(bool enabled) override;
+    HistoryRow* selectedRow();
+    QString numberText() const;
+    QString versionText() const;
+
+    RestoreTab& m_tab;
+    RunTabContext m_context;
+    RestoreFile::FileServerSource m_fileServer;
+    NullRunView m_runView;
+    std::vector<HistoryRow> m_rows;
+};
+
+} // namespace tw
