@@ -11,6 +11,8 @@
 #include "core/maint/EventWords.h"
 #include "gw/ObjectModel.h"
 
+#include <QElapsedTimer>
+
 namespace tw {
 
 RestoreInfo::RestoreInfo(RunServices services, RestoreView& view) : m_services(std::move(services)), m_view(view) { }
@@ -162,13 +164,22 @@ void RestoreInfo::fillHistory(const QString& numberText, const QString& version)
         s.refs.currentVersion = found;
         try {
             const auto events = found->DocumentVersionEvents();
+            // The window is served at least every 5 ms while the rows come: a pump, and with it
+            // a repaint of the growing list, after each of thousands of events would cost more
+            // than reading them.
+            QElapsedTimer sincePump;
+            sincePump.start();
             for (int i = 1, count = events->Count(); i <= count; ++i) {
                 const auto event = events->Item(i);
                 m_view.addHistoryRow({DateTimeText::format(event->CreationDate()), event->User()->DisplayName(),
                                       GetGWEventType(static_cast<unsigned int>(event->EventType())), event->FileName(),
                                       QString()});
-                s.host.pumpEvents();
+                if (sincePump.nsecsElapsed() >= 5000000) {
+                    s.host.pumpEvents();
+                    sincePump.start();
+                }
             }
+            s.host.pumpEvents();
             report(QStringLiteral("Read Activity Log") + readText, true, true);
         } catch (const gw::Error&) {
             report(QStringLiteral("Failed to Read Activity Log ") + readText, true, true);

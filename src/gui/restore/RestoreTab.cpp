@@ -45,8 +45,8 @@ RestoreTab::RestoreTab(QWidget* parent)
         {QStringLiteral("Date & Time"), QStringLiteral("Username"), QStringLiteral("Action"), QStringLiteral("File")},
         QStringLiteral("Select Required Document File"));
     m_ui.LV_Restores->setColumnWidth(0, 140);
-    m_ui.LV_Restores->setColumnWidth(1, 120);
-    m_ui.LV_Restores->setColumnWidth(2, 110);
+    m_ui.LV_Restores->setColumnWidth(1, 150);
+    m_ui.LV_Restores->setColumnWidth(2, 100);
     layout->addWidget(m_ui.LV_Restores, 1);
 
     m_ui.Label87 = framedLine(QStringLiteral("Label87"));

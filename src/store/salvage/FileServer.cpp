@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace store {
 
@@ -111,8 +112,15 @@ int FileServer::NWScanForDeletedFiles(quint32 connection, quint32 temporaryHandl
     int code = FileServerCode::Ok;
     if (!resolveHandle(connection, temporaryHandle, directory, code))
         return code;
+    const SalvageArea area(directory);
+    if (iterationHandle < 0 || !m_scans.contains(temporaryHandle))
+        m_scans.insert(temporaryHandle, area.sequences());
+    const std::vector<quint32>& listed = m_scans[temporaryHandle];
     const quint32 after = iterationHandle < 0 ? 0 : quint32(iterationHandle);
-    const auto next = SalvageArea(directory).entryAfter(after);
+    std::optional<SalvageEntry> next;
+    // An entry recovered since the scan started is passed over.
+    for (auto it = std::upper_bound(listed.begin(), listed.end(), after); it != listed.end() && !next; ++it)
+        next = area.entry(*it);
     if (!next)
         return FileServerCode::NoMoreEntries;
     iterationHandle = qint32(next->sequence);
@@ -160,6 +168,7 @@ int FileServer::NWDeallocateDirectoryHandle(quint32 connection, quint32 temporar
         return fault;
     if (connection != Connection)
         return FileServerCode::InvalidConnection;
+    m_scans.remove(temporaryHandle);
     if (!m_handles.remove(temporaryHandle))
         return FileServerCode::BadDirectoryHandle;
     return FileServerCode::Ok;

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace store {
 
@@ -46,6 +47,9 @@ private:
 
     std::shared_ptr<Store> m_store;
     QHash<quint32, QString> m_handles;
+    // The entries a handle's scan walks, listed once when the scan starts: reading the whole
+    // area again for each entry made a scan of many entries take quadratic time.
+    QHash<quint32, std::vector<quint32>> m_scans;
 };
 
 } // namespace store

@@ -37,6 +37,8 @@ public:
     // The first entry whose sequence is above `sequence` (0 gives the first of all).
     std::optional<SalvageEntry> entryAfter(quint32 sequence) const;
     std::optional<SalvageEntry> entry(quint32 sequence) const;
+    // The sequences of the entries whose record and content are both there, ascending.
+    std::vector<quint32> sequences() const;
 
     // Brings an entry back as `<dir>/name`; never replaces an existing file (the name is compared
     // ignoring case, as the file server's DOS name space does). A name equal to the entry's DOS
@@ -48,7 +50,6 @@ public:
 
 private:
     QString recordPath(quint32 sequence) const;
-    std::vector<quint32> sequences() const;
     std::optional<quint32> claimSequence(const QByteArray& record) const;
     bool existsIgnoringCase(const QString& name) const;
 
