@@ -30,12 +30,7 @@ PresetsPresenter::PresetsPresenter(PresetsTab& tab, RunTabContext context)
     m_directory
         = new DirectoryFieldControl(ui.Edit30, ui.SpeedButton12, {},
                                     QStringLiteral("Selected Report Directory does not exist"), m_context.host(), this);
-    m_list = new ResultListModel({QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
-                                  QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
-                                 RowOrder({RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Text,
-                                           RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Date}),
-                                 m_context.sortState(), this);
-    m_list->setRightAligned(1);
+    m_list = ResultListModel::versionList(m_context.sortState(), this);
     tab.setPresetsModel(m_list);
     connect(ui.LV_Presets->header(), &QHeaderView::sectionClicked, m_list, &ResultListModel::clickColumn);
     connect(ui.Button3, &QPushButton::clicked, this, &PresetsPresenter::Button3Click);

@@ -53,12 +53,7 @@ ExcessRightsPresenter::ExcessRightsPresenter(ExcessRightsTab& tab, RunTabContext
     m_directory
         = new DirectoryFieldControl(ui.Edit31, ui.SpeedButton13, {ui.CB_RFull},
                                     QStringLiteral("Selected Report Directory does not exist"), m_context.host(), this);
-    m_list = new ResultListModel({QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
-                                  QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
-                                 RowOrder({RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Text,
-                                           RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Date}),
-                                 m_context.sortState(), this);
-    m_list->setRightAligned(1);
+    m_list = ResultListModel::versionList(m_context.sortState(), this);
     tab.setRightsModel(m_list);
     connect(ui.LV_Rights->header(), &QHeaderView::sectionClicked, m_list, &ResultListModel::clickColumn);
     connect(ui.LV_Rights, &QTreeView::clicked, this, &ExcessRightsPresenter::LV_RightsClick);

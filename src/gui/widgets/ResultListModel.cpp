@@ -20,6 +20,17 @@ ResultListModel::ResultListModel(QStringList headers, RowOrder order, SortState&
     m_sinceFlush.start();
 }
 
+ResultListModel* ResultListModel::versionList(SortState& sort, QObject* parent)
+{
+    auto* list = new ResultListModel({QStringLiteral("Number"), QStringLiteral("Version"), QStringLiteral("Subject"),
+                                      QStringLiteral("Author"), QStringLiteral("Status"), QStringLiteral("Last Used")},
+                                     RowOrder({RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Text,
+                                               RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Date}),
+                                     sort, parent);
+    list->setRightAligned(1);
+    return list;
+}
+
 void ResultListModel::setRightAligned(int column)
 {
     m_rightAligned.push_back(column);

@@ -21,6 +21,10 @@ class ResultListModel : public QAbstractTableModel, public ResultSink
 public:
     ResultListModel(QStringList headers, RowOrder order, SortState& sort, QObject* parent = nullptr);
 
+    // The list of document versions that the rights check and the presets fill: "Number",
+    // "Version" (aligned to the right), "Subject", "Author", "Status" and "Last Used" (a date).
+    static ResultListModel* versionList(SortState& sort, QObject* parent);
+
     // Columns aligned to the right ("Version" of the rights list).
     void setRightAligned(int column);
 
