@@ -7,12 +7,7 @@ namespace tw {
 RunDefinition maintDefinition(const MaintTexts& texts, const RunState& state)
 {
     RunDefinition d;
-    d.modeLogTexts = {texts.modeLog + QStringLiteral(" - Query Results"),
-                      texts.modeLog + QStringLiteral(" - Limited Full Library"),
-                      texts.modeLog + QStringLiteral(" - Full Library")};
-    d.modeStatusTexts = {texts.modeStatus + QStringLiteral(" (Query Results) Started"),
-                         texts.modeStatus + QStringLiteral(" (Limit Library) Started"),
-                         texts.modeStatus + QStringLiteral(" (Full Library) Started")};
+    d.setModeTexts(texts.modeLog, texts.modeStatus);
     d.reportName = texts.reportName;
     d.initialisedTitle = texts.initialisedTitle;
     d.runHeadPrefix = texts.runHeadPrefix;

@@ -11,12 +11,7 @@ ReportDocs::ReportDocs(RunServices services) : m_services(std::move(services)) {
 RunDefinition ReportDocs::definition()
 {
     RunDefinition d;
-    d.modeLogTexts = {QStringLiteral("Reporting Documents - Query Results"),
-                      QStringLiteral("Reporting Documents - Limited Full Library"),
-                      QStringLiteral("Reporting Documents - Full Library")};
-    d.modeStatusTexts
-        = {QStringLiteral("Report (Query Results) Started"), QStringLiteral("Report (Limit Library) Started"),
-           QStringLiteral("Report (Full Library) Started")};
+    d.setModeTexts(QStringLiteral("Reporting Documents"), QStringLiteral("Report"));
     d.reportName = QStringLiteral("Library.rpt");
     d.initialisedTitle = QStringLiteral(" Library Report File - Initialised at ");
     d.runHeadPrefix = QStringLiteral("Report on Library ");

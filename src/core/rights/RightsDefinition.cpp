@@ -5,12 +5,7 @@ namespace tw {
 RunDefinition rightsDefinition(const RightsTexts& texts, RunDefinition::Unit unit)
 {
     RunDefinition d;
-    d.modeLogTexts = {texts.modeLog + QStringLiteral(" - Query Results"),
-                      texts.modeLog + QStringLiteral(" - Limited Full Library"),
-                      texts.modeLog + QStringLiteral(" - Full Library")};
-    d.modeStatusTexts = {texts.modeStatus + QStringLiteral(" (Query Results) Started"),
-                         texts.modeStatus + QStringLiteral(" (Limit Library) Started"),
-                         texts.modeStatus + QStringLiteral(" (Full Library) Started")};
+    d.setModeTexts(texts.modeLog, texts.modeStatus);
     d.reportName = texts.reportName;
     d.reportOnlyWithDirectory = true;
     d.initialisedTitle = texts.initialisedTitle;

@@ -33,6 +33,18 @@ struct RunDefinition
     // file's entry is only needed by runs that offer it).
     QStringList modeLogTexts;
     QStringList modeStatusTexts;
+    // The mode texts most runs have: `logPrefix` + " - Query Results", " - Limited Full
+    // Library", " - Full Library", and `statusPrefix` + " (Query Results) Started",
+    // " (Limit Library) Started", " (Full Library) Started".
+    void setModeTexts(const QString& logPrefix, const QString& statusPrefix)
+    {
+        modeLogTexts
+            = {logPrefix + QStringLiteral(" - Query Results"), logPrefix + QStringLiteral(" - Limited Full Library"),
+               logPrefix + QStringLiteral(" - Full Library")};
+        modeStatusTexts = {statusPrefix + QStringLiteral(" (Query Results) Started"),
+                           statusPrefix + QStringLiteral(" (Limit Library) Started"),
+                           statusPrefix + QStringLiteral(" (Full Library) Started")};
+    }
 
     // The report file: its name, the title after ProgramName on creation
     // (" Library Report File - Initialised at "), the run-head prefix
