@@ -4,7 +4,8 @@
 //   over the same generated library, measured in the same run; the window's resident memory
 //   with the list full;
 // - the list itself with the preset's rows in it, in this process on an offscreen list view:
-//   a column click on each column (a sort of every row) and the copy to the clipboard;
+//   a column click on each column (a sort of every row) and the copy to the clipboard, and two
+//   clicks and the copy through the program's window;
 // - the stray-file scan of a tree of files none of which is a candidate, against
 //   `find -type f` over the same tree.
 // Run by hand: bench_presets [documents (100000)] [versions per document (3)] [rounds (3)]
@@ -170,8 +171,27 @@ int main(int argc, char** argv)
             if (rounds > 0)
                 figures.print(QStringLiteral("preset \"9 - Information\", every version a row"), "");
         }
-        if (runs.contains(QStringLiteral("list")))
+        if (runs.contains(QStringLiteral("list"))) {
             timeTheList(kept.rows);
+            // The same through the program's window: the preset's script, and again with a click
+            // on two headings (a text and a date column) and the copy to the clipboard.
+            const QString out = root + QStringLiteral("/list-window/");
+            QDir().mkpath(out);
+            const QString listed = presetScript(out, true);
+            const QString handled
+                = listed + QStringLiteral("sort LV_Presets Subject\nsort LV_Presets \"Last Used\"\nclick Button13\n");
+            for (const bool underX : {false, true}) {
+                if ((underX && !xvfb) || qEnvironmentVariableIsSet("BENCH_HEADLESS"))
+                    continue;
+                bench::ProgramRun way = program;
+                way.xvfb = underX;
+                const double base = way.run(listed, QStringLiteral("listed.tw"));
+                const double total = way.run(handled, QStringLiteral("handled.tw"));
+                std::printf("  window %s: two column clicks and the clipboard over the full list %.2f s (program "
+                            "%.2f s less %.2f s); resident memory peak %ld kB\n",
+                            underX ? "xvfb-run" : "offscreen", total - base, total, base, way.peakKb);
+            }
+        }
 
         if (runs.contains(QStringLiteral("scan"))) {
             const QString tree = root + QStringLiteral("/tree");
