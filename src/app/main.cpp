@@ -4,6 +4,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/SingleInstance.h"
 #include "core/app/StartupContext.h"
+#include "core/app/TVersInfo.h"
 #include "gui/app/TMainScreen.h"
 #include "gui/app/TSplash.h"
 #include "gui/host/GuiHost.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -38,9 +40,54 @@ QString programDirectory(const QString& executablePath)
     return tw::ProgramIdentity::programDirectory(executablePath);
 }
 
+void printLine(std::FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+}
+
 void printError(const QString& text)
 {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    printLine(stderr, text);
+}
+
+// "--version" names the program as its logs do, from its own version block.
+int printVersion(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString executable = QCoreApplication::applicationFilePath();
+    tw::TVersInfo info;
+    try {
+        info.setFileName(executable);
+    } catch (const tw::VersInfoError& error) {
+        printError(QStringLiteral("tarnwick: ") + error.message());
+        return 1;
+    }
+    printLine(stdout, tw::ProgramIdentity::ProgramName(executable, info.VersionItem(3)));
+    return 0;
+}
+
+// "--help", "--version" and unknown options are answered before the window
+// system is reached, so that they work without a display.
+std::optional<int> answerBeforeStart(int argc, char** argv)
+{
+    QStringList parameters;
+    for (int i = 1; i < argc; ++i)
+        parameters.append(QString::fromLocal8Bit(argv[i]));
+    const tw::StartRequest request = tw::CommandLine(parameters).startRequest();
+    switch (request.kind) {
+    case tw::StartRequest::Kind::Run:
+        break;
+    case tw::StartRequest::Kind::Help:
+        std::fputs(tw::CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case tw::StartRequest::Kind::Version:
+        return printVersion(argc, argv);
+    case tw::StartRequest::Kind::UnknownOption:
+        printError(QStringLiteral("tarnwick: unknown option ") + request.option);
+        printError(tw::CommandLine::usageLine());
+        return 2;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -48,8 +95,14 @@ void printError(const QString& text)
 int main(int argc, char** argv)
 {
     tw::settleLocalTimeZone();
+    if (const std::optional<int> answered = answerBeforeStart(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(tw::kProgramTitle);
+    // The menu entry's name and icon, so that docks and task bars show the
+    // running window as the entry it was started from.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarnwick"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tarnwick")));
 
     tw::StartupContext context;
     context.commandLine = tw::CommandLine(QApplication::arguments().mid(1));

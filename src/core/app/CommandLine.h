@@ -5,7 +5,16 @@
 
 namespace tw {
 
-// The program's command line: name=value switches and "/NS".
+// What a start asks for before any window opens: the program itself, its
+// usage, its version, or a refusal of an option the program does not know.
+struct StartRequest
+{
+    enum class Kind { Run, Help, Version, UnknownOption };
+    Kind kind = Kind::Run;
+    QString option; // the unknown option, as typed
+};
+
+// The program's command line: name=value switches, "/NS" and the "--" options.
 class CommandLine
 {
 public:
@@ -20,6 +29,14 @@ public:
     bool noSplash() const;
     // The text after "--script=" of the first such parameter, as typed.
     QString scriptPath() const;
+    // The first parameter that begins with "--" and is not "--script=..."
+    // decides: "--help", "--version", or any other one is unknown. Every other
+    // parameter is left to the switches above, which ignore what they do not know.
+    StartRequest startRequest() const;
+
+    // The one-line synopsis, and the few lines that "--help" prints.
+    static QString usageLine();
+    static QString helpText();
 
     const QStringList& parameters() const { return m_parameters; }
 

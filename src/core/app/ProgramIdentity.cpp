@@ -42,9 +42,9 @@ QString ProgramIdentity::withTrailingSeparator(const QString& directory)
 
 QString ProgramIdentity::programDirectory(const QString& executablePath)
 {
-    const QString exeDir = QFileInfo(executablePath).absolutePath();
-    if (QFileInfo(exeDir).isWritable())
-        return withTrailingSeparator(exeDir);
+    const QFileInfo exeDir(QFileInfo(executablePath).absolutePath());
+    if (exeDir.isWritable() && exeDir.fileName() != QLatin1String("bin"))
+        return withTrailingSeparator(exeDir.filePath());
     QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");

@@ -18,8 +18,10 @@ public:
     static QString ProgramName(const QString& executablePath, const QString& versionText);
     // The OS login name in upper case; "<UNKNOWN>" when it cannot be read.
     static QString WindowsUserName();
-    // The executable's directory when it is writable, else the per-user data
-    // folder; always ends in the native separator.
+    // The executable's directory when it is writable and not a "bin" folder,
+    // else the per-user data folder; always ends in the native separator. A
+    // bin folder is shared with other programs (/usr/bin, ~/.local/bin), so an
+    // installed program keeps its files per user even when run by root.
     static QString programDirectory(const QString& executablePath);
     // A directory text ending in the native separator.
     static QString withTrailingSeparator(const QString& directory);

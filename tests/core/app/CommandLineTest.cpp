@@ -70,4 +70,45 @@ TEST(CommandLineSwitches, ScriptPathIsKeptAsTyped)
     EXPECT_EQ(CommandLine({"/NS"}).scriptPath(), QString());
 }
 
+struct RequestCase
+{
+    const char* label;
+    QStringList parameters;
+    tw::StartRequest::Kind kind;
+    const char* option;
+};
+
+class StartRequestTest : public testing::TestWithParam<RequestCase>
+{
+};
+
+TEST_P(StartRequestTest, DecidesBeforeTheWindow)
+{
+    const RequestCase& c = GetParam();
+    const tw::StartRequest request = CommandLine(c.parameters).startRequest();
+    EXPECT_EQ(request.kind, c.kind);
+    EXPECT_EQ(request.option, QString::fromLatin1(c.option));
+}
+
+using Kind = tw::StartRequest::Kind;
+INSTANTIATE_TEST_SUITE_P(
+    StartRequest, StartRequestTest,
+    testing::Values(
+        RequestCase {"NoParameters", {}, Kind::Run, ""},
+        RequestCase {"SwitchesAndNoSplash", {"Debug=YES", "LibR=YES", "/NS"}, Kind::Run, ""},
+        RequestCase {"Script", {"/NS", "--script=night.tw"}, Kind::Run, ""},
+        RequestCase {"UnknownPlainWordsAreLeftAlone", {"/ns", "-x", "Debugging=YES", "help"}, Kind::Run, ""},
+        RequestCase {"Help", {"--help"}, Kind::Help, ""},
+        RequestCase {"HelpAmongSwitches", {"Debug=YES", "/NS", "--help"}, Kind::Help, ""},
+        RequestCase {"Version", {"--version"}, Kind::Version, ""},
+        RequestCase {"FirstOptionDecides", {"--version", "--help"}, Kind::Version, ""},
+        RequestCase {"Unknown", {"/NS", "--xyz"}, Kind::UnknownOption, "--xyz"},
+        RequestCase {"UnknownBeforeHelp", {"--verbose", "--help"}, Kind::UnknownOption, "--verbose"},
+        RequestCase {"HelpBeforeUnknown", {"--help", "--verbose"}, Kind::Help, ""},
+        RequestCase {"CaseMatters", {"--Help"}, Kind::UnknownOption, "--Help"},
+        RequestCase {"ScriptWithoutEquals", {"--script", "night.tw"}, Kind::UnknownOption, "--script"},
+        RequestCase {"SwitchWithDashes", {"--Debug=YES"}, Kind::UnknownOption, "--Debug=YES"},
+        RequestCase {"ScriptThenUnknown", {"--script=a.tw", "--dry-run"}, Kind::UnknownOption, "--dry-run"}),
+    [](const testing::TestParamInfo<RequestCase>& info) { return info.param.label; });
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "support/GTestQt.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -63,5 +64,57 @@ TEST(ProgramIdentity, UnwritableExecutableDirectoryFallsBackToUserData)
     EXPECT_TRUE(result.endsWith("/tarnwick/")) << result.toStdString();
     EXPECT_FALSE(result.startsWith(dir.path()));
 }
+
+struct DirectoryCase
+{
+    const char* label;
+    const char* folder; // the executable's folder, inside a scratch directory
+    bool exists;
+    bool beside; // the program's files stay beside the executable
+};
+
+class ProgramDirectoryTest : public testing::TestWithParam<DirectoryCase>
+{
+protected:
+    void SetUp() override
+    {
+        m_savedDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", m_dir.filePath("data").toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        if (m_savedDataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", m_savedDataHome);
+    }
+
+    QTemporaryDir m_dir;
+    QByteArray m_savedDataHome;
+};
+
+TEST_P(ProgramDirectoryTest, ChoosesTheFolderOfTheProgramsFiles)
+{
+    const DirectoryCase& c = GetParam();
+    const QString folder = m_dir.filePath(c.folder);
+    if (c.exists) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+    }
+    const QString expected = c.beside ? folder : m_dir.filePath("data/tarnwick");
+    const QString result = ProgramIdentity::programDirectory(folder + "/tarnwick");
+    EXPECT_EQ(result, QDir::toNativeSeparators(expected) + QDir::separator());
+    EXPECT_TRUE(QFileInfo(result).isDir());
+}
+
+// An installed program lives in a bin folder shared with other programs
+// (writable for root), so its daily log goes to the per-user data folder.
+INSTANTIATE_TEST_SUITE_P(ProgramDirectory, ProgramDirectoryTest,
+                         testing::Values(DirectoryCase {"WritableFolder", "opt/tarnwick", true, true},
+                                         DirectoryCase {"BuildTree", "build/src/app", true, true},
+                                         DirectoryCase {"InstalledBinFolder", "usr/bin", true, false},
+                                         DirectoryCase {"UserBinFolder", "home/ann/.local/bin", true, false},
+                                         DirectoryCase {"FolderNamedLikeBin", "opt/bin-tools", true, true},
+                                         DirectoryCase {"MissingFolder", "removed", false, false}),
+                         [](const testing::TestParamInfo<DirectoryCase>& info) { return info.param.label; });
 
 } // namespace
