@@ -1,11 +1,12 @@
 // tarnwick-store: creates and administers library stores.
 #include "Commands.h"
+#include "StoreOption.h"
 #include "gw/Error.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -14,13 +15,50 @@ QList<Command> allCommands()
     return setupCommands() + documentCommands() + bulkCommands();
 }
 
-void printUsage(QTextStream& err)
+std::optional<Command> findCommand(const QString& name)
 {
-    err << "usage: tarnwick-store [--store DIR] COMMAND ARGUMENTS...\n\n"
-        << "The store is DIR, else $TARNWICK_STORE, else ~/.local/share/tarnwick/store.\n"
-        << "Libraries are named by name or library ID, users by user ID.\n\nCommands:\n";
+    for (const Command& command : allCommands()) {
+        if (command.name == name)
+            return command;
+    }
+    return std::nullopt;
+}
+
+void printUsage(QTextStream& stream)
+{
+    stream << "usage: tarnwick-store [--store DIR] COMMAND ARGUMENTS...\n"
+           << "       tarnwick-store COMMAND --help\n\n"
+           << "The store is DIR (--store DIR or --store=DIR, before or after the command),\n"
+           << "else $TARNWICK_STORE, else ~/.local/share/tarnwick/store.\n"
+           << "Libraries are named by name or library ID, users by user ID.\n\nCommands:\n";
     for (const Command& command : allCommands())
-        err << "  " << command.synopsis << "\n";
+        stream << "  " << command.synopsis << "\n";
+}
+
+void printCommandUsage(QTextStream& stream, const Command& command)
+{
+    stream << "usage: tarnwick-store " << command.synopsis << "\n";
+}
+
+// Runs one command; "--help" among its arguments prints its usage instead.
+int runCommand(const Command& command, const QString& storeDir, const QStringList& arguments, QTextStream& out,
+               QTextStream& err)
+{
+    if (arguments.contains(QLatin1String("--help"))) {
+        printCommandUsage(out, command);
+        return 0;
+    }
+    try {
+        command.run(storeDir, arguments, out);
+        return 0;
+    } catch (const UsageError& error) {
+        err << "tarnwick-store " << command.name << ": " << error.message() << "\n";
+        printCommandUsage(err, command);
+        return 2;
+    } catch (const gw::Error& error) {
+        err << "tarnwick-store " << command.name << ": " << error.message() << "\n";
+        return 1;
+    }
 }
 
 } // namespace
@@ -32,32 +70,30 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QString storeDir = store::Store::defaultLocation();
-    if (arguments.size() >= 2 && arguments.first() == QLatin1String("--store")) {
-        storeDir = arguments.at(1);
-        arguments = arguments.mid(2);
+    QString storeDir;
+    try {
+        storeDir = takeStoreOption(arguments, store::Store::defaultLocation());
+    } catch (const UsageError& error) {
+        err << "tarnwick-store: " << error.message() << "\n\n";
+        printUsage(err);
+        return 2;
     }
-    if (arguments.isEmpty() || arguments.first() == QLatin1String("help")
-        || arguments.first() == QLatin1String("--help")) {
-        printUsage(arguments.isEmpty() ? err : out);
-        return arguments.isEmpty() ? 2 : 0;
+    if (arguments.isEmpty()) {
+        printUsage(err);
+        return 2;
     }
-    const QString name = arguments.takeFirst();
-    for (const Command& command : allCommands()) {
-        if (command.name != name)
-            continue;
-        try {
-            command.run(storeDir, arguments, out);
+    QString name = arguments.takeFirst();
+    if (name == QLatin1String("help") || name == QLatin1String("--help")) {
+        if (arguments.isEmpty()) {
+            printUsage(out);
             return 0;
-        } catch (const UsageError& error) {
-            err << "tarnwick-store " << name << ": " << error.message() << "\nusage: tarnwick-store "
-                << command.synopsis << "\n";
-            return 2;
-        } catch (const gw::Error& error) {
-            err << "tarnwick-store " << name << ": " << error.message() << "\n";
-            return 1;
         }
+        // "help COMMAND" is "COMMAND --help".
+        name = arguments.takeFirst();
+        arguments = QStringList {QStringLiteral("--help")};
     }
+    if (const std::optional<Command> command = findCommand(name))
+        return runCommand(*command, storeDir, arguments, out, err);
     err << "tarnwick-store: unknown command \"" << name << "\"\n\n";
     printUsage(err);
     return 2;

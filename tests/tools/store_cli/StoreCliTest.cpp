@@ -2,6 +2,7 @@
 #include "support/GTestQt.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,15 +19,23 @@ struct Outcome
 class StoreCliTest : public testing::Test
 {
 protected:
-    Outcome run(const QStringList& arguments)
+    Outcome run(const QStringList& arguments) { return runAsTyped(QStringList {"--store", store()} + arguments); }
+    // Runs the tool with exactly these arguments ("@STORE" stands for store());
+    // $TARNWICK_STORE names another directory, which must stay untouched.
+    Outcome runAsTyped(QStringList arguments)
     {
+        arguments.replaceInStrings("@STORE", store());
         QProcess tool;
-        tool.start(TOOL_PATH, QStringList {"--store", store()} + arguments);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TARNWICK_STORE", otherStore());
+        tool.setProcessEnvironment(environment);
+        tool.start(TOOL_PATH, arguments);
         EXPECT_TRUE(tool.waitForFinished(60000));
         return {tool.exitCode(), QString::fromLocal8Bit(tool.readAllStandardOutput()),
                 QString::fromLocal8Bit(tool.readAllStandardError())};
     }
     QString store() const { return m_dir.filePath("store"); }
+    QString otherStore() const { return m_dir.filePath("other-store"); }
     QString file(const QString& name, const QByteArray& bytes)
     {
         QFile f(m_dir.filePath(name));
@@ -91,6 +100,8 @@ TEST_P(StoreCliErrorTest, RefusesWithAClearMessageAndChangesNothing)
     const Outcome o = run(arguments);
     EXPECT_EQ(o.code, c.code) << o.err.toStdString();
     EXPECT_TRUE(o.err.contains(QString::fromUtf8(c.message))) << o.err.toStdString();
+    // A mistake in the command line comes with the usage; a refusal of the store without.
+    EXPECT_EQ(o.err.contains("\nusage: tarnwick-store "), c.code == 2) << o.err.toStdString();
     const Outcome info = run({"info"});
     EXPECT_TRUE(info.out.contains("documents:      0")) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains("fault rules:    0"));
@@ -122,5 +133,84 @@ TEST_F(StoreCliTest, InitRefusesAnExistingStoreAndOtherCommandsNeedOne)
     EXPECT_EQ(again.code, 1);
     EXPECT_TRUE(again.err.contains("exists already"));
 }
+
+struct PlacementCase
+{
+    const char* label;
+    QStringList arguments;
+    const char* output;
+};
+
+class StoreOptionTest : public StoreCliTest, public testing::WithParamInterface<PlacementCase>
+{
+};
+
+TEST_P(StoreOptionTest, TakesTheStoreBeforeOrAfterTheCommand)
+{
+    const PlacementCase& c = GetParam();
+    const Outcome o = runAsTyped(c.arguments);
+    ASSERT_EQ(o.code, 0) << o.err.toStdString();
+    const QString output = QString::fromUtf8(c.output).replace("@STORE", store());
+    EXPECT_TRUE(o.out.startsWith(output)) << o.out.toStdString();
+    EXPECT_TRUE(store::Store::exists(store()));
+    EXPECT_FALSE(QFileInfo::exists(otherStore()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, StoreOptionTest,
+    testing::Values(PlacementCase {"Before", {"--store", "@STORE", "init"}, "created an empty store at @STORE\n"},
+                    PlacementCase {"After", {"init", "--store", "@STORE"}, "created an empty store at @STORE\n"},
+                    PlacementCase {"EqualsBefore", {"--store=@STORE", "init"}, "created an empty store at @STORE\n"},
+                    PlacementCase {"EqualsAfter", {"init", "--store=@STORE"}, "created an empty store at @STORE\n"},
+                    PlacementCase {"DemoAfter", {"demo", "--store", "@STORE"}, "built the demo store at @STORE for "},
+                    PlacementCase {"AmongOptions",
+                                   {"demo", "--store", "@STORE", "--user", "ANN"},
+                                   "built the demo store at @STORE for ANN in "}),
+    [](const testing::TestParamInfo<PlacementCase>& info) { return info.param.label; });
+
+struct HelpCase
+{
+    const char* label;
+    QStringList arguments;
+    int code;
+    const char* out; // what standard output starts with; empty: nothing at all
+    const char* err; // what standard error holds; empty: nothing at all
+};
+
+class StoreHelpTest : public StoreCliTest, public testing::WithParamInterface<HelpCase>
+{
+};
+
+TEST_P(StoreHelpTest, PrintsTheUsageAndRunsNothing)
+{
+    const HelpCase& c = GetParam();
+    const Outcome o = runAsTyped(c.arguments);
+    EXPECT_EQ(o.code, c.code) << o.err.toStdString();
+    EXPECT_TRUE(*c.out ? o.out.startsWith(QString::fromUtf8(c.out)) : o.out.isEmpty()) << o.out.toStdString();
+    EXPECT_TRUE(*c.err ? o.err.contains(QString::fromUtf8(c.err)) : o.err.isEmpty()) << o.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(store()));
+    EXPECT_FALSE(QFileInfo::exists(otherStore()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, StoreHelpTest,
+    testing::Values(
+        HelpCase {"CommandHelp", {"import", "--help"}, 0, "usage: tarnwick-store import LIBRARY FILE-OR-FOLDER", ""},
+        HelpCase {"HelpAfterArguments", {"flag", "Main", "1", "--help"}, 0, "usage: tarnwick-store flag LIBRARY", ""},
+        HelpCase {"HelpWithStore", {"--store", "@STORE", "demo", "--help"}, 0, "usage: tarnwick-store demo", ""},
+        HelpCase {"InitHelp", {"init", "--help", "--store=@STORE"}, 0, "usage: tarnwick-store init\n", ""},
+        HelpCase {"HelpCommand", {"help", "generate"}, 0, "usage: tarnwick-store generate LIBRARY DOCUMENTS", ""},
+        HelpCase {"Overview", {"--help"}, 0, "usage: tarnwick-store [--store DIR] COMMAND", ""},
+        HelpCase {"NoCommand", {}, 2, "", "usage: tarnwick-store [--store DIR] COMMAND"},
+        HelpCase {"HelpUnknownCommand", {"help", "explode"}, 2, "", "unknown command \"explode\""},
+        HelpCase {"StoreWithoutValue", {"init", "--store"}, 2, "", "option --store needs a value\n\nusage:"},
+        HelpCase {"StoreEmpty", {"init", "--store="}, 2, "", "option --store needs a value"},
+        HelpCase {"StoreTwice", {"--store", "@STORE", "init", "--store=@STORE"}, 2, "", "--store is given twice"},
+        HelpCase {"MistakeShowsTheCommand",
+                  {"init", "extra", "--store", "@STORE"},
+                  2,
+                  "",
+                  "tarnwick-store init: unexpected argument \"extra\"\nusage: tarnwick-store init\n"}),
+    [](const testing::TestParamInfo<HelpCase>& info) { return info.param.label; });
 
 } // namespace
