@@ -1,6 +1,7 @@
 #include "ScriptGrammar.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 namespace tw::ScriptGrammar {
 
@@ -33,6 +34,8 @@ const Form kForms[] = {
     {"date", 1, 1, "date YYYY-MM-DD (\"\" for Cancel)"},
     {"address", 1, 1, "address TEXT (\"\" for Cancel)"},
     {"options", 1, -1, "options ok|cancel [+BOX|-BOX ...]"},
+    {"save", 1, 1, "save PATH.pdf|.csv|.html|.txt (\"\" for Cancel)"},
+    {"print", 1, 1, "print PATH.pdf (\"\" for Cancel)"},
     {"wait", 0, 1, "wait [SECONDS]"},
     {"expect", 2, 2, "expect NAME TEXT"},
     {"status", 1, 1, "status TEXT"},
@@ -71,6 +74,11 @@ QString checkValues(const QString& command, const QStringList& arguments)
             if (mark.size() < 2 || (!mark.startsWith(QLatin1Char('+')) && !mark.startsWith(QLatin1Char('-'))))
                 return QStringLiteral("\"%1\" is not +BOX or -BOX").arg(mark);
         }
+    } else if (command == QLatin1String("save")) {
+        static const QStringList kTypes {QStringLiteral("pdf"), QStringLiteral("csv"), QStringLiteral("html"),
+                                         QStringLiteral("htm"), QStringLiteral("txt")};
+        if (!first.isEmpty() && !kTypes.contains(QFileInfo(first).suffix().toLower()))
+            return QStringLiteral("\"%1\" does not end in .pdf, .csv, .html or .txt").arg(first);
     } else if (command == QLatin1String("wait")) {
         if (!arguments.isEmpty() && !isCount(first, false))
             return QStringLiteral("\"%1\" is not a number of seconds above 0").arg(first);

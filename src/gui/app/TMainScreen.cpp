@@ -43,6 +43,7 @@
 #include "gui/runs/RunTabContext.h"
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
+#include "gui/widgets/ReportDesk.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
 #include "gui/widgets/SortedList.h"
 #include "gui/widgets/WidgetKit.h"
@@ -79,6 +80,8 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
     setWindowTitle(kProgramTitle);
     // No title-bar buttons: the window closes only through "Close" or "File" > "Exit".
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    m_reportDesk = std::make_unique<ReportDesk>(host);
+    m_reportDesk->setAuthor([this] { return m_reportAuthor; });
     m_menus = new MainMenus(this);
     setCentralWidget(buildCentralArea());
     m_libraryView = std::make_unique<MainLibraryView>(*this);
@@ -224,7 +227,7 @@ RunTabContext TMainScreen::runTabContext()
 {
     const RunEnvironment environment {m_refs,         m_state,      m_log,          m_host,
                                       *m_queryRunner, *m_catalogue, m_customFields, m_programName};
-    return RunTabContext(environment, *m_runInputs, *m_operations, m_host, *m_menus, m_sortState,
+    return RunTabContext(environment, *m_runInputs, *m_operations, m_host, *m_menus, m_sortState, *m_reportDesk,
                          ProgramIdentity::withTrailingSeparator(m_context.programDirectory));
 }
 

@@ -20,6 +20,7 @@ class QPushButton;
 namespace tw {
 
 class AddressBookPicker;
+class ReportDesk;
 class CheckInOutTab;
 class CustomFieldsEditor;
 class CustomFieldsTab;
@@ -130,6 +131,7 @@ public:
     const StartupContext& context() const { return m_context; }
     OperationLog& log() { return m_log; }
     GuiHost& host() { return m_host; }
+    ReportDesk& reportDesk() { return *m_reportDesk; }
     MainMenus& menus() { return *m_menus; }
     PageControl* pageControl() const { return m_pageControl; }
     LibraryPanel* libraryPanel() const { return m_libraryPanel; }
@@ -198,6 +200,7 @@ private:
     GwRefs m_refs;
     // The sort state of the three result lists.
     SortState m_sortState;
+    std::unique_ptr<ReportDesk> m_reportDesk;
     std::unique_ptr<WindowSession> m_session;
     // The selector's entry of the library selected last: a pick refused while busy goes back to it.
     QString m_selectedEntry;

@@ -18,6 +18,8 @@ QString refusalFor(PromptSeam::Kind kind)
     case PromptSeam::Kind::Folder:
     case PromptSeam::Kind::Date:
     case PromptSeam::Kind::Address:
+    case PromptSeam::Kind::SaveFile:
+    case PromptSeam::Kind::Print:
         break;
     }
     return QString();

@@ -9,9 +9,9 @@
 namespace tw {
 
 // The one door through which every prompt of the program passes: message
-// boxes, questions, the folder picker and the program's own pickers. Answers
-// can be queued in advance, per kind of prompt. Without a queued answer the
-// real dialog is shown, except:
+// boxes, questions, the folder picker, the save and print dialogs and the
+// program's own pickers. Answers can be queued in advance, per kind of
+// prompt. Without a queued answer the real dialog is shown, except:
 // - in scripted mode (tests) the prompt throws UnansweredPrompt instead of
 //   opening a modal dialog that nobody would close;
 // - with a refusal handler (script runs) the handler is told the prompt's
@@ -20,7 +20,7 @@ namespace tw {
 class PromptSeam
 {
 public:
-    enum class Kind { Message, Folder, Date, Address, ExportOptions };
+    enum class Kind { Message, Folder, Date, Address, ExportOptions, SaveFile, Print };
     using RefusalHandler = std::function<void(const QString& reason)>;
 
     void setScripted(bool scripted) { m_scripted = scripted; }
@@ -28,7 +28,8 @@ public:
     void setRefusalHandler(RefusalHandler handler) { m_refusal = std::move(handler); }
 
     // Queues the answer for the next prompt of that kind: "ok", "yes" or "no"
-    // for a message box; a path (empty for Cancel) for the folder picker.
+    // for a message box; a path (empty for Cancel) for the folder picker and
+    // the save dialog; for the print dialog the PDF file the printer writes.
     void queue(Kind kind, const QString& answer);
     int pending(Kind kind) const;
     int pendingTotal() const;

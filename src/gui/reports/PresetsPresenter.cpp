@@ -1,11 +1,13 @@
 #include "PresetsPresenter.h"
 
 #include "PresetsTab.h"
+#include "TCVReport.h"
 #include "core/app/OptionMarks.h"
 #include "core/presets/PresetDocs.h"
 #include "core/presets/PresetText.h"
 #include "gui/host/GuiHost.h"
 #include "gui/runs/DirectoryFieldControl.h"
+#include "gui/widgets/ReportDesk.h"
 #include "gui/widgets/ResultListModel.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
 
@@ -74,9 +76,11 @@ void PresetsPresenter::Button13Click()
 
 void PresetsPresenter::Button4Click()
 {
-    m_print.presetText = m_tab.ui().ComboB_Presets->currentText();
-    m_print.fourthCaption = m_list->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString();
-    m_print.openPdf = m_context.options().isChecked(OptionMarks::Option::ShowPDF);
+    ReportDesk& reports = m_context.reports();
+    const QString fourthCaption = m_list->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString();
+    reports.preview(
+        std::make_unique<TCVReport>(*m_list, m_tab.ui().ComboB_Presets->currentText(), fourthCaption, reports.author()),
+        m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
 }
 
 } // namespace tw

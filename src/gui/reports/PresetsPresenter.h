@@ -24,15 +24,6 @@ public:
     void Button4Click();
 
     ResultListModel& list() { return *m_list; }
-    // What "Print" hands the printable preset report: the preset, the fourth column's caption
-    // and whether the PDF it writes is opened afterwards.
-    struct PrintRequest
-    {
-        QString presetText;
-        QString fourthCaption;
-        bool openPdf = false;
-    };
-    const PrintRequest& printRequest() const { return m_print; }
 
 private:
     void PresetDocs();
@@ -44,7 +35,6 @@ private:
     ResultListModel* m_list = nullptr;
     // The preset whose rows the list holds, for the clipboard's title.
     QString m_listedPreset;
-    PrintRequest m_print;
 };
 
 } // namespace tw

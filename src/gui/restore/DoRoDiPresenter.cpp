@@ -1,11 +1,13 @@
 #include "DoRoDiPresenter.h"
 
 #include "DoRoDiTab.h"
+#include "TDMReport.h"
 #include "core/app/OptionMarks.h"
 #include "core/strays/StrayDelete.h"
 #include "gui/host/DisplayClock.h"
 #include "gui/host/GuiHost.h"
 #include "gui/runs/DirectoryFieldControl.h"
+#include "gui/widgets/ReportDesk.h"
 #include "gui/widgets/ResultListModel.h"
 
 #include <QCheckBox>
@@ -70,7 +72,9 @@ void DoRoDiPresenter::Button11Click()
 
 void DoRoDiPresenter::Button14Click()
 {
-    m_print.openPdf = m_context.options().isChecked(OptionMarks::Option::ShowPDF);
+    ReportDesk& reports = m_context.reports();
+    reports.preview(std::make_unique<TDMReport>(*m_list, reports.author()),
+                    m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
 }
 
 void DoRoDiPresenter::LV_OFilesDblClick(const QModelIndex& index)

@@ -32,12 +32,6 @@ public:
     void LV_OFilesDblClick(const QModelIndex& index);
 
     ResultListModel& list() { return *m_list; }
-    // What "Print" hands the printable stray-file report: whether its PDF is opened afterwards.
-    struct PrintRequest
-    {
-        bool openPdf = false;
-    };
-    const PrintRequest& printRequest() const { return m_print; }
 
 private:
     void setCurrentDirectory(const QString& text) override;
@@ -57,7 +51,6 @@ private:
     // its value is read again before the next addition, so a reset or recount is kept.
     std::array<qint64, 4> m_counts {};
     std::array<bool, 4> m_waiting {};
-    PrintRequest m_print;
 };
 
 } // namespace tw

@@ -1,6 +1,7 @@
 #include "ExcessRightsPresenter.h"
 
 #include "ExcessRightsTab.h"
+#include "TRIReport.h"
 #include "core/app/GwRefs.h"
 #include "core/app/LibraryCheck.h"
 #include "core/app/OptionMarks.h"
@@ -12,6 +13,7 @@
 #include "gui/host/GuiHost.h"
 #include "gui/runs/DirectoryFieldControl.h"
 #include "gui/widgets/RadioGroup.h"
+#include "gui/widgets/ReportDesk.h"
 #include "gui/widgets/ResultListModel.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
 #include "gw/Library.h"
@@ -144,8 +146,9 @@ void ExcessRightsPresenter::Button7Click()
 
 void ExcessRightsPresenter::Button6Click()
 {
-    m_print.userCaption = m_tab.ui().ComboB_Users->currentText();
-    m_print.openPdf = m_context.options().isChecked(OptionMarks::Option::ShowPDF);
+    ReportDesk& reports = m_context.reports();
+    reports.preview(std::make_unique<TRIReport>(*m_list, m_tab.ui().ComboB_Users->currentText(), reports.author()),
+                    m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
 }
 
 } // namespace tw

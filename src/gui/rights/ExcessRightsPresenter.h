@@ -30,14 +30,6 @@ public:
     void LV_RightsClick(const QModelIndex& index);
 
     ResultListModel& list() { return *m_list; }
-    // What "Print" hands the printable rights report: the user caption and whether the PDF
-    // it writes is opened afterwards.
-    struct PrintRequest
-    {
-        QString userCaption;
-        bool openPdf = false;
-    };
-    const PrintRequest& printRequest() const { return m_print; }
 
 private:
     void runReport();
@@ -47,7 +39,6 @@ private:
     TabRunView m_view;
     DirectoryFieldControl* m_directory = nullptr;
     ResultListModel* m_list = nullptr;
-    PrintRequest m_print;
 };
 
 } // namespace tw

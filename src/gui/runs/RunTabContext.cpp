@@ -8,13 +8,15 @@
 namespace tw {
 
 RunTabContext::RunTabContext(RunEnvironment environment, RunInputSource& sources, OperationControl& operations,
-                             GuiHost& host, OptionMarks& options, SortState& sort, QString programDirectory)
+                             GuiHost& host, OptionMarks& options, SortState& sort, ReportDesk& reports,
+                             QString programDirectory)
     : m_environment(environment)
     , m_sources(sources)
     , m_operations(operations)
     , m_host(host)
     , m_options(options)
     , m_sort(sort)
+    , m_reports(reports)
     , m_programDirectory(std::move(programDirectory))
 {
 }

@@ -14,6 +14,7 @@ namespace tw {
 class GuiHost;
 class OperationControl;
 class OptionMarks;
+class ReportDesk;
 class RunInputSource;
 class SearchCriteriaPanel;
 struct SortState;
@@ -26,7 +27,7 @@ class RunTabContext
 {
 public:
     RunTabContext(RunEnvironment environment, RunInputSource& sources, OperationControl& operations, GuiHost& host,
-                  OptionMarks& options, SortState& sort, QString programDirectory);
+                  OptionMarks& options, SortState& sort, ReportDesk& reports, QString programDirectory);
 
     // The run's services with the tab's own view.
     RunServices services(RunView& view) const { return m_environment.services(view); }
@@ -44,6 +45,8 @@ public:
     OptionMarks& options() const { return m_options; }
     // The sort column and direction the result lists share.
     SortState& sortState() const { return m_sort; }
+    // Where the printable reports are previewed, printed and saved.
+    ReportDesk& reports() const { return m_reports; }
     // Ends in the separator.
     const QString& programDirectory() const { return m_programDirectory; }
 
@@ -54,6 +57,7 @@ private:
     GuiHost& m_host;
     OptionMarks& m_options;
     SortState& m_sort;
+    ReportDesk& m_reports;
     QString m_programDirectory;
 };
 

@@ -303,6 +303,10 @@ void ScriptActions::queueAnswer(const QString& command, const QStringList& argum
     else if (command == QLatin1String("folder"))
         // A folder picker answers with a whole path; an empty one is Cancel.
         prompts.queue(PromptSeam::Kind::Folder, first.isEmpty() ? first : QDir(first).absolutePath());
+    else if (command == QLatin1String("save") || command == QLatin1String("print"))
+        // The save dialog and the printer's file take a whole path; an empty one is Cancel.
+        prompts.queue(command == QLatin1String("save") ? PromptSeam::Kind::SaveFile : PromptSeam::Kind::Print,
+                      first.isEmpty() ? first : QDir(first).absolutePath());
     else if (command == QLatin1String("date"))
         prompts.queue(PromptSeam::Kind::Date, first);
     else if (command == QLatin1String("address"))

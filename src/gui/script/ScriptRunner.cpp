@@ -71,6 +71,13 @@ bool ScriptRunner::idle() const
     return m_screen && m_state && m_state->OperationIdle;
 }
 
+bool ScriptRunner::dialogBusy() const
+{
+    // A dialog at work (a report being written) holds the script as a run does.
+    const QWidget* dialog = QApplication::activeModalWidget();
+    return dialog && dialog->property("busy").toBool();
+}
+
 bool ScriptRunner::operationRunning() const
 {
     // A button-started query or run turns the Close button into "Cancel" for its duration.
@@ -84,6 +91,10 @@ void ScriptRunner::step()
     const QList<ScriptLine>& lines = m_script.lines();
     if (m_next >= lines.size()) {
         end(0);
+        return;
+    }
+    if (dialogBusy()) {
+        schedule(kPollMilliseconds);
         return;
     }
     const bool runGoesOn = operationRunning() && !idle();

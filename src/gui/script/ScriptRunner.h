@@ -49,6 +49,7 @@ private:
     void closeDown();
     bool idle() const;
     bool operationRunning() const;
+    bool dialogBusy() const;
     void schedule(int milliseconds);
 
     Script m_script;
