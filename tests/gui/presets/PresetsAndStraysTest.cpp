@@ -1,7 +1,9 @@
+#include "PreviewDriver.h"
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/StoreBuilder.h"
+#include "support/ReportFiles.h"
 #include "support/SmallLibrary.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QTreeView>
 
 using tw::test::SessionWindow;
+using tw::test::shownPreview;
 
 namespace {
 
@@ -87,6 +90,7 @@ private Q_SLOTS:
     void cleanup() { tw::DateTimeText::resetLocale(); }
     void presetListSortsAndCopies();
     void scanMarksAndDeletesThroughTheTab();
+    void printFollowsTheSortAndShowPdfsOpensThePdf();
 };
 
 void PresetsAndStraysTest::presetListSortsAndCopies()
@@ -150,6 +154,22 @@ void PresetsAndStraysTest::scanMarksAndDeletesThroughTheTab()
     QCOMPARE(labelText(window, "Label107"), QStringLiteral("1"));
     QCOMPARE(labelText(window, "Label111"), QStringLiteral("4"));
 
+    // Every row is printed, marked or not, in the list's order.
+    window.find<QPushButton>(QStringLiteral("Button14"))->click();
+    tw::ReportPreview* preview = shownPreview(window);
+    QVERIFY(preview);
+    QTemporaryDir saved;
+    tw::test::saveFromPreview(window, *preview, saved.filePath(QStringLiteral("strays.csv")));
+    tw::test::clickIn(*preview, "PreviewClose");
+    const QVector<QStringList> printed = tw::test::readCsv(saved.filePath(QStringLiteral("strays.csv")));
+    QCOMPARE(printed.size(), 4);
+    QCOMPARE(printed.at(0),
+             (QStringList {"Document Number", "Version", "File Path", "File Date", "GW Date", "File Size"}));
+    QCOMPARE(printed.at(1).mid(0, 3),
+             (QStringList {"4", column(list, 3).at(0), tree.filePath(QStringLiteral("deep/er/4-C.txt"))}));
+    QCOMPARE(printed.at(2).value(2), tree.filePath(QStringLiteral("4-1.txt")));
+    QCOMPARE(printed.at(3).value(5), QStringLiteral("4"));
+
     window.find<QPushButton>(QStringLiteral("Button11"))->click();
     QVERIFY(!QFile::exists(tree.filePath(QStringLiteral("deep/er/4-C.txt"))));
     QVERIFY(QFile::exists(tree.filePath(QStringLiteral("4-1.txt"))));
@@ -157,6 +177,52 @@ void PresetsAndStraysTest::scanMarksAndDeletesThroughTheTab()
     QCOMPARE(window.logLines().filter(QStringLiteral(" deleted")).size(), 1);
     QCOMPARE(list->model()->rowCount(), 3);
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+}
+
+void PresetsAndStraysTest::printFollowsTheSortAndShowPdfsOpensThePdf()
+{
+    SessionWindow window({QStringLiteral("ANN"), presetLibrary});
+    QStringList opened;
+    window.screen().reportDesk().setOpener([&opened](const QString& path) { opened.append(path); });
+    auto* list = window.find<QTreeView>(QStringLiteral("LV_Presets"));
+    runPreset(window, QStringLiteral("9 - Information"));
+    clickHeader(list, 2); // by subject, descending
+    QCOMPARE(column(list, 2), (QStringList {"Delta", "Beta", "Beta", "Alpha"}));
+
+    QTemporaryDir saved;
+    const QString pdf = saved.filePath(QStringLiteral("presets.pdf"));
+    window.find<QPushButton>(QStringLiteral("Button4"))->click();
+    tw::ReportPreview* preview = shownPreview(window);
+    QVERIFY(preview);
+    QVERIFY(preview->isModal());
+    QCOMPARE(preview->pageCount(), 1);
+    tw::test::saveFromPreview(window, *preview, saved.filePath(QStringLiteral("presets.html")));
+    tw::test::saveFromPreview(window, *preview, pdf);
+    QCOMPARE(opened, QStringList()); // "Show PDFs" is off at start
+    const QVector<QStringList> rows = tw::test::readHtmlTable(saved.filePath(QStringLiteral("presets.html")));
+    QStringList subjects;
+    for (const QStringList& row : rows.mid(1))
+        subjects.append(row.value(2));
+    QCOMPARE(subjects, column(list, 2));
+    const QString page = tw::test::pdfPageLines(pdf, 1).join('\n');
+    QVERIFY(page.indexOf(QStringLiteral("Delta")) < page.indexOf(QStringLiteral("Alpha")));
+    QCOMPARE(tw::test::pdfInfo(pdf).value(QStringLiteral("Author")), QStringLiteral("Ann Archer"));
+    tw::test::clickIn(*preview, "PreviewClose");
+
+    // With "Show PDFs" ticked the written PDF is opened; a CSV is not.
+    window.screen().ShowPDFClick();
+    runPreset(window, QStringLiteral("3 - Checked Out"));
+    window.find<QPushButton>(QStringLiteral("Button4"))->click();
+    preview = shownPreview(window);
+    QVERIFY(preview);
+    tw::test::saveFromPreview(window, *preview, saved.filePath(QStringLiteral("out.csv")));
+    tw::test::saveFromPreview(window, *preview, saved.filePath(QStringLiteral("out.pdf")));
+    QCOMPARE(opened, QStringList {saved.filePath(QStringLiteral("out.pdf"))});
+    QCOMPARE(tw::test::readCsv(saved.filePath(QStringLiteral("out.csv"))).value(0).value(3),
+             QStringLiteral("Modifier"));
+    QCOMPARE(tw::test::pdfInfo(saved.filePath(QStringLiteral("out.pdf"))).value(QStringLiteral("Subject")),
+             QStringLiteral("Results of Preset Report Type:3 - Checked Out"));
+    tw::test::clickIn(*preview, "PreviewClose");
 }
 
 QTEST_MAIN(PresetsAndStraysTest)

@@ -1,8 +1,10 @@
+#include "PreviewDriver.h"
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
 #include "gui/widgets/RadioGroup.h"
 #include "store/StoreBuilder.h"
 #include "support/FileLines.h"
+#include "support/ReportFiles.h"
 #include "support/SmallLibrary.h"
 
 #include <QAction>
@@ -159,6 +161,27 @@ void RightsTabsTest::sortAndMdoFollowTheList()
     QCOMPARE(
         fileLines(reports.path() + QStringLiteral("/MDORghts.rpt")),
         (QStringList {"LIB1(DOM.PO1.LIB1):1", "LIB1(DOM.PO1.LIB1):2", "LIB1(DOM.PO1.LIB1):2", "LIB1(DOM.PO1.LIB1):4"}));
+
+    // "Print" shows the list in its order; the PDF names the user the check was for.
+    clickHeader(5);
+    window.find<QComboBox>(QStringLiteral("ComboB_Users"))->setCurrentText(QStringLiteral("Bob Baker"));
+    window.find<QPushButton>(QStringLiteral("Button6"))->click();
+    tw::ReportPreview* preview = tw::test::shownPreview(window);
+    QVERIFY(preview);
+    QCOMPARE(preview->windowTitle(), QStringLiteral("Tarnwick Rights Report - Preview"));
+    QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("PreviewPage"))->text(), QStringLiteral("Page 1 of 1"));
+    tw::test::saveFromPreview(window, *preview, reports.filePath(QStringLiteral("rights.csv")));
+    const QVector<QStringList> rows = tw::test::readCsv(reports.filePath(QStringLiteral("rights.csv")));
+    QStringList printed;
+    for (const QStringList& row : rows.mid(1))
+        printed.append(row.value(0));
+    QCOMPARE(printed, column(list, 0));
+    QCOMPARE(rows.value(0), (QStringList {"Document Number", "Version", "Subject", "Author"}));
+    tw::test::saveFromPreview(window, *preview, reports.filePath(QStringLiteral("rights.pdf")));
+    QCOMPARE(tw::test::pdfInfo(reports.filePath(QStringLiteral("rights.pdf"))).value(QStringLiteral("Subject")),
+             QStringLiteral("Results of Checking Rights for:Bob Baker"));
+    tw::test::clickIn(*preview, "PreviewClose");
+    QVERIFY(!tw::test::shownPreview(window));
 }
 
 void RightsTabsTest::fullReportRemovesDeniesAsAnswered()

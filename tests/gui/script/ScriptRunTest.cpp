@@ -5,6 +5,7 @@
 #include "store/demo/DemoBuilder.h"
 #include "support/FileLines.h"
 #include "support/FixtureStore.h"
+#include "support/ReportFiles.h"
 #include "support/SmallLibrary.h"
 
 #include <QDate>
@@ -316,6 +317,9 @@ void ScriptRunTest::failures_data()
     QTest::newRow("answer never asked for")
         << "answer ok\ntab Reporter"
         << "run.tw:2: tab Reporter: 1 queued answer(s) were never asked for" << true;
+    QTest::newRow("save as an unknown type")
+        << "tab Reporter\nsave report.doc\n"
+        << "run.tw:2: save report.doc: \"report.doc\" does not end in .pdf, .csv, .html or .txt" << false;
     QTest::newRow("bad line found before the start")
         << "tab Reporter\nfrobnicate now\n"
         << "run.tw:2: frobnicate now: unknown command \"frobnicate\"" << false;
@@ -540,6 +544,16 @@ expect LV_Presets 4
 sort LV_Presets Number
 click Button13
 clipboard clip.txt
+click Button4
+expect PreviewPage "Page 1 of 1"
+save presets.pdf
+click PreviewSave
+save presets.txt
+click PreviewSave
+print printed.pdf
+click PreviewPrint
+expect PreviewStatus "Sent to the printer"
+click PreviewClose
 tab DoRoDi
 set Edit36 "%2"
 leave Edit36
@@ -561,6 +575,18 @@ wait 60
     // Sorted descending by number.
     QCOMPARE(clip.at(2), QStringLiteral("       4\t1\tDelta\tAnn Archer\tAvailable\t<Never>\tIn Library"));
     QCOMPARE(fileLines(work.filePath(QStringLiteral("Presets.rpt"))).size(), 10);
+    // The preview saved and printed the list in its order.
+    const QStringList text = fileLines(work.filePath(QStringLiteral("presets.txt")), QStringLiteral("\n"));
+    QStringList printedRows;
+    for (const QString& line : text.mid(4, 4))
+        printedRows.append(line.simplified());
+    QCOMPARE(printedRows,
+             (QStringList {"4 1 Delta Ann Archer <Never>", "2 1 Beta Ann Archer <Never>", "2 2 Beta Ann Archer <Never>",
+                           "1 1 Alpha Ann Archer 02/01/2026"}));
+    QCOMPARE(tw::test::pdfInfo(work.filePath(QStringLiteral("presets.pdf"))).value(QStringLiteral("Title")),
+             QStringLiteral("Tarnwick Preset Report"));
+    QCOMPARE(tw::test::pdfInfo(work.filePath(QStringLiteral("printed.pdf"))).value(QStringLiteral("Pages")),
+             QStringLiteral("1"));
     // Sorted descending by file name, as the preset list's click left the shared order.
     QCOMPARE(
         fileLines(work.filePath(QStringLiteral("files.txt")), QStringLiteral("\n")),

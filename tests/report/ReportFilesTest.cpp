@@ -1,0 +1,241 @@
+#include "support/ReportFiles.h"
+
+#include "core/lists/SortState.h"
+#include "gui/reports/TCVReport.h"
+#include "gui/restore/TDMReport.h"
+#include "gui/rights/TRIReport.h"
+#include "gui/widgets/ResultListModel.h"
+#include "report/ReportOutput.h"
+#include "report/TableExport.h"
+#include "support/GTestQt.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tw;
+using tw::test::pdfInfo;
+using tw::test::pdfPageLines;
+
+const QDateTime kPrinted(QDate(2026, 3, 4), QTime(5, 6, 7));
+
+// Subjects that CSV, HTML and the page each must carry as they are.
+QString subjectOf(int number)
+{
+    switch (number) {
+    case 3:
+        return QStringLiteral("Smith, Jones & \"Partners\"");
+    case 4:
+        return QStringLiteral("=SUM(A1:A3)");
+    case 5:
+        return QStringLiteral("-draft <b>bold</b> &amp;");
+    case 6:
+        return QStringLiteral("Agreement ").repeated(8).trimmed();
+    default:
+        return QStringLiteral("Subject %1").arg(number, 3, 10, QLatin1Char('0'));
+    }
+}
+
+class ReportFilesTest : public ::testing::Test
+{
+protected:
+    // A version list of `rows` rows, numbered from 1 in the list's order.
+    ResultListModel& versionList(int rows)
+    {
+        m_list.reset(ResultListModel::versionList(m_sort, nullptr));
+        for (int number = 1; number <= rows; ++number) {
+            ResultRow row;
+            row.texts = {QStringLiteral("%1").arg(number, 8), QStringLiteral("1"),          subjectOf(number),
+                         QStringLiteral("Ann Archer"),        QStringLiteral("In Library"), QStringLiteral("<Never>")};
+            row.hidden = QStringLiteral("In Library");
+            m_list->addRow(row);
+        }
+        m_list->flush();
+        return *m_list;
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    SortState m_sort;
+    std::unique_ptr<ResultListModel> m_list;
+    QTemporaryDir m_dir;
+};
+
+// The document numbers of a page's detail lines, in the order the page prints them.
+QList<int> numbersOn(const QStringList& lines)
+{
+    static const QRegularExpression detail(QStringLiteral("^\\s*(\\d+)\\s+1\\s+\\S"));
+    QList<int> numbers;
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = detail.match(line);
+        if (match.hasMatch())
+            numbers.append(match.captured(1).toInt());
+    }
+    return numbers;
+}
+
+TEST_F(ReportFilesTest, PresetPdfCarriesItsInformationAndEveryRowAcrossPages)
+{
+    TCVReport report(versionList(120), QStringLiteral("9 - Information"), QStringLiteral("Author"),
+                     QStringLiteral("Ann Archer"));
+    QString error;
+    ASSERT_TRUE(report::writePdf(path("presets.pdf"), report, kPrinted, &error)) << error.toStdString();
+
+    const QMap<QString, QString> info = pdfInfo(path("presets.pdf"));
+    EXPECT_EQ(info.value("Author"), QStringLiteral("Ann Archer"));
+    EXPECT_EQ(info.value("Title"), QStringLiteral("Tarnwick Preset Report"));
+    EXPECT_EQ(info.value("Subject"), QStringLiteral("Results of Preset Report Type:9 - Information"));
+    EXPECT_EQ(info.value("Page size"), QStringLiteral("595 x 842 pts (A4)"));
+    ASSERT_EQ(info.value("Pages"), QStringLiteral("3")); // 47 rows, 48 and 25
+
+    QList<int> printed;
+    for (int page = 1; page <= 3; ++page) {
+        const QStringList lines = pdfPageLines(path("presets.pdf"), page);
+        const QString text = lines.join('\n');
+        EXPECT_TRUE(text.contains(QStringLiteral("Tarnwick Preset Report"))) << page;
+        EXPECT_TRUE(text.contains(QStringLiteral("2026-03-04 05:06:07"))) << page;
+        EXPECT_EQ(text.contains(QStringLiteral("Results of Preset Report Type:")), page == 1) << page;
+        for (const char* caption : {"Document", "Number", "Version", "Subject", "Author", "Last Used"})
+            EXPECT_TRUE(text.contains(QLatin1String(caption))) << page << caption;
+        const QList<int> numbers = numbersOn(lines);
+        EXPECT_EQ(numbers.size(), page == 3 ? 25 : page == 1 ? 47 : 48) << page;
+        printed += numbers;
+    }
+    QList<int> expected;
+    for (int number = 1; number <= 120; ++number)
+        expected.append(number);
+    EXPECT_EQ(printed, expected);
+
+    const QString first = pdfPageLines(path("presets.pdf"), 1).join('\n');
+    EXPECT_TRUE(first.contains(QStringLiteral("Smith, Jones & \"Partners\"")));
+    EXPECT_TRUE(first.contains(QStringLiteral("-draft <b>bold</b> &amp;")));
+    // The long subject is cut to its column and ended with full stops.
+    EXPECT_TRUE(first.contains(QRegularExpression(QStringLiteral("Agreement[A-Za-z ]*\\.\\.\\."))));
+    EXPECT_FALSE(first.contains(subjectOf(6)));
+
+    // pdffonts: name, type, encoding, then "emb sub uni" and the object's number and generation.
+    const QStringList fonts
+        = test::toolOutput(QStringLiteral("pdffonts"), {path("presets.pdf")}).split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts) {
+        const QStringList columns = font.split(' ', Qt::SkipEmptyParts);
+        EXPECT_TRUE(font.startsWith(QStringLiteral("LiberationSans"))) << font.toStdString();
+        EXPECT_EQ(columns.value(columns.size() - 5), QStringLiteral("yes")) << "not embedded: " << font.toStdString();
+    }
+}
+
+TEST_F(ReportFilesTest, StrayAndRightsPdfsTakeTheirPaperAndSubjects)
+{
+    SortState sort;
+    ResultListModel strays({"File Name", "Path", "Doc #", "Version", "File Date", "GW Date"},
+                           RowOrder({RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Text,
+                                     RowOrder::Kind::Text, RowOrder::Kind::Date, RowOrder::Kind::Date}),
+                           sort);
+    ResultRow row;
+    row.texts = {"12-2.doc", "/srv/users/ann/", "12", "2", "02/01/2026 14:15:17", "No Document Version"};
+    row.hidden = "20480";
+    row.checked = false;
+    strays.addRow(row);
+    strays.flush();
+    TDMReport stray(strays, QStringLiteral("ANN"));
+    QString error;
+    ASSERT_TRUE(report::writePdf(path("strays.pdf"), stray, kPrinted, &error)) << error.toStdString();
+    QMap<QString, QString> info = pdfInfo(path("strays.pdf"));
+    EXPECT_EQ(info.value("Page size"), QStringLiteral("842 x 595 pts (A4)"));
+    EXPECT_EQ(info.value("Title"), QStringLiteral("Tarnwick DiVavi File Report"));
+    EXPECT_EQ(info.value("Subject"), QStringLiteral("Tarnwick DiVavi File Report"));
+    const QString text = pdfPageLines(path("strays.pdf"), 1).join('\n');
+    for (const char* shown : {"File Path", "GW Date", "File Size", "/srv/users/ann/12-2.doc", "20480",
+                              "No Document Version", "02/01/2026 14:15:17"})
+        EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown;
+
+    TRIReport rights(versionList(0), QStringLiteral("Bob Baker (BOB)"), QStringLiteral("ANN"));
+    ASSERT_TRUE(report::writePdf(path("rights.pdf"), rights, kPrinted, &error)) << error.toStdString();
+    info = pdfInfo(path("rights.pdf"));
+    EXPECT_EQ(info.value("Pages"), QStringLiteral("1"));
+    EXPECT_EQ(info.value("Subject"), QStringLiteral("Results of Checking Rights for:Bob Baker (BOB)"));
+    const QString empty = pdfPageLines(path("rights.pdf"), 1).join('\n');
+    EXPECT_TRUE(empty.contains(QStringLiteral("Bob Baker (BOB)")));
+    EXPECT_TRUE(empty.contains(QStringLiteral("Author")));
+    EXPECT_TRUE(numbersOn(pdfPageLines(path("rights.pdf"), 1)).isEmpty());
+}
+
+TEST_F(ReportFilesTest, CsvAndHtmlReadBackAsTheListsWholeValues)
+{
+    TCVReport report(versionList(7), QStringLiteral("4 - In Use (All)"), QStringLiteral("Modifier"),
+                     QStringLiteral("ANN"));
+    QString error;
+    ASSERT_TRUE(report::writeTable(path("presets.csv"), report::TableFormat::Csv, report, kPrinted, &error));
+    ASSERT_TRUE(report::writeTable(path("presets.html"), report::TableFormat::Html, report, kPrinted, &error));
+    const QStringList header {"Document Number", "Version", "Subject", "Modifier", "Last Used"};
+    const QVector<QStringList> csv = test::readCsv(path("presets.csv"));
+    const QVector<QStringList> html = test::readHtmlTable(path("presets.html"));
+    ASSERT_EQ(csv.size(), 8);
+    ASSERT_EQ(html.size(), 8);
+    EXPECT_EQ(csv.at(0), header);
+    EXPECT_EQ(html.at(0), header);
+    for (int number = 1; number <= 7; ++number) {
+        const QString subject = subjectOf(number);
+        const QStringList expected {QString::number(number), "1", subject, "Ann Archer", "<Never>"};
+        EXPECT_EQ(html.at(number), expected);
+        // The spreadsheet sees a formula-like value as text: one leading apostrophe.
+        QStringList guarded = expected;
+        if (subject.startsWith('=') || subject.startsWith('-'))
+            guarded[2].prepend('\'');
+        EXPECT_EQ(csv.at(number), guarded);
+    }
+}
+
+TEST_F(ReportFilesTest, PlainTextLinesUpTheColumnsUnderTheTitles)
+{
+    TCVReport report(versionList(2), QStringLiteral("1 - No Subject"), QStringLiteral("Author"), QString());
+    QString error;
+    ASSERT_TRUE(report::writeTable(path("presets.txt"), report::TableFormat::Text, report, kPrinted, &error));
+    QFile file(path("presets.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    EXPECT_EQ(lines.at(0), QStringLiteral("Tarnwick Preset Report  2026-03-04 05:06:07"));
+    EXPECT_EQ(lines.at(1), QStringLiteral("Results of Preset Report Type: 1 - No Subject"));
+    EXPECT_EQ(lines.at(3), QStringLiteral("Document Number  Version  Subject      Author      Last Used"));
+    EXPECT_EQ(lines.at(4), QStringLiteral("              1        1  Subject 001  Ann Archer  <Never>"));
+    EXPECT_EQ(lines.at(5), QStringLiteral("              2        1  Subject 002  Ann Archer  <Never>"));
+}
+
+TEST_F(ReportFilesTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
+{
+    TCVReport report(versionList(3), QStringLiteral("1 - No Subject"), QStringLiteral("Author"), QString());
+    const QString missing = path("no/such/folder/presets");
+    for (const QString& suffix : {QStringLiteral(".pdf"), QStringLiteral(".csv")}) {
+        QString error;
+        const bool written = suffix == QLatin1String(".pdf")
+            ? report::writePdf(missing + suffix, report, kPrinted, &error)
+            : report::writeTable(missing + suffix, report::TableFormat::Csv, report, kPrinted, &error);
+        EXPECT_FALSE(written) << suffix.toStdString();
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write ") + missing + suffix)) << error.toStdString();
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+TEST(CsvFieldTest, QuotesWhatRfc4180QuotesAndGuardsFormulas)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"plain", "plain"},
+        {"", ""},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"=1+1", "'=1+1"},
+        {"+44 20", "'+44 20"},
+        {"-5", "'-5"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tindent", "'\tindent"},
+        {"=HYPERLINK(\"x\",\"y\")", "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\""},
+        {"a-b=c", "a-b=c"},
+    };
+    for (const auto& [value, field] : cases)
+        EXPECT_EQ(report::csvField(QString::fromUtf8(value)), QString::fromUtf8(field)) << value;
+}
+
+} // namespace
