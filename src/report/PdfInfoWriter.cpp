@@ -45,6 +45,9 @@ bool writeWithPdfInfo(const QString& source, const QString& path, const PdfInfo&
         setText(dictionary, "/Title", info.title);
         setText(dictionary, "/Subject", info.subject);
         QPDFWriter writer(pdf, QFile::encodeName(rewritten.fileName()).constData());
+        // The pages go through as they are: no stream is decoded and compressed again.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(false);
         writer.write();
     } catch (const std::exception& failure) {
         if (error)

@@ -3,6 +3,8 @@
 #include "ReportPreview.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUrl>
 
 namespace tw {
@@ -22,6 +24,9 @@ void ReportDesk::preview(std::unique_ptr<report::ReportForm> form, bool openPdf,
     auto* dialog = new ReportPreview(*this, std::move(form), openPdf, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setModal(true);
+    // Where no window manager maximises it, the preview still takes the whole screen.
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        dialog->setGeometry(screen->availableGeometry());
     dialog->showMaximized();
 }
 
