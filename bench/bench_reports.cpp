@@ -29,19 +29,6 @@
 
 namespace {
 
-// The process's highest resident memory so far, in kilobytes.
-long highWaterKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
 void say(const QString& text)
 {
     std::printf("%s\n", text.toLocal8Bit().constData());
