@@ -49,6 +49,8 @@ PagePainter::PagePainter(const ReportLayout& layout, const Pagination& pages, Re
     , m_printTime(std::move(printTime))
     , m_regular(reportFont(layout, false))
     , m_bold(reportFont(layout, true))
+    , m_regularMetrics(m_regular)
+    , m_boldMetrics(m_bold)
 {
 }
 
@@ -61,13 +63,13 @@ void PagePainter::paint(QPainter& painter, int page)
     for (const PlacedBand& placed : m_pages.bandsOf(page)) {
         switch (placed.kind) {
         case BandKind::PageHeader:
-            paintBand(painter, m_layout.pageHeader, placed.topMm, {});
+            paintBand(painter, m_layout.pageHeader, false, placed.topMm, {});
             break;
         case BandKind::Title:
-            paintBand(painter, *m_layout.titleBand, placed.topMm, {});
+            paintBand(painter, *m_layout.titleBand, false, placed.topMm, {});
             break;
         case BandKind::ColumnHeader:
-            paintBand(painter, m_layout.columnHeader, placed.topMm, {});
+            paintBand(painter, m_layout.columnHeader, true, placed.topMm, {});
             break;
         case BandKind::Detail:
             if (!positioned) {
@@ -77,27 +79,26 @@ void PagePainter::paint(QPainter& painter, int page)
             values.clear();
             if (!m_feed.needData(values))
                 break; // the list got shorter since it was counted
-            paintBand(painter, m_layout.detail, placed.topMm, values);
+            paintBand(painter, m_layout.detail, false, placed.topMm, values);
             break;
         }
     }
     painter.restore();
 }
 
-void PagePainter::paintBand(QPainter& painter, const ReportBand& band, double topMm, const QStringList& values)
+void PagePainter::paintBand(QPainter& painter, const ReportBand& band, bool captions, double topMm,
+                            const QStringList& values)
 {
-    const QFont& font = band.bold ? m_bold : m_regular;
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
+    painter.setFont(band.bold ? m_bold : m_regular);
+    const QFontMetricsF& metrics = band.bold ? m_boldMetrics : m_regularMetrics;
     const double top = topMm * kPixelsPerMm;
     const double height = band.heightMm * kPixelsPerMm;
     // Column captions stand on the band's foot, so one-line captions line up with the
-    // second line of a wrapped one.
-    const bool bottom = band.ruleBelow;
-    const double inset = bottom ? 2 * kRulePixels : 0;
+    // second line of a wrapped one, above a rule across the page.
+    const double inset = captions ? 2 * kRulePixels : 0;
     for (const ReportBox& box : band.boxes)
-        painter.drawText(boxRect(box, top, height - inset), flagsOf(box, bottom), textOf(box, values, metrics));
-    if (band.ruleBelow) {
+        painter.drawText(boxRect(box, top, height - inset), flagsOf(box, captions), textOf(box, values, metrics));
+    if (captions) {
         QPen pen(Qt::black, kRulePixels);
         painter.setPen(pen);
         const double y = top + height - kRulePixels;

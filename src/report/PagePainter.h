@@ -24,7 +24,8 @@ public:
     void paint(QPainter& painter, int page);
 
 private:
-    void paintBand(QPainter& painter, const ReportBand& band, double topMm, const QStringList& values);
+    // `captions`: the column header's band.
+    void paintBand(QPainter& painter, const ReportBand& band, bool captions, double topMm, const QStringList& values);
     QString textOf(const ReportBox& box, const QStringList& values, const QFontMetricsF& metrics) const;
 
     const ReportLayout& m_layout;
@@ -33,6 +34,8 @@ private:
     QString m_printTime;
     QFont m_regular;
     QFont m_bold;
+    QFontMetricsF m_regularMetrics;
+    QFontMetricsF m_boldMetrics;
 };
 
 } // namespace tw::report

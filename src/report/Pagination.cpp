@@ -89,11 +89,17 @@ QVector<PlacedBand> Pagination::bandsOf(int page) const
     return bands;
 }
 
-QSizeF printableSize(const ReportLayout& layout, const QPageSize& paper)
+QSizeF paperSize(const ReportLayout& layout, const QPageSize& paper)
 {
     QSizeF size = paper.size(QPageSize::Millimeter);
     if (layout.orientation == QPageLayout::Landscape)
         size.transpose();
+    return size;
+}
+
+QSizeF printableSize(const ReportLayout& layout, const QPageSize& paper)
+{
+    const QSizeF size = paperSize(layout, paper);
     return QSizeF(size.width() - 2 * layout.marginMm, size.height() - 2 * layout.marginMm);
 }
 

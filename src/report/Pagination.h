@@ -52,6 +52,8 @@ private:
     int m_rows = 0;
 };
 
+// The paper in millimetres, turned to the layout's orientation.
+QSizeF paperSize(const ReportLayout& layout, const QPageSize& paper);
 // The part of the paper inside the layout's margins, in millimetres, in the layout's orientation.
 QSizeF printableSize(const ReportLayout& layout, const QPageSize& paper);
 

@@ -38,7 +38,6 @@ struct ReportBand
 {
     double heightMm = 0;
     bool bold = false;
-    bool ruleBelow = false;
     QVector<ReportBox> boxes;
 };
 
@@ -50,7 +49,8 @@ struct ReportColumn
 };
 
 // A banded page report as data: a page header on every page, a title band once at the start
-// (where the report has one), a column header on every page and one detail band per row.
+// (where the report has one), a column header on every page (its captions standing on a rule
+// across the page) and one detail band per row.
 struct ReportLayout
 {
     QString title; // the page header's report title

@@ -35,7 +35,7 @@ ReportLayout layoutFor(QPageLayout::Orientation orientation, bool title)
     layout.orientation = orientation;
     layout.pageHeader.heightMm = 7.9;
     if (title)
-        layout.titleBand = ReportBand {7.9, true, false, {}};
+        layout.titleBand = ReportBand {7.9, true, {}};
     layout.columnHeader.heightMm = 11.9;
     layout.detail.heightMm = 5.3;
     return layout;

@@ -1,7 +1,8 @@
 #include "ScriptGrammar.h"
 
+#include "core/reports/ReportFileType.h"
+
 #include <QDate>
-#include <QFileInfo>
 
 namespace tw::ScriptGrammar {
 
@@ -75,9 +76,7 @@ QString checkValues(const QString& command, const QStringList& arguments)
                 return QStringLiteral("\"%1\" is not +BOX or -BOX").arg(mark);
         }
     } else if (command == QLatin1String("save")) {
-        static const QStringList kTypes {QStringLiteral("pdf"), QStringLiteral("csv"), QStringLiteral("html"),
-                                         QStringLiteral("htm"), QStringLiteral("txt")};
-        if (!first.isEmpty() && !kTypes.contains(QFileInfo(first).suffix().toLower()))
+        if (!first.isEmpty() && !reportFileTypeOf(first))
             return QStringLiteral("\"%1\" does not end in .pdf, .csv, .html or .txt").arg(first);
     } else if (command == QLatin1String("wait")) {
         if (!arguments.isEmpty() && !isCount(first, false))

@@ -19,12 +19,10 @@ ReportLayout layoutFor(const QString& presetText, const QString& fourthCaption)
     layout.titleBand = reportbands::title(kTitleLabel, presetText);
     layout.columnHeader = ReportBand {11.9,
                                       true,
-                                      true,
                                       {documentNumberCaption(), label(26.5, QStringLiteral("Version")),
                                        label(45.0, QStringLiteral("Subject")), label(119.1, fourthCaption),
                                        label(166.7, QStringLiteral("Last Used"))}};
     layout.detail = ReportBand {5.3,
-                                false,
                                 false,
                                 {value(19.9, 0, Align::Right), value(39.4, 1, Align::Right),
                                  value(45.0, 2, Align::Left, {275, 270}), value(119.1, 3, Align::Left, {175, 170}),

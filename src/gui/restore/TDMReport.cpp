@@ -18,12 +18,10 @@ ReportLayout layoutFor()
     layout.columnHeader
         = ReportBand {11.9,
                       true,
-                      true,
                       {documentNumberCaption(), label(26.5, QStringLiteral("Version")),
                        label(45.0, QStringLiteral("File Path")), label(158.8, QStringLiteral("File Date")),
                        label(198.4, QStringLiteral("GW Date")), label(238.1, QStringLiteral("File Size"))}};
     layout.detail = ReportBand {5.3,
-                                false,
                                 false,
                                 {value(19.9, 0, Align::Right), value(39.7, 1, Align::Right), value(45.0, 2),
                                  value(158.8, 3), value(198.4, 4), value(252.7, 5, Align::Right)}};

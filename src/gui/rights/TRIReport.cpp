@@ -20,11 +20,9 @@ ReportLayout layoutFor(const QString& userText)
     layout.columnHeader
         = ReportBand {11.9,
                       true,
-                      true,
                       {documentNumberCaption(), label(26.5, QStringLiteral("Version")),
                        label(45.0, QStringLiteral("Subject")), label(150.3, QStringLiteral("Author"), Align::Right)}};
     layout.detail = ReportBand {5.3,
-                                false,
                                 false,
                                 {value(19.9, 0, Align::Right), value(39.7, 1, Align::Right),
                                  value(45.0, 2, Align::Left, {325, 320}), value(138.9, 3, Align::Left, {175, 170})}};

@@ -35,12 +35,12 @@ ReportBand pageHeader(const QString& title, double timeMm)
     ReportBox time;
     time.xMm = timeMm;
     time.content = Content::PrintTime;
-    return ReportBand {7.9, true, false, {label(13.2, title), time}};
+    return ReportBand {7.9, true, {label(13.2, title), time}};
 }
 
 ReportBand title(const QString& labelText, const QString& valueText)
 {
-    return ReportBand {7.9, true, false, {label(13.2, labelText), label(66.2, valueText)}};
+    return ReportBand {7.9, true, {label(13.2, labelText), label(66.2, valueText)}};
 }
 
 ReportBox documentNumberCaption()

@@ -31,17 +31,9 @@ void ReportPageView::setPage(int page)
     update();
 }
 
-QSizeF ReportPageView::paperMm() const
-{
-    QSizeF size = m_job.paper.size(QPageSize::Millimeter);
-    if (m_form.layout().orientation == QPageLayout::Landscape)
-        size.transpose();
-    return size;
-}
-
 void ReportPageView::paintEvent(QPaintEvent*)
 {
-    const QSizeF paper = paperMm();
+    const QSizeF paper = report::paperSize(m_form.layout(), m_job.paper);
     const QRectF room = QRectF(rect()).adjusted(kDeskMargin, kDeskMargin, -kDeskMargin, -kDeskMargin);
     if (room.width() <= 0 || room.height() <= 0 || paper.isEmpty())
         return;

@@ -22,8 +22,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSizeF paperMm() const;
-
     report::ReportForm& m_form;
     const report::Pagination& m_pages;
     const report::ReportJob& m_job;

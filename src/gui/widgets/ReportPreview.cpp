@@ -2,6 +2,7 @@
 
 #include "ReportDesk.h"
 #include "ReportPageView.h"
+#include "core/reports/ReportFileType.h"
 #include "gui/host/GuiHost.h"
 #include "report/ReportOutput.h"
 #include "report/TableExport.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,33 +25,19 @@ namespace tw {
 
 namespace {
 
-enum class SaveFormat { Pdf, Csv, Html, Text };
-
+// The save dialog's types, the default first, each with the extension a name without one gets.
 struct Filter
 {
-    SaveFormat format;
-    const char* suffixes[2];
+    const char* suffix;
     const char* text;
 };
 
 const Filter kFilters[] = {
-    {SaveFormat::Pdf, {"pdf", nullptr}, "Adobe PDF Files (*.pdf)"},
-    {SaveFormat::Csv, {"csv", nullptr}, "CSV Files (*.csv)"},
-    {SaveFormat::Html, {"html", "htm"}, "HTML Files (*.html *.htm)"},
-    {SaveFormat::Text, {"txt", nullptr}, "Text Files (*.txt)"},
+    {"pdf", "Adobe PDF Files (*.pdf)"},
+    {"csv", "CSV Files (*.csv)"},
+    {"html", "HTML Files (*.html *.htm)"},
+    {"txt", "Text Files (*.txt)"},
 };
-
-const Filter* filterForSuffix(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    for (const Filter& filter : kFilters) {
-        for (const char* known : filter.suffixes) {
-            if (known && suffix == QLatin1String(known))
-                return &filter;
-        }
-    }
-    return nullptr;
-}
 
 QString filterList()
 {
@@ -167,7 +153,7 @@ QString ReportPreview::chooseSavePath()
 {
     PromptSeam& prompts = m_desk.host().prompts();
     if (const std::optional<QString> answer = prompts.take(PromptSeam::Kind::SaveFile, kSaveCaption)) {
-        if (!answer->isEmpty() && !filterForSuffix(*answer)) {
+        if (!answer->isEmpty() && !reportFileTypeOf(*answer)) {
             prompts.reject(QStringLiteral("the report cannot be saved as \"%1\": the name must end in .pdf, .csv, "
                                           ".html or .txt")
                                .arg(*answer));
@@ -178,12 +164,12 @@ QString ReportPreview::chooseSavePath()
     QString chosenFilter = QString::fromLatin1(kFilters[0].text);
     const QString start = QDir::home().filePath(m_form->layout().title + QStringLiteral(".pdf"));
     QString path = QFileDialog::getSaveFileName(this, kSaveCaption, start, filterList(), &chosenFilter);
-    if (path.isEmpty() || filterForSuffix(path))
+    if (path.isEmpty() || reportFileTypeOf(path))
         return path;
     // A name without a known extension takes the chosen type's.
     for (const Filter& filter : kFilters) {
         if (chosenFilter == QLatin1String(filter.text))
-            return path + QLatin1Char('.') + QLatin1String(filter.suffixes[0]);
+            return path + QLatin1Char('.') + QLatin1String(filter.suffix);
     }
     return path + QStringLiteral(".pdf");
 }
@@ -196,7 +182,7 @@ void ReportPreview::PreviewSaveClick()
     if (!write(path))
         return;
     showNote(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
-    if (m_openPdf && filterForSuffix(path)->format == SaveFormat::Pdf)
+    if (m_openPdf && reportFileTypeOf(path) == ReportFileType::Pdf)
         m_desk.openFile(path);
 }
 
@@ -206,17 +192,17 @@ bool ReportPreview::write(const QString& path)
     bool written = false;
     setBusy(true);
     const QDateTime now = QDateTime::currentDateTime();
-    switch (filterForSuffix(path)->format) {
-    case SaveFormat::Pdf:
+    switch (*reportFileTypeOf(path)) {
+    case ReportFileType::Pdf:
         written = report::writePdf(path, *m_form, now, &error, [this](int done, int total) { progress(done, total); });
         break;
-    case SaveFormat::Csv:
+    case ReportFileType::Csv:
         written = report::writeTable(path, report::TableFormat::Csv, *m_form, now, &error);
         break;
-    case SaveFormat::Html:
+    case ReportFileType::Html:
         written = report::writeTable(path, report::TableFormat::Html, *m_form, now, &error);
         break;
-    case SaveFormat::Text:
+    case ReportFileType::Text:
         written = report::writeTable(path, report::TableFormat::Text, *m_form, now, &error);
         break;
     }
