@@ -4,7 +4,14 @@
 //   by the same page painter (it paints every page before it shows one);
 // - the PDF: time and resident memory while it is written (engine with its document
 //   information), side by side with a bare QPdfWriter loop drawing the same cells;
+// - the same through the program's window over a generated library (offscreen and under
+//   xvfb-run): the preset run's script alone, then with "Print" (the preview open on its first
+//   page) and with the PDF saved from the preview; the differences are the preview's and the
+//   PDF's times, and the program's peak memory is shown for each.
 // Run by hand: bench_reports [rows (10000,300000)] [with the Qt preview (1)] [folder to keep the PDFs in]
+// [documents of the window runs, three versions each (3334, 0 for none)]
+// With BENCH_HEADLESS set the window runs are left out.
+#include "BenchWindow.h"
 #include "ResidentMemory.h"
 #include "core/lists/SortState.h"
 #include "gui/host/GuiHost.h"
@@ -23,9 +30,12 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -170,6 +180,76 @@ void barePdf(tw::ResultListModel& list, const QString& path)
             .arg((peak - before) / 1024.0, 0, 'f', 1));
 }
 
+QString pdfPages(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    for (const QByteArray& line : info.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("Pages:"))
+            return QString::fromLatin1(line.mid(6).trimmed());
+    }
+    return QStringLiteral("?");
+}
+
+QString presetScript(const QString& out)
+{
+    return QStringLiteral("library PRESETS\ntab \"Preset Reports\"\nset Edit30 %1\nleave Edit30\n"
+                          "choose RadioGroup2 \"Full Library\"\nchoose ComboB_Presets \"9 - Information\"\n"
+                          "click Button3\nwait 36000\nexpect Label75 \"Preset Report Completed\"\n")
+        .arg(bench::quoted(out));
+}
+
+void throughTheWindow(const QString& root, qint64 documents)
+{
+    const QString path = root + QStringLiteral("/reports-store");
+    auto made = bench::Session::generated(path, QStringLiteral("PRESETS"), documents, 3);
+    bench::openToThePerson(*made, QStringLiteral("PRESETS"));
+    made.reset();
+    const QString out = root + QStringLiteral("/window");
+    QDir().mkpath(out);
+    const QString listed = presetScript(out);
+    const QString previewed
+        = listed + QStringLiteral("click Button4\nexpect PreviewPage \"Page 1 of *\"\nclick PreviewClose\n");
+    const QString saved = listed
+        + QStringLiteral("click Button4\nsave %1\nclick PreviewSave\nwait 3600\nclick PreviewClose\n")
+              .arg(bench::quoted(out + QStringLiteral("/window.pdf")));
+    say(QStringLiteral("through the window, %1 documents x 3 versions:").arg(documents));
+    for (const bool underX : {false, true}) {
+        if (underX && !bench::haveXvfb())
+            continue;
+        // One runner per script, so that each peak is its own script's; the medians of three rounds.
+        bench::ProgramRun ways[3] = {{path, root}, {path, root}, {path, root}};
+        std::vector<double> times[3];
+        const QString scripts[3] = {listed, previewed, saved};
+        for (int round = 0; round < 3; ++round) {
+            for (int i = 0; i < 3; ++i) {
+                ways[i].xvfb = underX;
+                times[i].push_back(ways[i].run(scripts[i], QStringLiteral("script%1.tw").arg(i)));
+            }
+        }
+        const auto median = [](std::vector<double> values) {
+            std::sort(values.begin(), values.end());
+            return values.at(values.size() / 2);
+        };
+        const double base = median(times[0]);
+        const double preview = median(times[1]);
+        const double pdf = median(times[2]);
+        say(QStringLiteral("  %1: preview %2 s, preview and PDF %3 s (program %4 s, %5 s, %6 s); peak memory "
+                           "%7 MB listed, %8 MB with the preview, %9 MB with the PDF written; %10 pages")
+                .arg(underX ? QStringLiteral("xvfb-run") : QStringLiteral("offscreen"))
+                .arg(preview - base, 0, 'f', 2)
+                .arg(pdf - base, 0, 'f', 2)
+                .arg(base, 0, 'f', 2)
+                .arg(preview, 0, 'f', 2)
+                .arg(pdf, 0, 'f', 2)
+                .arg(ways[0].peakKb / 1024.0, 0, 'f', 1)
+                .arg(ways[1].peakKb / 1024.0, 0, 'f', 1)
+                .arg(ways[2].peakKb / 1024.0, 0, 'f', 1)
+                .arg(pdfPages(out + QStringLiteral("/window.pdf"))));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -181,7 +261,8 @@ int main(int argc, char** argv)
     const QStringList counts = arguments.value(0, QStringLiteral("10000,300000")).split(',');
     const bool withQt = arguments.value(1, QStringLiteral("1")) == QLatin1String("1");
     QTemporaryDir temporary;
-    const QDir dir(arguments.value(2, temporary.path()));
+    const QString keep = arguments.value(2);
+    const QDir dir(keep.isEmpty() ? temporary.path() : keep);
     tw::GuiHost host;
     for (const QString& count : counts) {
         const int rows = count.toInt();
@@ -197,5 +278,8 @@ int main(int argc, char** argv)
         ourPdf(*list, dir.filePath(QStringLiteral("engine.pdf")));
         barePdf(*list, dir.filePath(QStringLiteral("bare.pdf")));
     }
+    const qint64 documents = arguments.value(3, QStringLiteral("3334")).toLongLong();
+    if (documents > 0 && !qEnvironmentVariableIsSet("BENCH_HEADLESS"))
+        throughTheWindow(temporary.path(), documents);
     return 0;
 }
