@@ -197,21 +197,22 @@ int main(int argc, char** argv)
             const QString tree = root + QStringLiteral("/tree");
             makeTree(tree, files);
             std::printf("made a tree of %lld files\n", static_cast<long long>(files));
-            const bench::RunKind kind {QStringLiteral("scan"), nullptr,
-                                       [&](const QString&) {
-                                           tw::NullRunView view;
-                                           NoCounters counters;
-                                           KeptRows rows;
-                                           tw::StrayScan(services(view), counters, rows).ScanFiles(tree, false);
-                                           return tw::RunOutcome {};
-                                       },
-                                       [&tree](const QString&, bool withRun) { return scanScript(tree, withRun); },
-                                       [&tree](const QString& out) {
-                                           return bench::timeProcess(
-                                               QStringLiteral("find"),
-                                               {tree, QStringLiteral("-type"), QStringLiteral("f")},
-                                               out + QStringLiteral("found.txt"));
-                                       }};
+            const bench::RunKind kind {
+                QStringLiteral("scan"), nullptr,
+                [&](const QString&) {
+                    tw::NullRunView view;
+                    NoCounters counters;
+                    KeptRows rows;
+                    const auto server = session.platform->CreateFileServer();
+                    tw::StrayScan(services(view), counters, rows, *server).ScanFiles(tree, false);
+                    return tw::RunOutcome {};
+                },
+                [&tree](const QString&, bool withRun) { return scanScript(tree, withRun); },
+                [&tree](const QString& out) {
+                    return bench::timeProcess(QStringLiteral("find"),
+                                              {tree, QStringLiteral("-type"), QStringLiteral("f")},
+                                              out + QStringLiteral("found.txt"));
+                }};
             bench::Figures figures;
             for (int i = 1; i <= a.rounds; ++i)
                 bench::round(kind, i, root, program, figures, xvfb);

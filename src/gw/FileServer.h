@@ -40,6 +40,11 @@ public:
                                      const QString& recoverName)
         = 0;
     virtual int NWDeallocateDirectoryHandle(quint32 connection, quint32 temporaryHandle) = 0;
+
+    // True for a path in an area the server keeps for itself: a library store's folder (its
+    // database and the documents' content files) or any directory's salvage area, at any depth.
+    // A tool that walks users' folders never enters such an area and never deletes in it.
+    virtual bool IsServerArea(const QString& path) = 0;
 };
 
 } // namespace gw

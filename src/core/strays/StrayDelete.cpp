@@ -2,7 +2,10 @@
 
 #include "core/app/OperationLog.h"
 #include "core/app/RunHost.h"
+#include "core/app/RunState.h"
 #include "core/lists/ResultSink.h"
+#include "core/runs/RunServices.h"
+#include "gw/FileServer.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,13 +30,18 @@ void makeWritable(const QString& path, const QFileInfo& file, OperationLog& log)
                    true, false);
 }
 
-void deleteOne(const ResultRow& row, OperationLog& log)
+void deleteOne(const ResultRow& row, OperationLog& log, gw::FileServer& server)
 {
     const QString path = row.texts.value(1) + row.texts.value(0);
     log.ErrorCheck(QStringLiteral("Deleting File ") + path, true, false);
     const QFileInfo file(path);
     if (!file.exists() && !file.isSymLink())
         return; // gone already
+    if (server.IsServerArea(path)) {
+        log.ErrorCheck(QStringLiteral("File ") + path + QStringLiteral(" holds library content and was not deleted"),
+                       true, true);
+        return;
+    }
     if (QString::number(file.size()) != row.hidden || file.lastModified().toMSecsSinceEpoch() != row.stamp) {
         log.ErrorCheck(QStringLiteral("File ") + path + QStringLiteral(" changed since the scan and was not deleted"),
                        true, true);
@@ -61,14 +69,19 @@ MarkedTotals MarkedTotals::of(const StrayRows& rows)
     return totals;
 }
 
-void deleteMarkedStrays(const StrayRows& rows, OperationLog& log, RunHost& host)
+void deleteMarkedStrays(const StrayRows& rows, const RunServices& services, gw::FileServer& server)
 {
+    OperationLog& log = services.log;
     log.ErrorCheck(QStringLiteral("Divavi Marked File Deletion Started"), true, true);
     for (int i = 0; i < rows.count(); ++i) {
         const ResultRow& row = rows.at(i);
         if (isMarked(row))
-            deleteOne(row, log);
-        host.pumpEvents();
+            deleteOne(row, log, server);
+        services.host.pumpEvents();
+        if (services.state.CancelRequested) {
+            log.ErrorCheck(QStringLiteral("Divavi Marked File Deletion Cancelled"), true, true);
+            return;
+        }
     }
     log.ErrorCheck(QStringLiteral("Divavi Marked File Deletion Completed"), true, true);
 }

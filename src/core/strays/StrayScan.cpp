@@ -11,6 +11,7 @@
 #include "core/docinfo/FieldCatalogue.h"
 #include "core/lists/ResultSink.h"
 #include "core/runs/PumpedPause.h"
+#include "gw/FileServer.h"
 #include "gw/ObjectModel.h"
 
 #include <QDir>
@@ -27,8 +28,8 @@ struct StrayScan::Judgement
     bool marked = false;
 };
 
-StrayScan::StrayScan(RunServices services, StrayScanView& view, ResultSink& list)
-    : m_services(std::move(services)), m_view(view), m_list(list)
+StrayScan::StrayScan(RunServices services, StrayScanView& view, ResultSink& list, gw::FileServer& server)
+    : m_services(std::move(services)), m_view(view), m_list(list), m_server(server)
 {
 }
 
@@ -39,16 +40,24 @@ void StrayScan::ScanFiles(const QString& topDirectory, bool dmsOnly)
         s.host.showMessage(kProgramTitle, missing, RunHost::Icon::Warning);
         return;
     }
+    QString directory = QDir::fromNativeSeparators(topDirectory.trimmed());
+    // An empty field would make the walk start at the root of the file system.
+    if (directory.isEmpty()) {
+        s.host.showMessage(kProgramTitle, QStringLiteral("Select a Top User Directory to scan"),
+                           RunHost::Icon::Warning);
+        return;
+    }
+    while (directory.size() > 1 && directory.endsWith(QLatin1Char('/')))
+        directory.chop(1);
     // The scan consults the selected library throughout: the program is busy, so that no
     // other run starts and no other library is selected from inside its pumps.
-    s.state.OperationIdle = false;
+    const BusyMark busy(s.state);
     s.state.CancelRequested = false;
     struct BackToIdle
     {
         RunServices& s;
         ~BackToIdle()
         {
-            s.state.OperationIdle = true;
             s.state.CancelRequested = false;
             s.refs.currentDocument.reset();
             s.refs.currentVersion.reset();
@@ -57,17 +66,30 @@ void StrayScan::ScanFiles(const QString& topDirectory, bool dmsOnly)
     m_dmsOnly = dmsOnly;
     m_sincePump.invalidate();
     m_checked = 0;
+    m_unreadable = 0;
     m_highest = s.refs.selectedLibrary->NextDocumentNumber() - 1;
     m_view.resetCounters();
     s.log.ErrorCheck(QStringLiteral("Starting Divavi Directory Scan"), true, true);
-    QString directory = QDir::fromNativeSeparators(topDirectory.trimmed());
-    while (directory.endsWith(QLatin1Char('/')))
-        directory.chop(1);
+    const QString top = directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
     m_list.clearRows();
     m_view.setCurrentDirectory(QStringLiteral("Scanning Directory ") + directory);
-    Searchdir(directory + QLatin1Char('/'), 0);
+    // A top directory that is gone gives the empty list.
+    if (QFileInfo(top).isDir() && enterable(top))
+        Searchdir(top, 0);
     m_view.setCurrentDirectory(QString());
-    s.log.ErrorCheck(QStringLiteral("Completed Divavi Directory Scan on ") + directory + QLatin1Char('/'), true, true);
+    if (m_unreadable > 0)
+        s.log.ErrorCheck(QString::number(m_unreadable) + QStringLiteral(" Directories could not be read"), true, true);
+    s.log.ErrorCheck(QStringLiteral("Completed Divavi Directory Scan on ") + top, true, true);
+}
+
+// A directory the file server keeps for itself is passed over with one line in the log.
+bool StrayScan::enterable(const QString& path)
+{
+    if (!m_server.IsServerArea(path))
+        return true;
+    m_services.log.ErrorCheck(
+        QStringLiteral("Directory ") + path + QStringLiteral(" holds library files and is not scanned"), true, true);
+    return false;
 }
 
 void StrayScan::Searchdir(const QString& path, int depth)
@@ -76,8 +98,10 @@ void StrayScan::Searchdir(const QString& path, int depth)
     m_view.setCurrentDirectory(path);
     const QFileInfo here(path);
     if (!here.isDir() || !here.isReadable() || !here.isExecutable()) {
-        // A directory that is gone or closed to the user is passed over with a word.
-        s.log.ErrorCheck(QStringLiteral("Directory ") + path + QStringLiteral(" cannot be read"), true, true);
+        // A directory that is gone or closed to the user is passed over with a word on the status
+        // line; the log gets their count at the end, not a line for each of thousands.
+        ++m_unreadable;
+        s.log.ErrorCheck(QStringLiteral("Directory ") + path + QStringLiteral(" cannot be read"), true, false);
         return;
     }
     QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -87,7 +111,7 @@ void StrayScan::Searchdir(const QString& path, int depth)
         const QString name = entry.fileName();
         if (entry.isDir()) {
             // A link to a directory is never followed: it could lead out of the tree or into it.
-            if (!entry.isSymLink()) {
+            if (!entry.isSymLink() && enterable(path + name + QLatin1Char('/'))) {
                 m_view.setCurrentFile(path + name);
                 Searchdir(path + name + QLatin1Char('/'), depth + 1);
                 m_view.setCurrentDirectory(path);

@@ -10,7 +10,8 @@ class QFileInfo;
 
 namespace gw {
 class Document;
-}
+class FileServer;
+} // namespace gw
 
 namespace tw {
 
@@ -35,12 +36,14 @@ public:
 // The stray-file scan: walks a directory tree depth first, takes the files whose names are
 // those of library files (StrayName), looks each up in the selected library and lists it with
 // its judgement, marking the copies that are safe to remove. Symbolic links to directories are
-// never followed, so the walk stays inside the tree and cannot loop. The program is busy while
-// it runs; Cancel stops every level of the walk.
+// never followed, so the walk stays inside the tree and cannot loop, and the areas the file
+// server keeps for itself (a library store's folder, a salvage area) are never entered: the
+// content files there carry names like users' copies. The program is busy while it runs; Cancel
+// stops every level of the walk.
 class StrayScan
 {
 public:
-    StrayScan(RunServices services, StrayScanView& view, ResultSink& list);
+    StrayScan(RunServices services, StrayScanView& view, ResultSink& list, gw::FileServer& server);
 
     // `dmsOnly`: list only files that match a version of the same file type.
     void ScanFiles(const QString& topDirectory, bool dmsOnly);
@@ -51,6 +54,7 @@ private:
     struct Judgement;
 
     void Searchdir(const QString& path, int depth);
+    bool enterable(const QString& path);
     void ProcessSearchRec(const QString& path, const QString& fileName, const QFileInfo& file);
     void serve(const QString& path, const QString& name);
     void showChecked();
@@ -60,7 +64,9 @@ private:
     RunServices m_services;
     StrayScanView& m_view;
     ResultSink& m_list;
+    gw::FileServer& m_server;
     bool m_dmsOnly = false;
+    qint64 m_unreadable = 0; // directories passed over because they could not be read
     qint64 m_highest = 0;
     int m_pauseMs = 50;
     QElapsedTimer m_sincePump;

@@ -2,7 +2,10 @@
 
 #include "DoRoDiTab.h"
 #include "TDMReport.h"
+#include "core/app/LibraryCheck.h"
 #include "core/app/OptionMarks.h"
+#include "core/app/ProgramIdentity.h"
+#include "core/app/RunHost.h"
 #include "core/strays/StrayDelete.h"
 #include "gui/host/DisplayClock.h"
 #include "gui/host/GuiHost.h"
@@ -43,6 +46,12 @@ DoRoDiPresenter::DoRoDiPresenter(DoRoDiTab& tab, RunTabContext context)
 void DoRoDiPresenter::Button15Click()
 {
     m_context.runOperation([this] {
+        const std::shared_ptr<gw::FileServer> server = m_context.fileServer();
+        if (!server) {
+            m_context.host().showMessage(kProgramTitle, missingForLibraryWork(m_context.environment().refs),
+                                         RunHost::Icon::Warning);
+            return;
+        }
         const DoRoDiTab::Controls& ui = m_tab.ui();
         const QList<QWidget*> locked {ui.Edit36, ui.SpeedButton17, ui.cbDMSFilter};
         for (QWidget* widget : locked)
@@ -56,7 +65,7 @@ void DoRoDiPresenter::Button15Click()
                     widget->setEnabled(true);
             }
         } unlock {locked};
-        StrayScan(m_context.services(m_runView), *this, *m_list)
+        StrayScan(m_context.services(m_runView), *this, *m_list, *server)
             .ScanFiles(ui.Edit36->text(), ui.cbDMSFilter->isChecked());
         m_list->flush();
     });
@@ -65,16 +74,19 @@ void DoRoDiPresenter::Button15Click()
 void DoRoDiPresenter::Button11Click()
 {
     m_context.runOperation([this] {
-        const RunEnvironment& environment = m_context.environment();
-        deleteMarkedStrays(rows(), environment.log, m_context.host());
+        // Without the file server nothing could tell library content from a user's copy.
+        if (const std::shared_ptr<gw::FileServer> server = m_context.fileServer())
+            deleteMarkedStrays(rows(), m_context.services(m_runView), *server);
     });
 }
 
 void DoRoDiPresenter::Button14Click()
 {
-    ReportDesk& reports = m_context.reports();
-    reports.preview(std::make_unique<TDMReport>(*m_list, reports.author()),
-                    m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
+    m_context.runPlain([this] {
+        ReportDesk& reports = m_context.reports();
+        reports.preview(std::make_unique<TDMReport>(*m_list, reports.author()),
+                        m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
+    });
 }
 
 void DoRoDiPresenter::LV_OFilesDblClick(const QModelIndex& index)

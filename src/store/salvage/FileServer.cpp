@@ -46,6 +46,34 @@ quint32 FileServer::directoryBaseOf(const QString& directory)
     return static_cast<quint32>(qHash(QFileInfo(directory).canonicalFilePath()));
 }
 
+bool FileServer::withinServerArea(const QString& absolutePath)
+{
+    QString current = QDir::cleanPath(absolutePath);
+    while (!current.isEmpty()) {
+        const QFileInfo here(current);
+        if (here.fileName() == SalvageArea::folderName() || Store::exists(current))
+            return true;
+        const QString parent = here.absolutePath();
+        if (parent == current)
+            break;
+        current = parent;
+    }
+    return false;
+}
+
+bool FileServer::IsServerArea(const QString& path)
+{
+    if (path.trimmed().isEmpty())
+        return false;
+    const QFileInfo given(QDir::fromNativeSeparators(path));
+    if (withinServerArea(given.absoluteFilePath()))
+        return true;
+    // The folder the path lies in, with its links resolved; the last name itself may be a link
+    // (a link is deleted, never its target), so only the folders above it are followed.
+    const QString folder = QFileInfo(given.absolutePath()).canonicalFilePath();
+    return !folder.isEmpty() && withinServerArea(folder + QLatin1Char('/') + given.fileName());
+}
+
 int FileServer::NWParseNetWarePath(const QString& path, quint32& connection, quint32& directoryHandle,
                                    QString& relativePath)
 {

@@ -36,12 +36,16 @@ public:
     int NWRecoverDeletedFile(quint32 connection, quint32 temporaryHandle, qint32 iterationHandle, quint32 volumeNumber,
                              quint32 directoryBase, const QString& deletedName, const QString& recoverName) override;
     int NWDeallocateDirectoryHandle(quint32 connection, quint32 temporaryHandle) override;
+    // Any store's folder (not only this client's) and any salvage area, by the path as given
+    // and by the path its links lead to.
+    bool IsServerArea(const QString& path) override;
 
     int openHandleCount() const { return m_handles.size(); }
 
 private:
     static constexpr int MaxHandles = 255;
     static quint32 directoryBaseOf(const QString& directory);
+    static bool withinServerArea(const QString& absolutePath);
     bool resolveHandle(quint32 connection, quint32 handle, QString& directory, int& code) const;
     int faultCode(const char* call) const;
 

@@ -95,6 +95,16 @@ protected:
     }
 
     bool logHas(const QString& line) { return logText().contains(QLatin1Char('\t') + line + QStringLiteral("\r\n")); }
+    // The messages of the daily log's lines, in order (the text after the time stamp).
+    QStringList logMessages()
+    {
+        QStringList messages;
+        for (const QString& line : logText().split(QStringLiteral("\r\n"))) {
+            if (line.contains(QLatin1Char('\t')))
+                messages.append(line.section(QLatin1Char('\t'), 1));
+        }
+        return messages;
+    }
 
     RowRecorder m_rows;
 };

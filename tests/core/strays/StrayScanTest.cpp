@@ -2,6 +2,7 @@
 
 #include "RightsFixture.h"
 #include "core/strays/StrayDelete.h"
+#include "store/Store.h"
 #include "support/GTestQt.h"
 
 #include <QDir>
@@ -75,9 +76,16 @@ protected:
     }
     void scan(bool dmsOnly, const QString& directory = QString())
     {
-        tw::StrayScan scanner(services(), m_strayView, m_rows);
+        tw::StrayScan scanner(services(), m_strayView, m_rows, server());
         scanner.setPauseForTesting(0);
         scanner.ScanFiles(directory.isNull() ? m_tree.path() : directory, dmsOnly);
+    }
+    void deleteMarked() { tw::deleteMarkedStrays(strayRows(), services(), server()); }
+    gw::FileServer& server()
+    {
+        if (!m_server)
+            m_server = m_platform->CreateFileServer();
+        return *m_server;
     }
     // "File Name: GW Date" of each listed row, in name order, with [x] for a marked row.
     QStringList judged() const
@@ -98,6 +106,7 @@ protected:
     QTemporaryDir m_tree;
     CountingView m_strayView;
     tw::test::RowRecorder m_rows;
+    std::shared_ptr<gw::FileServer> m_server;
 };
 
 TEST_F(StrayScanTest, JudgesEveryCopyInTheTreeAndMarksTheSafeOnes)
@@ -138,14 +147,110 @@ TEST_F(StrayScanTest, TheFilterKeepsOnlyCopiesOfAVersionOfTheirType)
     EXPECT_EQ(m_strayView.counters.value(StrayCounter::Listed), 4);
 }
 
-TEST_F(StrayScanTest, AMissingTopDirectoryGivesAnEmptyListWithAWord)
+TEST_F(StrayScanTest, AMissingTopDirectoryGivesAnEmptyListAndAnEmptyOneIsRefused)
 {
+    addFile("2-1.doc");
     open();
     m_rows.addRow({});
     scan(false, m_tree.path() + "/gone");
     EXPECT_TRUE(m_rows.rows.empty());
-    EXPECT_TRUE(logHas("Directory " + m_tree.path() + "/gone/ cannot be read"));
-    EXPECT_TRUE(logHas("Completed Divavi Directory Scan on " + m_tree.path() + "/gone/"));
+    EXPECT_EQ(
+        logMessages().mid(logMessages().size() - 2),
+        (QStringList {"Starting Divavi Directory Scan", "Completed Divavi Directory Scan on " + top() + "gone/"}));
+
+    // An empty field would walk the whole file system from its root.
+    const int lines = int(logMessages().size());
+    m_rows.addRow({});
+    scan(false, "  ");
+    EXPECT_EQ(m_rows.rows.size(), 1u) << "the list is left as it was";
+    EXPECT_EQ(logMessages().size(), lines);
+    ASSERT_FALSE(m_host.messages.isEmpty());
+    EXPECT_EQ(m_host.messages.last().text, "Select a Top User Directory to scan");
+    EXPECT_TRUE(m_state.OperationIdle);
+}
+
+TEST_F(StrayScanTest, UnreadableDirectoriesAreCountedInOneLogLine)
+{
+    addFile("2-1.doc", 9);
+    for (const char* closed : {"closed1", "closed2", "closed3"})
+        addFile(QString(closed) + "/2-1.doc", 9);
+    // Each is gone by the time the walk enters it, as a directory closed to the user would be
+    // (which the super-user cannot make).
+    m_strayView.onFile = [this](const QString& file) {
+        if (file.contains("/closed") && !file.endsWith(".doc"))
+            QDir(file).removeRecursively();
+    };
+    open();
+    scan(false);
+    EXPECT_EQ(m_rows.rows.size(), 1u);
+    EXPECT_TRUE(m_host.statusLines.contains("Last Operation Directory " + top() + "closed2/ cannot be read"));
+    EXPECT_EQ(logMessages().filter("cannot be read"), QStringList {}) << "no line per directory";
+    EXPECT_TRUE(logHas("3 Directories could not be read"));
+}
+
+// A library store kept under the scanned tree holds content files named like users' copies
+// (document, a letter, version): the scan never walks into it or into a salvage area, and the
+// deletion refuses such a path even when a list holds it.
+TEST_F(StrayScanTest, NeverListsOrDeletesLibraryContent)
+{
+    open();
+    const QString storeDir = m_fixture.store().directory();
+    QTemporaryDir home;
+    const QString storeLink = home.path() + "/store";
+    ASSERT_TRUE(QFile::link(storeDir, storeLink));
+    // A copy in the user's folder, a content file of a store, and a salvaged file.
+    addFile("2-1.doc", 9);
+    const QString content = storeDir + "/files/LIB1/2A1.doc";
+    QDir().mkpath(QFileInfo(content).path());
+    QFile contentFile(content);
+    ASSERT_TRUE(contentFile.open(QIODevice::WriteOnly));
+    contentFile.setFileTime(kRetrieved.addSecs(9), QFileDevice::FileModificationTime);
+    contentFile.close();
+    addFile("work/.salvage/2-1.doc", 9);
+    QDir().mkpath(top() + "copy");
+    ASSERT_TRUE(QFile::copy(storeDir + "/store.db", top() + "copy/store.db"));
+    addFile("copy/files/LIB1/2-1.doc", 9);
+
+    scan(false);
+    QStringList listed;
+    for (const tw::ResultRow& row : m_rows.rows)
+        listed.append(row.texts.at(1) + row.texts.at(0));
+    EXPECT_EQ(listed, QStringList {top() + "2-1.doc"});
+    EXPECT_TRUE(logHas("Directory " + top() + "work/.salvage/ holds library files and is not scanned"));
+    EXPECT_TRUE(logHas("Directory " + top() + "copy/ holds library files and is not scanned"));
+
+    // The second guard: rows naming library content, through a link and directly, are refused.
+    for (const QString& path :
+         QStringList {storeLink + "/files/LIB1/2A1.doc", content, top() + "work/.salvage/2-1.doc"}) {
+        tw::ResultRow row = m_rows.rows.front();
+        row.texts[0] = QFileInfo(path).fileName();
+        row.texts[1] = QFileInfo(path).path() + '/';
+        row.hidden = QString::number(QFileInfo(path).size());
+        row.stamp = QFileInfo(path).lastModified().toMSecsSinceEpoch();
+        m_rows.rows.push_back(row);
+    }
+    deleteMarked();
+    EXPECT_FALSE(QFile::exists(top() + "2-1.doc"));
+    EXPECT_TRUE(QFile::exists(content));
+    EXPECT_TRUE(QFile::exists(top() + "work/.salvage/2-1.doc"));
+    EXPECT_TRUE(logHas("File " + storeLink + "/files/LIB1/2A1.doc holds library content and was not deleted"));
+}
+
+TEST_F(StrayScanTest, CancelStopsTheDeletionAfterTheRowInHand)
+{
+    for (int i = 1; i <= 4; ++i)
+        addFile(QString("d%1/2-1.doc").arg(i), 9);
+    open();
+    scan(false);
+    ASSERT_EQ(m_strayView.counters.value(StrayCounter::Marked), 4);
+    m_host.onPump = [this] { m_state.CancelRequested = true; };
+    deleteMarked();
+    int left = 0;
+    for (int i = 1; i <= 4; ++i)
+        left += QFile::exists(top() + QString("d%1/2-1.doc").arg(i)) ? 1 : 0;
+    EXPECT_EQ(left, 3);
+    EXPECT_TRUE(logHas("Divavi Marked File Deletion Cancelled"));
+    EXPECT_FALSE(logHas("Divavi Marked File Deletion Completed"));
 }
 
 TEST_F(StrayScanTest, CancelStopsEveryLevelOfTheWalk)
@@ -187,7 +292,7 @@ TEST_F(StrayScanTest, DeletesOnlyMarkedFilesThatAreStillAsScanned)
     // Changed since the scan, and removed since the scan.
     addFile("b/2-C.doc", 2, 99);
     QFile::remove(top() + "c/2-1.doc");
-    tw::deleteMarkedStrays(strayRows(), m_log, m_host);
+    deleteMarked();
     EXPECT_FALSE(QFile::exists(top() + "2-1.doc"));
     EXPECT_FALSE(QFile::exists(top() + "a/2v1.doc"));
     EXPECT_TRUE(m_host.statusLines.contains("Last Operation Reset Read Only Flag on File " + top() + "a/2v1.doc"));

@@ -2,6 +2,7 @@
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
 #include "gui/widgets/RadioGroup.h"
+#include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "support/ReportFiles.h"
 #include "support/SmallLibrary.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +92,7 @@ private Q_SLOTS:
     void cleanup() { tw::DateTimeText::resetLocale(); }
     void presetListSortsAndCopies();
     void scanMarksAndDeletesThroughTheTab();
+    void scanKeepsOutOfLibraryStoresAndNeedsADirectory();
     void printFollowsTheSortAndShowPdfsOpensThePdf();
 };
 
@@ -176,6 +179,39 @@ void PresetsAndStraysTest::scanMarksAndDeletesThroughTheTab()
     QVERIFY(QFile::exists(tree.filePath(QStringLiteral("deep/2-2.txt"))));
     QCOMPARE(window.logLines().filter(QStringLiteral(" deleted")).size(), 1);
     QCOMPARE(list->model()->rowCount(), 3);
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+}
+
+// Users' home folders may hold a library store: its content files are named like copies of
+// versions and must never be listed, let alone deleted. An empty field is no top directory.
+void PresetsAndStraysTest::scanKeepsOutOfLibraryStoresAndNeedsADirectory()
+{
+    QTemporaryDir tree;
+    SessionWindow window({QStringLiteral("ANN"), presetLibrary});
+    writeFile(tree.filePath(QStringLiteral("4-1.txt")), kRetrieved.addSecs(5));
+    writeFile(tree.filePath(QStringLiteral("docs/.salvage/4-1.txt")), kRetrieved.addSecs(5));
+    QVERIFY(QFile::link(window.store().directory(), tree.filePath(QStringLiteral("linked"))));
+    QDir().mkpath(tree.filePath(QStringLiteral("store/files/LIB1")));
+    QVERIFY(QFile::copy(window.store().directory() + QStringLiteral("/store.db"),
+                        tree.filePath(QStringLiteral("store/store.db"))));
+    writeFile(tree.filePath(QStringLiteral("store/files/LIB1/4A1.txt")), kRetrieved.addSecs(5));
+    auto* list = window.find<QTreeView>(QStringLiteral("LV_OFiles"));
+    window.type(QStringLiteral("Edit36"), tree.path());
+    window.find<QPushButton>(QStringLiteral("Button15"))->click();
+    QCOMPARE(column(list, 0), QStringList {QStringLiteral("4-1.txt")});
+    QCOMPARE(column(list, 1), QStringList {tree.path() + QLatin1Char('/')});
+    window.find<QPushButton>(QStringLiteral("Button11"))->click();
+    QVERIFY(!QFile::exists(tree.filePath(QStringLiteral("4-1.txt"))));
+    QVERIFY(QFile::exists(tree.filePath(QStringLiteral("docs/.salvage/4-1.txt"))));
+    QVERIFY(QFile::exists(tree.filePath(QStringLiteral("store/files/LIB1/4A1.txt"))));
+
+    const int lines = int(window.logLines().size());
+    window.find<QLineEdit>(QStringLiteral("Edit36"))->clear();
+    window.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.find<QPushButton>(QStringLiteral("Button15"))->click();
+    QCOMPARE(window.host().shownPrompts().last(), QStringLiteral("Tarnwick: Select a Top User Directory to scan"));
+    QCOMPARE(window.logLines().size(), lines);
+    QCOMPARE(list->model()->rowCount(), 1);
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
 }
 
