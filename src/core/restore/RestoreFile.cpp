@@ -10,6 +10,8 @@
 #include "core/app/RunState.h"
 #include "gw/ObjectModel.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,6 +36,27 @@ RestoreFile::Where RestoreFile::split(const QString& file)
     return {info.absolutePath(), info.fileName()};
 }
 
+// The regular file in `directory` whose name is `name` in any letter case (the file server
+// matches names so), or the empty text. A directory of that name is no file.
+QString RestoreFile::presentFile(const QString& directory, const QString& name)
+{
+    if (name.isEmpty())
+        return QString();
+    const QDir dir(directory);
+    for (const QString& each : {name, name.toUpper(), name.toLower()}) {
+        const QFileInfo exact(dir.filePath(each));
+        if (exact.isFile())
+            return exact.absoluteFilePath();
+    }
+    QDirIterator entries(directory, QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        entries.next();
+        if (entries.fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return entries.fileInfo().absoluteFilePath();
+    }
+    return QString();
+}
+
 QString RestoreFile::LV_RestoresClick(HistoryRow& row)
 {
     if (row.state.isEmpty()) {
@@ -46,11 +69,11 @@ QString RestoreFile::LV_RestoresClick(HistoryRow& row)
 
 QString RestoreFile::lookUp(const QString& file)
 {
-    if (!file.isEmpty() && QFileInfo::exists(file))
-        return FileState::Available;
     const Where where = split(file);
     if (where.name.isEmpty())
         return FileState::NoFile;
+    if (!presentFile(where.directory, where.name).isEmpty())
+        return FileState::Available;
     // A name too long for the salvage area's name fields is never one of its entries.
     if (!SalvageScan::fitsSalvageName(where.name))
         return FileState::FromTape;
@@ -60,10 +83,9 @@ QString RestoreFile::lookUp(const QString& file)
     SalvageScan scan(*server, m_services.log, m_services.host);
     if (!scan.open(where.directory))
         return QString();
-    const QString wanted = where.name.toUpper();
     gw::DeletedEntry entry;
     while (scan.next(entry)) {
-        if (entry.name == wanted)
+        if (entry.name.compare(where.name, Qt::CaseInsensitive) == 0)
             return FileState::Salvageable;
     }
     return FileState::FromTape;
@@ -108,8 +130,10 @@ void RestoreFile::RestoreDoc(const QString& numberText, const QString& version, 
         return;
     }
     const Where where = split(row.file);
-    const Salvage salvaged = where.name.isEmpty() || !SalvageScan::fitsSalvageName(where.name) ? Salvage::NotFound
-                                                                                               : salvage(where, suffix);
+    QString recovered;
+    const Salvage salvaged = where.name.isEmpty() || !SalvageScan::fitsSalvageName(where.name)
+        ? Salvage::NotFound
+        : salvage(where, suffix, &recovered);
     if (salvaged == Salvage::Stopped)
         return; // a failing salvage call, shown
     if (salvaged == Salvage::NotFound) {
@@ -117,11 +141,12 @@ void RestoreFile::RestoreDoc(const QString& numberText, const QString& version, 
         return;
     }
     row.state = FileState::Salvaged;
-    reimport(target, QFileInfo(row.file).absoluteFilePath(), suffix);
+    reimport(target, recovered, suffix);
 }
 
-// Brings the file back from its directory's salvage area.
-RestoreFile::Salvage RestoreFile::salvage(const Where& where, const QString& suffix)
+// Brings the file back from its directory's salvage area; `recovered` is where it now lies,
+// under the name the salvage area kept, which may differ in letter case from the history's.
+RestoreFile::Salvage RestoreFile::salvage(const Where& where, const QString& suffix, QString* recovered)
 {
     const auto server = m_fileServer();
     if (!server)
@@ -129,15 +154,14 @@ RestoreFile::Salvage RestoreFile::salvage(const Where& where, const QString& suf
     SalvageScan scan(*server, m_services.log, m_services.host);
     if (!scan.open(where.directory))
         return Salvage::Stopped;
-    const QString wanted = where.name.toUpper();
-    const QString path = where.directory + QLatin1Char('/') + where.name;
     gw::DeletedEntry entry;
     while (scan.next(entry)) {
-        if (entry.name != wanted)
+        if (entry.name.compare(where.name, Qt::CaseInsensitive) != 0)
             continue;
         if (!scan.recover(entry))
             return Salvage::Stopped;
-        if (QFileInfo::exists(path)) {
+        *recovered = QDir(where.directory).absoluteFilePath(entry.name);
+        if (QFileInfo(*recovered).isFile()) {
             report(QStringLiteral("Successfully Restored File") + suffix);
             return Salvage::Done;
         }

@@ -41,7 +41,8 @@ private:
     QString lookUp(const QString& file);
     void RestoreDoc(const QString& numberText, const QString& version, HistoryRow& row);
     enum class Salvage { Done, NotFound, Stopped };
-    Salvage salvage(const Where& where, const QString& suffix);
+    Salvage salvage(const Where& where, const QString& suffix, QString* recovered);
+    static QString presentFile(const QString& directory, const QString& name);
     void reimport(gw::Version& version, const QString& path, const QString& suffix);
     void report(const QString& text, bool show = true, bool write = true);
 

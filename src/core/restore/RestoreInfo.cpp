@@ -12,6 +12,8 @@
 #include "gw/ObjectModel.h"
 
 #include <QElapsedTimer>
+#include <functional>
+#include <optional>
 
 namespace tw {
 
@@ -42,7 +44,24 @@ std::shared_ptr<gw::Version> RestoreInfo::versionNumbered(gw::Document& document
     return nullptr;
 }
 
-void RestoreInfo::GetRestoreDocument(const QString& numberText)
+namespace {
+
+// The number of the official or current version, or nothing when the document cannot name one.
+std::optional<int> numberOf(const std::function<std::shared_ptr<gw::Version>()>& version)
+{
+    try {
+        const auto found = version();
+        if (found)
+            return found->VersionNumber();
+    } catch (const gw::Error&) {
+        // No versions, or the version it names is gone: there is nothing to select or tick.
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString RestoreInfo::GetRestoreDocument(const QString& numberText)
 {
     GwRefs& refs = m_services.refs;
     m_view.RDocInfoClear();
@@ -50,7 +69,7 @@ void RestoreInfo::GetRestoreDocument(const QString& numberText)
     const QString trimmed = numberText.trimmed();
     if (trimmed.isEmpty()) {
         report(QStringLiteral("No Document Number Specified"), true, false);
-        return;
+        return QString();
     }
     bool ok = false;
     const qint64 number = trimmed.toLongLong(&ok, 10);
@@ -58,14 +77,14 @@ void RestoreInfo::GetRestoreDocument(const QString& numberText)
         report(QStringLiteral("Error: ") + trimmed + QStringLiteral(" is not a number ('") + trimmed
                    + QStringLiteral("' is not a valid integer value)"),
                true, false);
-        return;
+        return QString();
     }
     const QString text = QString::number(number);
     m_view.setNumberText(text);
     // Numbers below 1 are no more in the library than those from its next number on.
     if (number < 1 || number >= refs.selectedLibrary->NextDocumentNumber()) {
         report(QStringLiteral("Document Number \"") + text + QStringLiteral("\" Outside Library Range"), true, false);
-        return;
+        return QString();
     }
     report(QStringLiteral("Retrieving Document ") + text, true, false);
     report(QStringLiteral("Retrieving Information for Document ") + text, false, true);
@@ -77,7 +96,7 @@ void RestoreInfo::GetRestoreDocument(const QString& numberText)
         report(QStringLiteral("Error: Cannot Retrieve Document ") + text + QStringLiteral(" (") + error.message()
                    + QLatin1Char(')'),
                true, true);
-        return;
+        return QString();
     }
     try {
         showVersions(text);
@@ -86,12 +105,12 @@ void RestoreInfo::GetRestoreDocument(const QString& numberText)
                    + QLatin1Char(')'),
                true, true);
     }
+    return text;
 }
 
 void RestoreInfo::showVersions(const QString& text)
 {
     gw::Document& document = *m_services.refs.currentDocument;
-    const QString official = QString::number(document.OfficialVersion()->VersionNumber());
     const auto versions = document.DocumentVersions();
     const int count = versions ? versions->Count() : 0;
     report(QStringLiteral("Starting Version Check for ") + QString::number(count) + QStringLiteral(" versions"), true,
@@ -101,6 +120,9 @@ void RestoreInfo::showVersions(const QString& text)
         report(QStringLiteral("Starting Version Check for version ") + QString::number(i), true, false);
         numbers.append(QString::number(versions->Item(i)->VersionNumber()));
     }
+    // The list fills whatever the official version is; only the selection depends on it.
+    const std::optional<int> officialNumber = numberOf([&] { return document.OfficialVersion(); });
+    const QString official = officialNumber ? QString::number(*officialNumber) : QString();
     m_view.setVersions(numbers, numbers.contains(official) ? official : QString());
     m_view.setVersionCount(
         count == 1 ? QStringLiteral("1 Version") : QString::number(count) + QStringLiteral(" Versions"), count != 1);
@@ -129,20 +151,17 @@ void RestoreInfo::fillHistory(const QString& numberText, const QString& version)
     s.host.setBusyCursor(true);
     // Part of "Get Info" or an operation of its own: whichever it is, the program is as idle
     // afterwards as it was before.
-    const bool wasIdle = s.state.OperationIdle;
-    s.state.OperationIdle = false;
+    const BusyMark busy(s.state);
     s.state.CancelRequested = false;
     struct Restore
     {
         RunServices& s;
-        bool idle;
         ~Restore()
         {
-            s.state.OperationIdle = idle;
             s.state.CancelRequested = false;
             s.host.setBusyCursor(false);
         }
-    } restore {s, wasIdle};
+    } restore {s};
     m_view.clearHistory();
     report(QStringLiteral("Retrieving Document ") + numberText, true, false);
     report(QStringLiteral("Retrieving Information for Document ") + numberText, false, true);
@@ -150,8 +169,10 @@ void RestoreInfo::fillHistory(const QString& numberText, const QString& version)
     try {
         auto document = s.refs.selectedLibrary->GetDocument(numberText);
         s.refs.currentDocument = document;
-        m_view.setOfficialCurrent(QString::number(document->OfficialVersion()->VersionNumber()) == version,
-                                  QString::number(document->CurrentVersion()->VersionNumber()) == version);
+        const std::optional<int> official = numberOf([&] { return document->OfficialVersion(); });
+        const std::optional<int> current = numberOf([&] { return document->CurrentVersion(); });
+        m_view.setOfficialCurrent(official && QString::number(*official) == version,
+                                  current && QString::number(*current) == version);
         if (!document->DocumentVersions()) {
             report(QStringLiteral("No Versions in - ") + QString::number(document->DocumentNumber()), true, true);
             return;

@@ -22,7 +22,8 @@ public:
     RestoreInfo(RunServices services, RestoreView& view);
 
     // Loads the document numbered by `numberText` and shows the official version's history.
-    void GetRestoreDocument(const QString& numberText);
+    // The number of the document loaded, in plain decimal; empty when none was.
+    QString GetRestoreDocument(const QString& numberText);
     // Fills the history of version `version` of the document numbered by `numberText`.
     void ComboB_RVersChange(const QString& numberText, const QString& version);
 

@@ -1,6 +1,8 @@
 #include "RestorePresenter.h"
 
 #include "RestoreTab.h"
+#include "core/app/OperationLog.h"
+#include "core/app/ProgramIdentity.h"
 #include "core/restore/RestoreInfo.h"
 #include "gui/host/GuiHost.h"
 
@@ -16,8 +18,8 @@
 
 namespace tw {
 
-RestorePresenter::RestorePresenter(RestoreTab& tab, RunTabContext context, RestoreFile::FileServerSource fileServer)
-    : QObject(&tab), m_tab(tab), m_context(std::move(context)), m_fileServer(std::move(fileServer))
+RestorePresenter::RestorePresenter(RestoreTab& tab, RunTabContext context)
+    : QObject(&tab), m_tab(tab), m_context(std::move(context))
 {
     const RestoreTab::Controls& ui = tab.ui();
     connect(ui.Button2, &QPushButton::clicked, this, &RestorePresenter::Button2Click);
@@ -37,18 +39,44 @@ QString RestorePresenter::versionText() const
     return m_tab.ui().ComboB_RVers->currentText();
 }
 
+RestoreFile RestorePresenter::restoreFile()
+{
+    return RestoreFile(m_context.services(m_runView), [this] { return m_context.fileServer(); });
+}
+
+// True when the number field still names the document "Get Info" loaded; otherwise says so.
+bool RestorePresenter::loadedDocumentShown()
+{
+    if (m_loaded.isEmpty())
+        return false;
+    bool ok = false;
+    const qint64 typed = numberText().trimmed().toLongLong(&ok, 10);
+    if (ok && QString::number(typed) == m_loaded)
+        return true;
+    const QString text = QStringLiteral("The history shown is that of Document ") + m_loaded
+        + QStringLiteral(": press \"Get Info\" to load the number entered");
+    m_context.environment().log.ErrorCheck(text, true, false);
+    m_context.host().showMessage(kProgramTitle, text, RunHost::Icon::Warning);
+    return false;
+}
+
 void RestorePresenter::Button2Click()
 {
-    m_context.runOperation(
-        [this] { RestoreInfo(m_context.services(m_runView), *this).GetRestoreDocument(numberText()); });
+    m_context.runOperation([this] {
+        m_loaded.clear();
+        m_loaded = RestoreInfo(m_context.services(m_runView), *this).GetRestoreDocument(numberText());
+    });
 }
 
 void RestorePresenter::ComboB_RVersChange()
 {
-    if (versionText().isEmpty())
-        return;
-    m_context.runOperation(
-        [this] { RestoreInfo(m_context.services(m_runView), *this).ComboB_RVersChange(numberText(), versionText()); });
+    // The history always belongs to the version shown: a choice made while the program is busy
+    // is filled in once it is idle again.
+    m_context.follow(QStringLiteral("RestoreVersion"), [this] {
+        if (versionText().isEmpty() || !loadedDocumentShown())
+            return;
+        RestoreInfo(m_context.services(m_runView), *this).ComboB_RVersChange(m_loaded, versionText());
+    });
 }
 
 HistoryRow* RestorePresenter::selectedRow()
@@ -62,30 +90,37 @@ HistoryRow* RestorePresenter::selectedRow()
 
 void RestorePresenter::LV_RestoresClick()
 {
-    HistoryRow* row = selectedRow();
-    if (!m_context.idle() || !row)
-        return;
-    const RestoreTab::Controls& ui = m_tab.ui();
-    ui.Label87->setText(row->file);
-    const QString state = RestoreFile(m_context.services(m_runView), m_fileServer).LV_RestoresClick(*row);
-    ui.Label89->setText(state);
-    ui.BRestore->setEnabled(state == FileState::Salvageable);
+    // One lookup at a time, of the row selected when it starts; rows passed over with the arrow
+    // keys while a lookup runs are not looked up.
+    m_context.follow(QStringLiteral("RestoreLookup"), [this] {
+        HistoryRow* row = selectedRow();
+        if (!row)
+            return;
+        const RestoreTab::Controls& ui = m_tab.ui();
+        ui.Label87->setText(row->file);
+        const QString state = restoreFile().LV_RestoresClick(*row);
+        ui.Label89->setText(state);
+        ui.BRestore->setEnabled(state == FileState::Salvageable);
+    });
 }
 
 void RestorePresenter::BRestoreClick()
 {
     m_context.runOperation([this] {
         HistoryRow* row = selectedRow();
-        if (!row)
+        if (!row || !loadedDocumentShown())
             return;
-        RestoreFile(m_context.services(m_runView), m_fileServer).BRestoreClick(numberText(), versionText(), *row);
+        restoreFile().BRestoreClick(m_loaded, versionText(), *row);
         m_tab.ui().Label89->setText(row->state);
     });
 }
 
 void RestorePresenter::BCopytoClipClick()
 {
-    QGuiApplication::clipboard()->setText(historyClipboardText(numberText(), versionText(), m_rows));
+    m_context.runPlain([this] {
+        if (loadedDocumentShown())
+            QGuiApplication::clipboard()->setText(historyClipboardText(m_loaded, versionText(), m_rows));
+    });
 }
 
 void RestorePresenter::RDocInfoClear()

@@ -15,12 +15,14 @@ class RestoreTab;
 
 // The "Restore" tab's handlers: "Get Info", the version choice, a history row's click that
 // looks its file up, "Restore" and "Clipboard". The tab's controls show what the reading side
-// reports; the history rows keep their file states here.
+// reports; the history rows keep their file states here. Every handler enters through the busy
+// gate. The version change, the restore and the clipboard act on the document "Get Info" loaded,
+// never on a number typed since.
 class RestorePresenter : public QObject, private RestoreView
 {
     Q_OBJECT
 public:
-    RestorePresenter(RestoreTab& tab, RunTabContext context, RestoreFile::FileServerSource fileServer);
+    RestorePresenter(RestoreTab& tab, RunTabContext context);
 
     void Button2Click();
     void ComboB_RVersChange();
@@ -40,12 +42,15 @@ private:
     HistoryRow* selectedRow();
     QString numberText() const;
     QString versionText() const;
+    bool loadedDocumentShown();
+    RestoreFile restoreFile();
 
     RestoreTab& m_tab;
     RunTabContext m_context;
-    RestoreFile::FileServerSource m_fileServer;
     NullRunView m_runView;
     std::vector<HistoryRow> m_rows;
+    // The number of the document "Get Info" loaded (empty before and after a failed one).
+    QString m_loaded;
 };
 
 } // namespace tw

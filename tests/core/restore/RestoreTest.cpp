@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 
 namespace {
 
@@ -187,6 +188,57 @@ TEST_F(RestoreTest, GetInfoListsTheVersionsAndTheOfficialVersionsHistory)
     info().GetRestoreDocument("2");
     EXPECT_EQ(m_restoreView.countText, "1 Version");
     EXPECT_FALSE(m_restoreView.listEnabled);
+}
+
+// The version list fills whatever the document says of its official version; only the
+// selection depends on it. A document without versions shows "0 Versions".
+TEST_F(RestoreTest, TheVersionListFillsWithoutAnOfficialVersion)
+{
+    QSqlQuery sql(m_fixture.store().database());
+    ASSERT_TRUE(sql.exec("UPDATE documents SET official_version = 9, current_version = 9 WHERE number = 1"));
+    EXPECT_EQ(info().GetRestoreDocument("1"), "1");
+    EXPECT_EQ(m_restoreView.versions, (QStringList {"1", "2"}));
+    EXPECT_EQ(m_restoreView.selected, "");
+    EXPECT_EQ(m_restoreView.countText, "2 Versions");
+    EXPECT_TRUE(logText().contains("No Version selected for Document 1"));
+    EXPECT_FALSE(logText().contains("Error: Cannot Retrieve Document 1"));
+    // A version chosen by hand shows its history, neither official nor current.
+    info().ComboB_RVersChange("1", "2");
+    EXPECT_FALSE(m_restoreView.rows.empty());
+    EXPECT_FALSE(m_restoreView.official);
+    EXPECT_FALSE(m_restoreView.current);
+
+    ASSERT_TRUE(sql.exec("DELETE FROM versions WHERE document_id = (SELECT id FROM documents WHERE number = 4)"));
+    EXPECT_EQ(info().GetRestoreDocument("4"), "4");
+    EXPECT_TRUE(m_restoreView.versions.isEmpty());
+    EXPECT_EQ(m_restoreView.countText, "0 Versions");
+    EXPECT_EQ(status(), "No Version information available for Document 4");
+    EXPECT_FALSE(logText().contains("Error: Cannot Retrieve Document 4"));
+}
+
+// The file server matches names without regard to letter case: a history naming a file in
+// other letters finds it present, and a file salvaged under the area's spelling is reimported.
+TEST_F(RestoreTest, FileNamesMatchInAnyLetterCase)
+{
+    info().GetRestoreDocument("1");
+    const tw::HistoryRow& checkedIn = rowOf("Checked In");
+    const QFileInfo present(checkedIn.file);
+    tw::HistoryRow other {"", "", "", present.absolutePath() + '/' + present.fileName().toLower(), ""};
+    ASSERT_NE(other.file, checkedIn.file);
+    EXPECT_EQ(file().LV_RestoresClick(other), tw::FileState::Available);
+    tw::HistoryRow folder {"", "", "", present.absolutePath(), ""};
+    EXPECT_NE(file().LV_RestoresClick(folder), tw::FileState::Available) << "a directory is no file";
+
+    tw::HistoryRow& created = rowOf("Created");
+    const QFileInfo salvaged(created.file);
+    created.file = salvaged.absolutePath() + '/' + salvaged.fileName().toLower();
+    m_host.yesNoAnswers.enqueue(true);
+    file().BRestoreClick("1", "1", created);
+    EXPECT_EQ(created.state, tw::FileState::Salvaged);
+    EXPECT_TRUE(logText().contains("Successfully Reimported File for Document 1 Version 1"));
+    EXPECT_FALSE(logText().contains("Failed to Reimport File"));
+    EXPECT_EQ(contentOfVersion1(), "alpha");
+    EXPECT_FALSE(QFile::exists(salvaged.absoluteFilePath())) << "the salvaged copy is deleted once reimported";
 }
 
 // Events read before the failing one stay in the history.

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void init() { tw::DateTimeText::setLocaleForTesting(QLocale::c()); }
     void cleanup() { tw::DateTimeText::resetLocale(); }
     void historyLookupAndRestore();
+    void restoreActsOnTheDocumentLoaded();
 };
 
 void RestoreTabTest::historyLookupAndRestore()
@@ -104,6 +105,43 @@ void RestoreTabTest::historyLookupAndRestore()
     QCOMPARE(history->topLevelItemCount(), 0);
     QCOMPARE(window.status(), QStringLiteral("Last Operation Document Number \"5\" Outside Library Range"));
     QVERIFY(!window.find<QPushButton>(QStringLiteral("BCopytoClip"))->isEnabled());
+}
+
+// A number typed after "Get Info" never redirects the restore: the salvaged file of document 2
+// would otherwise be checked in to document 4.
+void RestoreTabTest::restoreActsOnTheDocumentLoaded()
+{
+    SessionWindow window({QStringLiteral("ANN"), purgedLibrary});
+    auto* history = window.find<QTreeWidget>(QStringLiteral("LV_Restores"));
+    window.type(QStringLiteral("Edit33"), QStringLiteral("2"));
+    QTreeWidgetItem* deleted = rowWithAction(history, QStringLiteral("Deleted"));
+    QVERIFY(deleted);
+    clickItem(history, deleted);
+    const QString file = deleted->text(3);
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label89"))->text(), QStringLiteral("Currently Salvageable"));
+
+    window.find<QLineEdit>(QStringLiteral("Edit33"))->setText(QStringLiteral("4"));
+    const int lines = int(window.logLines().size());
+    const QString refusal = QStringLiteral(
+        "Tarnwick: The history shown is that of Document 2: press \"Get Info\" to load the number entered");
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.find<QPushButton>(QStringLiteral("BRestore"))->click();
+    QCOMPARE(window.host().shownPrompts().last(), refusal);
+    QCOMPARE(window.logLines().size(), lines);
+    QVERIFY(!QFile::exists(file));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label89"))->text(), QStringLiteral("Currently Salvageable"));
+
+    // The clipboard is refused the same way; with the number back, both act on document 2.
+    QApplication::clipboard()->setText(QStringLiteral("untouched"));
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.find<QPushButton>(QStringLiteral("BCopytoClip"))->click();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("untouched"));
+    window.find<QLineEdit>(QStringLiteral("Edit33"))->setText(QStringLiteral(" 02"));
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("yes"));
+    window.find<QPushButton>(QStringLiteral("BRestore"))->click();
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label89"))->text(), QStringLiteral("Salvaged Successfully"));
+    QCOMPARE(window.logLines().filter(QStringLiteral("Successfully Reimported File for Document 2 Version 1")).size(),
+             1);
 }
 
 QTEST_MAIN(RestoreTabTest)
