@@ -4,6 +4,7 @@
 
 #include <QQueue>
 #include <QStringList>
+#include <functional>
 #include <stdexcept>
 
 namespace tw::test {
@@ -22,7 +23,12 @@ public:
     };
 
     void showStatus(const QString& text) override { statusLines.append(text); }
-    void pumpEvents() override { ++pumps; }
+    void pumpEvents() override
+    {
+        ++pumps;
+        if (onPump)
+            onPump();
+    }
     void showMessage(const QString& caption, const QString& text, Icon icon) override
     {
         messages.append({caption, text, icon});
@@ -53,6 +59,8 @@ public:
     QQueue<QString> folderAnswers;
     int pumps = 0;
     bool busyCursor = false;
+    // Runs inside every pump, as a click that arrives while the program works would.
+    std::function<void()> onPump;
 };
 
 } // namespace tw::test

@@ -38,21 +38,18 @@ void LibrarySelection::setAdminRights(bool adminRights, LibrarianCheck check)
 
 void LibrarySelection::ComboB_LibsChange(const QString& selectorText)
 {
-    // A pick from inside a running operation's event pump must neither switch the
-    // library under it nor mark it idle when the selection ends.
-    if (!m_parts.state.OperationIdle)
-        return;
+    // The window's busy gate refuses a pick from inside a running operation's event pump; the
+    // selection is busy itself while its log calls let the window repaint.
     m_parts.host.setBusyCursor(true);
-    m_parts.state.OperationIdle = false;
+    const BusyMark busy(m_parts.state);
     m_parts.state.CancelRequested = false;
-    // The selection always ends idle with the cursor back, whatever fails on the way.
+    // The selection always ends with the cursor back, whatever fails on the way.
     struct Idle
     {
         SessionParts& parts;
         ~Idle()
         {
             parts.host.setBusyCursor(false);
-            parts.state.OperationIdle = true;
             parts.state.CancelRequested = false;
         }
     } idle {m_parts};

@@ -15,4 +15,24 @@ struct RunState
     QString QueryString;
 };
 
+// Marks the program busy for as long as it lives and then puts back the state it found. The
+// window's busy gate marks the program busy before the first event pump of an operation; a run
+// or query started inside that operation finds it busy and leaves it so, and only the gate makes
+// the program idle again. Driven headless, a run marks itself busy and ends idle.
+class BusyMark
+{
+public:
+    explicit BusyMark(RunState& state) : m_state(state), m_wasIdle(state.OperationIdle)
+    {
+        m_state.OperationIdle = false;
+    }
+    ~BusyMark() { m_state.OperationIdle = m_wasIdle; }
+    BusyMark(const BusyMark&) = delete;
+    BusyMark& operator=(const BusyMark&) = delete;
+
+private:
+    RunState& m_state;
+    bool m_wasIdle;
+};
+
 } // namespace tw

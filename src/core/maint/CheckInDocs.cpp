@@ -42,7 +42,7 @@ void CheckInDocs::BCheckInClick(const QString& directory)
 void CheckInDocs::CheckInDocsRun(const QString& directory)
 {
     RunServices& s = m_services;
-    s.state.OperationIdle = false;
+    const BusyMark busy(s.state);
     s.state.CancelRequested = false;
     s.host.setBusyCursor(true);
     // Whatever ends the walk, the program is idle again with the boxes emptied.
@@ -56,7 +56,6 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
             s.refs.currentVersion.reset();
             s.refs.currentDocument.reset();
             s.host.setBusyCursor(false);
-            s.state.OperationIdle = true;
             s.state.CancelRequested = false;
         }
     } end {s};

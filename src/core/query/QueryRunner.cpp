@@ -57,23 +57,20 @@ int QueryRunner::poll()
     return m_refs.queryResults->Count();
 }
 
-int QueryRunner::RunQuery(const QString& extraTerms, bool endIdle)
+int QueryRunner::RunQuery(const QString& extraTerms)
 {
     m_host.setBusyCursor(true);
-    m_state.OperationIdle = false;
+    const BusyMark busy(m_state);
     m_state.CancelRequested = false;
     struct Restore
     {
         QueryRunner& runner;
-        bool endIdle;
         ~Restore()
         {
             runner.m_state.CancelRequested = false;
-            if (endIdle)
-                runner.m_state.OperationIdle = true;
             runner.m_host.setBusyCursor(false);
         }
-    } restore {*this, endIdle};
+    } restore {*this};
 
     if (const QString missing = missingForLibraryWork(m_refs); !missing.isEmpty())
         throw gw::Error(missing);

@@ -19,10 +19,10 @@ public:
     QueryRunner(GwRefs& refs, RunState& state, OperationLog& log, RunHost& host, std::function<QString()> assemble);
 
     // The number of documents found, 0 when cancelled. Object-model errors and
-    // bad query fields propagate after the cursor is restored; the caller ends
-    // its operation idle. `endIdle`: a Test Query button's run ends the busy
-    // state here; a mass run stays busy until it ends itself.
-    int RunQuery(const QString& extraTerms = QString(), bool endIdle = false);
+    // bad query fields propagate after the cursor is restored. The program is
+    // busy while the query runs and afterwards as busy as it was before: a mass
+    // run's query leaves the run busy.
+    int RunQuery(const QString& extraTerms = QString());
 
     void setPollIntervalForTesting(int milliseconds) { m_pollMs = milliseconds; }
 

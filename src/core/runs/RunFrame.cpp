@@ -42,10 +42,10 @@ RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& input
     m_report.setNewFileHeader([this] { return newFileHeader(); });
     m_services.view.setProgress(0);
     m_services.host.setBusyCursor(true);
-    m_services.state.OperationIdle = false;
+    const BusyMark busy(m_services.state);
     m_services.state.CancelRequested = false;
 
-    // Whatever leaves the walk, even an error nobody expected, the program ends idle.
+    // Whatever leaves the walk, even an error nobody expected, the program ends as it was found.
     struct EndGuard
     {
         RunFrame& frame;
@@ -85,7 +85,7 @@ RunFrame::Span RunFrame::chooseDocuments()
     } else if (m_inputs->useQuery) {
         m_outcome.mode = RunMode::QueryResults;
         m_services.view.setRunStatus(QStringLiteral("Running Query"));
-        span.high = m_services.queryRunner.RunQuery(m_definition->queryExtraTerms, false);
+        span.high = m_services.queryRunner.RunQuery(m_definition->queryExtraTerms);
         m_services.view.setRunStatus(QStringLiteral("Query returned %1 documents").arg(span.high));
     } else {
         const DocumentRange range = CheckRange(m_inputs->rangeLowText, m_inputs->rangeHighText,
@@ -320,7 +320,6 @@ void RunFrame::endRun()
     } catch (const IoError&) {
         // A run that stopped early has reported its error already; its lines are all written.
     }
-    m_services.state.OperationIdle = true;
     m_services.state.CancelRequested = false;
     m_services.view.clearFilesInProcess();
     m_services.view.setRunStatus(m_definition->finalStatus);

@@ -15,8 +15,8 @@
 #include "gui/docinfo/CustomFieldsTab.h"
 #include "gui/docinfo/DocInfoPresenter.h"
 #include "gui/docinfo/DocInfoTab.h"
+#include "gui/host/BusyGate.h"
 #include "gui/host/GuiHost.h"
-#include "gui/host/OperationControl.h"
 #include "gui/maint/CheckInOutPresenter.h"
 #include "gui/maint/CheckInOutTab.h"
 #include "gui/query/AddressBookPicker.h"
@@ -86,7 +86,7 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
     setCentralWidget(buildCentralArea());
     m_libraryView = std::make_unique<MainLibraryView>(*this);
     m_session = std::make_unique<NullSession>(sessionParts(), m_context.windowsUserName);
-    m_operations = std::make_unique<OperationControl>(m_state, m_close, m_host, QList<QWidget*> {m_libs});
+    m_gate = std::make_unique<BusyGate>(m_state, m_close, m_host, QList<QWidget*> {m_libs});
     buildStatusBar();
     m_host.attach(this, m_statusOperation);
     connectHandlers();
@@ -188,7 +188,7 @@ void TMainScreen::buildHandlers()
 {
     m_catalogue = std::make_unique<FieldCatalogue>(m_refs, m_log, m_host,
                                                    [this] { return m_menus->actions().UseUserID1->isChecked(); });
-    m_docInfoPresenter = new DocInfoPresenter(*m_docInfo, m_refs, m_log, m_host, *m_catalogue);
+    m_docInfoPresenter = new DocInfoPresenter(*m_docInfo, m_refs, m_log, m_host, *m_catalogue, *m_gate);
 
     // The other windows live as long as the main window and are hidden between uses.
     m_datePicker = new TDatePicker(this);
@@ -218,7 +218,7 @@ void TMainScreen::buildHandlers()
     new EditRightsPresenter(*m_editRights, runTabContext());
     new PresetsPresenter(*m_presets, runTabContext());
     new DoRoDiPresenter(*m_doRoDi, runTabContext());
-    new RestorePresenter(*m_restore, runTabContext(), [this] { return m_session->fileServer(); });
+    new RestorePresenter(*m_restore, runTabContext());
     m_fieldLists = std::make_unique<WindowFieldLists>(m_exportPresenter->movers(), m_reporterPresenter->movers());
     m_customFieldsEditor = new CustomFieldsEditor(*m_custom, m_customFields, *m_fieldLists);
 }
@@ -227,8 +227,9 @@ RunTabContext TMainScreen::runTabContext()
 {
     const RunEnvironment environment {m_refs,         m_state,      m_log,          m_host,
                                       *m_queryRunner, *m_catalogue, m_customFields, m_programName};
-    return RunTabContext(environment, *m_runInputs, *m_operations, m_host, *m_menus, m_sortState, *m_reportDesk,
-                         ProgramIdentity::withTrailingSeparator(m_context.programDirectory));
+    return RunTabContext(environment, *m_runInputs, *m_gate, m_host, *m_menus, m_sortState, *m_reportDesk,
+                         ProgramIdentity::withTrailingSeparator(m_context.programDirectory),
+                         [this] { return m_session->fileServer(); });
 }
 
 QString TMainScreen::AssembleQuery()
@@ -283,12 +284,13 @@ void TMainScreen::ComboB_LibsChange()
 {
     // Refused while an operation runs (the selector is disabled then, but a pick may
     // already be on its way from an event pump): the selector shows the library in use.
-    if (!m_state.OperationIdle) {
+    const QString picked = m_libs->currentText();
+    const bool entered = m_gate->enter(BusyGate::Kind::Plain, [&] {
+        m_selectedEntry = picked;
+        m_session->ComboB_LibsChange(m_selectedEntry);
+    });
+    if (!entered)
         m_libs->setCurrentIndex(m_libs->findText(m_selectedEntry));
-        return;
-    }
-    m_selectedEntry = m_libs->currentText();
-    m_session->ComboB_LibsChange(m_selectedEntry);
 }
 
 void TMainScreen::setTabDefaults()
@@ -354,7 +356,7 @@ bool TMainScreen::event(QEvent* event)
             m_statusHint->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
-    if (event->type() == QEvent::WindowActivate && !m_activatedOnce && !m_operations->running()) {
+    if (event->type() == QEvent::WindowActivate && !m_activatedOnce && !m_gate->busy()) {
         // Only the first activation, and never in the middle of a run: a message
         // box closing or a late first activation during a run's event pump must
         // not make the program idle.
@@ -368,7 +370,7 @@ bool TMainScreen::event(QEvent* event)
 
 void TMainScreen::BCloseClick()
 {
-    if (m_operations->closeClicked())
+    if (m_gate->closeClicked())
         close();
 }
 
@@ -388,7 +390,7 @@ void TMainScreen::closeEvent(QCloseEvent* event)
 bool TMainScreen::FormClose()
 {
     // A running operation keeps the window open; the user cancels it first.
-    if (!m_state.OperationIdle)
+    if (m_gate->busy())
         return false;
     m_session->GWLogout();
     m_refs.release();
@@ -419,7 +421,7 @@ void TMainScreen::bringToFront()
 
 bool TMainScreen::PageControl1Changing(int from, int) const
 {
-    return from == DocInfo || from == Query || m_state.OperationIdle;
+    return from == DocInfo || from == Query || !m_gate->busy();
 }
 
 void TMainScreen::PageControl1Change(int index)
@@ -517,19 +519,9 @@ void TMainScreen::ShowPDFClick()
 
 // --- operations -----------------------------------------------------------
 
-void TMainScreen::beginOperation()
-{
-    m_operations->begin();
-}
-
-void TMainScreen::endOperation()
-{
-    m_operations->end();
-}
-
 bool TMainScreen::runOperation(const std::function<void()>& body)
 {
-    return m_operations->run(body);
+    return m_gate->enter(BusyGate::Kind::Cancellable, body);
 }
 
 // --- helpers --------------------------------------------------------------

@@ -41,7 +41,7 @@ class GuiHost;
 class LibraryPanel;
 class LibraryView;
 class MainLibraryView;
-class OperationControl;
+class BusyGate;
 class MainMenus;
 class PageControl;
 class PresetsTab;
@@ -114,11 +114,9 @@ public:
     void setCancelRequested(bool requested) { m_state.CancelRequested = requested; }
     bool LibrarianAccess() const { return m_state.LibrarianAccess; }
 
-    // A button-started query or run: "Close" becomes "Cancel" and the Cancel
-    // request is cleared; endOperation puts "Close" back.
-    void beginOperation();
-    void endOperation();
-    // Runs `body` as one operation when the program is idle (false otherwise).
+    // The one way into an operation that pumps events (see BusyGate).
+    BusyGate& gate() { return *m_gate; }
+    // Runs `body` as one cancellable operation when the program is idle (false otherwise).
     // Whatever escapes it is shown to the user, and the program always ends
     // idle with the button reading "Close".
     bool runOperation(const std::function<void()>& body);
@@ -205,7 +203,7 @@ private:
     // The selector's entry of the library selected last: a pick refused while busy goes back to it.
     QString m_selectedEntry;
     std::unique_ptr<MainLibraryView> m_libraryView;
-    std::unique_ptr<OperationControl> m_operations;
+    std::unique_ptr<BusyGate> m_gate;
     std::unique_ptr<FieldCatalogue> m_catalogue;
     CustomFields m_customFields;
     std::unique_ptr<QueryRunner> m_queryRunner;

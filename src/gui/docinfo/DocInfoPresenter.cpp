@@ -1,9 +1,7 @@
 #include "DocInfoPresenter.h"
 
 #include "DocInfoTab.h"
-#include "core/app/IoError.h"
-#include "core/app/ProgramIdentity.h"
-#include "core/app/RunHost.h"
+#include "gui/host/BusyGate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,8 +12,8 @@
 namespace tw {
 
 DocInfoPresenter::DocInfoPresenter(DocInfoTab& tab, GwRefs& refs, OperationLog& log, RunHost& host,
-                                   FieldCatalogue& catalogue)
-    : QObject(&tab), m_tab(tab), m_host(host), m_docInfo(refs, log, host, catalogue, *this)
+                                   FieldCatalogue& catalogue, BusyGate& gate)
+    : QObject(&tab), m_tab(tab), m_gate(gate), m_docInfo(refs, log, host, catalogue, *this)
 {
     connect(tab.ui().Button1, &QPushButton::clicked, this, &DocInfoPresenter::Button1Click);
     // Only a choice of the user shows a version; filling the selector does not.
@@ -24,25 +22,19 @@ DocInfoPresenter::DocInfoPresenter(DocInfoTab& tab, GwRefs& refs, OperationLog& 
 
 void DocInfoPresenter::Button1Click()
 {
-    guarded([this] { m_docInfo.GetDocument(m_tab.ui().Edit1->text()); });
-}
-
-void DocInfoPresenter::guarded(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const IoError& error) {
-        // The daily log cannot be written: say so; the tab stays usable.
-        m_host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
-    }
+    // An error the log raises (the daily log cannot be written) is shown by the gate; the tab
+    // stays usable.
+    m_gate.enter(BusyGate::Kind::Plain, [this] { m_docInfo.GetDocument(m_tab.ui().Edit1->text()); });
 }
 
 void DocInfoPresenter::ComboB_VersChange()
 {
-    const QString entry = m_tab.ui().ComboB_Vers->currentText();
-    if (entry.isEmpty())
-        return;
-    guarded([this, entry] { m_docInfo.ComboB_VersChange(m_tab.ui().Edit1->text(), entry); });
+    // The lines always show the version chosen: a choice made while busy is shown afterwards.
+    m_gate.follow(QStringLiteral("DocInfoVersion"), BusyGate::Kind::Plain, [this] {
+        const QString entry = m_tab.ui().ComboB_Vers->currentText();
+        if (!entry.isEmpty())
+            m_docInfo.ComboB_VersChange(m_tab.ui().Edit1->text(), entry);
+    });
 }
 
 void DocInfoPresenter::DocInfoClear()

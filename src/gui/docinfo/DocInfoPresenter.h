@@ -8,6 +8,7 @@
 
 namespace tw {
 
+class BusyGate;
 class DocInfoTab;
 class FieldCatalogue;
 class OperationLog;
@@ -16,12 +17,13 @@ struct GwRefs;
 
 // The DocInfo tab as the document view fills it, and the tab's handlers:
 // "Get Info" (also Enter in the number field) loads a document, and a version
-// the user picks in the selector is shown.
+// the user picks in the selector is shown. Both enter through the busy gate.
 class DocInfoPresenter : public QObject, public DocInfoView
 {
     Q_OBJECT
 public:
-    DocInfoPresenter(DocInfoTab& tab, GwRefs& refs, OperationLog& log, RunHost& host, FieldCatalogue& catalogue);
+    DocInfoPresenter(DocInfoTab& tab, GwRefs& refs, OperationLog& log, RunHost& host, FieldCatalogue& catalogue,
+                     BusyGate& gate);
 
     void Button1Click();
     void ComboB_VersChange();
@@ -34,10 +36,8 @@ public:
     void setValue(QString Values::*line, const QString& text) override;
 
 private:
-    void guarded(const std::function<void()>& step);
-
     DocInfoTab& m_tab;
-    RunHost& m_host;
+    BusyGate& m_gate;
     DocInfo m_docInfo;
 };
 

@@ -1,4 +1,4 @@
-#include "OperationControl.h"
+#include "BusyGate.h"
 
 #include "GuiHost.h"
 #include "UnansweredPrompt.h"
@@ -12,19 +12,35 @@
 
 namespace tw {
 
-OperationControl::OperationControl(RunState& state, QPushButton* closeButton, GuiHost& host,
-                                   const QList<QWidget*>& lockedWhileRunning)
+BusyGate::BusyGate(RunState& state, QPushButton* closeButton, GuiHost& host, const QList<QWidget*>& lockedWhileBusy)
     : m_state(state), m_close(closeButton), m_host(host)
 {
-    for (QWidget* widget : lockedWhileRunning)
+    for (QWidget* widget : lockedWhileBusy)
         m_locked.append(widget);
 }
 
-void OperationControl::begin()
+bool BusyGate::busy() const
 {
-    m_close->setText(QStringLiteral("Cancel"));
-    WidgetKit::setHint(m_close, QStringLiteral("Cancel this Operation"));
+    return m_inside || !m_state.OperationIdle;
+}
+
+bool BusyGate::cancellable() const
+{
+    return m_inside && m_kind == Kind::Cancellable;
+}
+
+void BusyGate::open(Kind kind)
+{
+    // Busy before anything else: the body's first log line already pumps.
+    m_inside = true;
+    m_kind = kind;
+    m_state.OperationIdle = false;
     m_state.CancelRequested = false;
+    m_host.setPumping(true);
+    if (kind == Kind::Cancellable) {
+        m_close->setText(QStringLiteral("Cancel"));
+        WidgetKit::setHint(m_close, QStringLiteral("Cancel this Operation"));
+    }
     for (const auto& widget : m_locked) {
         if (widget)
             widget->setEnabled(false);
@@ -32,40 +48,37 @@ void OperationControl::begin()
     m_host.display().setPaced(true);
 }
 
-void OperationControl::end()
+void BusyGate::backToIdle()
 {
     // Every final text (counts, completion, status line, progress) is shown at once.
     m_host.display().setPaced(false);
+    m_host.setPumping(false);
+    m_host.resetBusyCursor();
     m_close->setText(QStringLiteral("Close"));
     WidgetKit::setHint(m_close, QStringLiteral("Close the Program"));
     for (const auto& widget : m_locked) {
         if (widget)
             widget->setEnabled(true);
     }
+    m_state.OperationIdle = true;
+    m_state.CancelRequested = false;
+    m_inside = false;
 }
 
-bool OperationControl::closeClicked()
+bool BusyGate::closeClicked()
 {
-    if (m_close->text() == QLatin1String("Cancel")) {
+    if (cancellable()) {
         m_state.CancelRequested = true;
         return false;
     }
     return true;
 }
 
-void OperationControl::backToIdle()
+bool BusyGate::enter(Kind kind, const std::function<void()>& body)
 {
-    m_state.OperationIdle = true;
-    m_state.CancelRequested = false;
-    m_host.resetBusyCursor();
-    end();
-}
-
-bool OperationControl::run(const std::function<void()>& body)
-{
-    if (!m_state.OperationIdle)
+    if (busy())
         return false;
-    begin();
+    open(kind);
     QString failure;
     try {
         body();
@@ -82,12 +95,32 @@ bool OperationControl::run(const std::function<void()>& body)
     backToIdle();
     if (!failure.isEmpty())
         m_host.showMessage(kProgramTitle, failure, RunHost::Icon::Error);
+    runFollowUps();
     return true;
 }
 
-bool OperationControl::running() const
+void BusyGate::follow(const QString& key, Kind kind, std::function<void()> body)
 {
-    return m_close && m_close->text() == QLatin1String("Cancel");
+    if (!busy()) {
+        enter(kind, body);
+        return;
+    }
+    for (FollowUp& waiting : m_followUps) {
+        if (waiting.key == key) {
+            waiting = {key, kind, std::move(body)};
+            return;
+        }
+    }
+    m_followUps.append({key, kind, std::move(body)});
+}
+
+void BusyGate::runFollowUps()
+{
+    // Each follow-up's own end runs those that arrived during it.
+    if (!busy() && !m_followUps.isEmpty()) {
+        const FollowUp next = m_followUps.takeFirst();
+        enter(next.kind, next.body);
+    }
 }
 
 } // namespace tw

@@ -54,7 +54,8 @@ void GuiHost::showStatus(const QString& text)
 
 void GuiHost::pumpEvents()
 {
-    QCoreApplication::processEvents();
+    if (m_pumping)
+        QCoreApplication::processEvents();
 }
 
 void GuiHost::showMessage(const QString& caption, const QString& text, Icon icon)

@@ -26,7 +26,11 @@ public:
     DisplayClock& display() { return m_display; }
 
     void showStatus(const QString& text) override;
+    // Lets the window process its events, but only inside an operation that the busy gate let
+    // in: a handler outside the gate runs to its end without anything else running inside it.
     void pumpEvents() override;
+    // Set by the busy gate for the duration of an operation.
+    void setPumping(bool pumping) { m_pumping = pumping; }
     void showMessage(const QString& caption, const QString& text, Icon icon) override;
     bool askYesNo(const QString& caption, const QString& text) override;
     bool askOkCancel(const QString& caption, const QString& text) override;
@@ -47,6 +51,7 @@ private:
     DisplayClock m_display;
     QStringList m_shown;
     int m_busyDepth = 0;
+    bool m_pumping = false;
 };
 
 } // namespace tw

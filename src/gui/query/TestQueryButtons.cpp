@@ -42,7 +42,7 @@ void TestQueryButtons::testQuery(SearchCriteriaPanel* panel, const QString& word
         }
         int found = 0;
         try {
-            found = m_runner.RunQuery(QString(), true);
+            found = m_runner.RunQuery();
         } catch (...) {
             result->clear(); // no count to show; the frame reports the error
             throw;

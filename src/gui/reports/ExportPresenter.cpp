@@ -57,14 +57,14 @@ void ExportPresenter::CBTextClick()
 
 void ExportPresenter::BExportClick()
 {
-    if (!m_context.idle())
-        return;
-    ExportOptions options = menuOptions();
-    const bool confirmed = TOptionsSc::check(options, m_context.host().prompts(), m_tab.window());
-    setMenuOptions(options);
-    if (!confirmed)
-        return;
-    m_context.runOperation([this, options] { ExportDocs(options); });
+    // The options dialog's own event loop runs inside the operation too.
+    m_context.runOperation([this] {
+        ExportOptions options = menuOptions();
+        const bool confirmed = TOptionsSc::check(options, m_context.host().prompts(), m_tab.window());
+        setMenuOptions(options);
+        if (confirmed)
+            ExportDocs(options);
+    });
 }
 
 ExportOptions ExportPresenter::menuOptions() const

@@ -36,8 +36,9 @@ PresetsPresenter::PresetsPresenter(PresetsTab& tab, RunTabContext context)
     tab.setPresetsModel(m_list);
     connect(ui.LV_Presets->header(), &QHeaderView::sectionClicked, m_list, &ResultListModel::clickColumn);
     connect(ui.Button3, &QPushButton::clicked, this, &PresetsPresenter::Button3Click);
-    connect(ui.Button13, &QPushButton::clicked, this, &PresetsPresenter::Button13Click);
-    connect(ui.Button4, &QPushButton::clicked, this, &PresetsPresenter::Button4Click);
+    // The clipboard and the preview read the list: never while a run fills it.
+    connect(ui.Button13, &QPushButton::clicked, this, [this] { m_context.runPlain([this] { Button13Click(); }); });
+    connect(ui.Button4, &QPushButton::clicked, this, [this] { m_context.runPlain([this] { Button4Click(); }); });
 }
 
 void PresetsPresenter::Button3Click()

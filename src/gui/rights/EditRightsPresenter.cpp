@@ -30,11 +30,16 @@ EditRightsPresenter::EditRightsPresenter(EditRightsTab& tab, RunTabContext conte
     tab.setEditModel(m_model);
     connect(ui.ComboB_FEUsers, &QComboBox::currentTextChanged, this, &EditRightsPresenter::ComboB_FEUsersChange);
     connect(ui.ComboB_SEUsers, &QComboBox::currentTextChanged, this, &EditRightsPresenter::ComboB_SEUsersChange);
-    connect(ui.Button12, &QPushButton::clicked, this, &EditRightsPresenter::Button12Click);
-    connect(ui.Button10, &QPushButton::clicked, this, &EditRightsPresenter::Button10Click);
-    connect(ui.LV_REdits, &QTreeView::doubleClicked, this, &EditRightsPresenter::LV_REditsDblClick);
-    connect(ui.SaveList, &QAction::triggered, this, &EditRightsPresenter::SaveList1Click);
-    connect(ui.LoadList, &QAction::triggered, this, &EditRightsPresenter::LoadList1Click);
+    // The edit list is what a rights edit works through: it is changed, read or written only
+    // while no operation runs.
+    const auto gated = [this](void (EditRightsPresenter::*handler)()) {
+        return [this, handler] { m_context.runPlain([this, handler] { (this->*handler)(); }); };
+    };
+    connect(ui.Button12, &QPushButton::clicked, this, gated(&EditRightsPresenter::Button12Click));
+    connect(ui.Button10, &QPushButton::clicked, this, gated(&EditRightsPresenter::Button10Click));
+    connect(ui.LV_REdits, &QTreeView::doubleClicked, this, gated(&EditRightsPresenter::LV_REditsDblClick));
+    connect(ui.SaveList, &QAction::triggered, this, gated(&EditRightsPresenter::SaveList1Click));
+    connect(ui.LoadList, &QAction::triggered, this, gated(&EditRightsPresenter::LoadList1Click));
     connect(ui.Button9, &QPushButton::clicked, this, &EditRightsPresenter::Button9Click);
 }
 

@@ -62,8 +62,9 @@ ExcessRightsPresenter::ExcessRightsPresenter(ExcessRightsTab& tab, RunTabContext
     for (QCheckBox* box : rightsBoxes(ui))
         connect(box, &QCheckBox::clicked, this, &ExcessRightsPresenter::RightsCheck);
     connect(ui.Button5, &QPushButton::clicked, this, &ExcessRightsPresenter::Button5Click);
-    connect(ui.Button6, &QPushButton::clicked, this, &ExcessRightsPresenter::Button6Click);
-    connect(ui.Button7, &QPushButton::clicked, this, &ExcessRightsPresenter::Button7Click);
+    // The preview and the MDO file read the list: never while a run fills it.
+    connect(ui.Button6, &QPushButton::clicked, this, [this] { m_context.runPlain([this] { Button6Click(); }); });
+    connect(ui.Button7, &QPushButton::clicked, this, [this] { m_context.runPlain([this] { Button7Click(); }); });
 }
 
 void ExcessRightsPresenter::Button5Click()

@@ -2,22 +2,23 @@
 
 #include "core/app/RunState.h"
 #include "core/runs/RunInputSource.h"
-#include "gui/host/OperationControl.h"
+#include "gui/host/BusyGate.h"
 #include "gui/widgets/SearchCriteriaPanel.h"
 
 namespace tw {
 
-RunTabContext::RunTabContext(RunEnvironment environment, RunInputSource& sources, OperationControl& operations,
-                             GuiHost& host, OptionMarks& options, SortState& sort, ReportDesk& reports,
-                             QString programDirectory)
+RunTabContext::RunTabContext(RunEnvironment environment, RunInputSource& sources, BusyGate& gate, GuiHost& host,
+                             OptionMarks& options, SortState& sort, ReportDesk& reports, QString programDirectory,
+                             FileServerSource fileServer)
     : m_environment(environment)
     , m_sources(sources)
-    , m_operations(operations)
+    , m_gate(gate)
     , m_host(host)
     , m_options(options)
     , m_sort(sort)
     , m_reports(reports)
     , m_programDirectory(std::move(programDirectory))
+    , m_fileServer(std::move(fileServer))
 {
 }
 
@@ -28,12 +29,22 @@ RunInputs RunTabContext::inputs(const SearchCriteriaPanel& criteria, const QStri
 
 bool RunTabContext::runOperation(const std::function<void()>& body)
 {
-    return m_operations.run(body);
+    return m_gate.enter(BusyGate::Kind::Cancellable, body);
+}
+
+bool RunTabContext::runPlain(const std::function<void()>& body)
+{
+    return m_gate.enter(BusyGate::Kind::Plain, body);
+}
+
+void RunTabContext::follow(const QString& key, std::function<void()> body)
+{
+    m_gate.follow(key, BusyGate::Kind::Plain, std::move(body));
 }
 
 bool RunTabContext::idle() const
 {
-    return m_environment.state.OperationIdle;
+    return !m_gate.busy();
 }
 
 void RunTabContext::showRange(const RunOutcome& outcome)

@@ -6,13 +6,18 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QLineEdit;
+
+namespace gw {
+class FileServer;
+}
 
 namespace tw {
 
 class GuiHost;
-class OperationControl;
+class BusyGate;
 class OptionMarks;
 class ReportDesk;
 class RunInputSource;
@@ -26,15 +31,23 @@ struct SortState;
 class RunTabContext
 {
 public:
-    RunTabContext(RunEnvironment environment, RunInputSource& sources, OperationControl& operations, GuiHost& host,
-                  OptionMarks& options, SortState& sort, ReportDesk& reports, QString programDirectory);
+    using FileServerSource = std::function<std::shared_ptr<gw::FileServer>()>;
+
+    RunTabContext(RunEnvironment environment, RunInputSource& sources, BusyGate& gate, GuiHost& host,
+                  OptionMarks& options, SortState& sort, ReportDesk& reports, QString programDirectory,
+                  FileServerSource fileServer);
 
     // The run's services with the tab's own view.
     RunServices services(RunView& view) const { return m_environment.services(view); }
     // The common inputs: the tab's "Select Search Criteria" choice and its report directory.
     RunInputs inputs(const SearchCriteriaPanel& criteria, const QString& reportDirectory) const;
-    // Runs `body` as one operation when the program is idle (false otherwise).
+    // Runs `body` as one cancellable operation through the busy gate when the program is idle
+    // (false otherwise).
     bool runOperation(const std::function<void()>& body);
+    // Runs `body` as a short operation through the busy gate ("Close" keeps its caption).
+    bool runPlain(const std::function<void()>& body);
+    // Runs `body` as a short operation now, or once the running one has ended (BusyGate::follow).
+    void follow(const QString& key, std::function<void()> body);
     bool idle() const;
     // After a run: the Query tab's range fields show the range a full-library run walked.
     void showRange(const RunOutcome& outcome);
@@ -49,16 +62,19 @@ public:
     ReportDesk& reports() const { return m_reports; }
     // Ends in the separator.
     const QString& programDirectory() const { return m_programDirectory; }
+    // The file server's client of the session; null without a session.
+    std::shared_ptr<gw::FileServer> fileServer() const { return m_fileServer(); }
 
 private:
     RunEnvironment m_environment;
     RunInputSource& m_sources;
-    OperationControl& m_operations;
+    BusyGate& m_gate;
     GuiHost& m_host;
     OptionMarks& m_options;
     SortState& m_sort;
     ReportDesk& m_reports;
     QString m_programDirectory;
+    FileServerSource m_fileServer;
 };
 
 } // namespace tw

@@ -22,18 +22,6 @@ using tw::test::ScriptedHost;
 
 namespace {
 
-// A host whose event pump can act like a user pressing Cancel.
-struct PumpingHost : ScriptedHost
-{
-    void pumpEvents() override
-    {
-        ScriptedHost::pumpEvents();
-        if (onPump)
-            onPump();
-    }
-    std::function<void()> onPump;
-};
-
 // LIB1 with `documents` generated documents of one version each (subject "Document n").
 class QueryRunnerTest : public testing::Test
 {
@@ -54,7 +42,7 @@ protected:
 
     FixtureStore m_fixture;
     QTemporaryDir m_logDir;
-    PumpingHost m_host;
+    ScriptedHost m_host;
     tw::OperationLog m_log {m_logDir.path(), "Tarnwick (1.0.0.1)", &m_host};
     std::shared_ptr<store::StorePlatform> m_platform = m_fixture.platform();
     tw::GwRefs m_refs;
@@ -67,7 +55,7 @@ TEST_F(QueryRunnerTest, NoHitsReturnsZeroAndEndsIdleForATestButton)
 {
     build(5);
     m_expression = "DOCREFERENCE AND SUBJECT CONTAINS \"nothing like this\"";
-    EXPECT_EQ(m_runner.RunQuery(QString(), true), 0);
+    EXPECT_EQ(m_runner.RunQuery(), 0);
     EXPECT_EQ(m_state.QueryString, "(DOCREFERENCE AND SUBJECT CONTAINS \"nothing like this\")");
     EXPECT_TRUE(m_state.OperationIdle);
     EXPECT_FALSE(m_host.busyCursor);
@@ -79,6 +67,7 @@ TEST_F(QueryRunnerTest, LibrarianWrappingAndExtraTerms)
 {
     build(5);
     m_state.LibrarianAccess = true;
+    const tw::BusyMark run(m_state);
     EXPECT_EQ(m_runner.RunQuery(" AND DOCUMENT_NUMBER <= 3"), 3);
     EXPECT_EQ(m_state.QueryString, "(DOCREFERENCE AND DOCUMENT_NUMBER <= 3) AND (SEARCH_AS_LIBRARIAN)");
     EXPECT_FALSE(m_state.OperationIdle) << "a run's query leaves the run busy";
@@ -89,7 +78,7 @@ TEST_F(QueryRunnerTest, LibrarianWrappingAndExtraTerms)
 TEST_F(QueryRunnerTest, AboveTheLimitTheQueryStopsAndKeepsItsHits)
 {
     build(4300);
-    const int n = m_runner.RunQuery(QString(), true);
+    const int n = m_runner.RunQuery();
     ASSERT_GT(n, QueryRunner::HitLimit) << "the count is what was collected, not the limit";
     EXPECT_LE(n, 4300);
     ASSERT_EQ(m_host.messages.size(), 1);
@@ -101,7 +90,7 @@ TEST_F(QueryRunnerTest, CancelWhilePollingReturnsZeroAndLogsTheCount)
 {
     build(3000);
     m_host.onPump = [this] { m_state.CancelRequested = true; };
-    EXPECT_EQ(m_runner.RunQuery(QString(), true), 0);
+    EXPECT_EQ(m_runner.RunQuery(), 0);
     EXPECT_FALSE(m_state.CancelRequested);
     EXPECT_TRUE(logText().contains("\tQuery Cancelled after returning ")) << logText().toStdString();
     EXPECT_TRUE(logText().contains("\tQuery returned 0 documents\r\n"));
@@ -111,7 +100,7 @@ TEST_F(QueryRunnerTest, AMalformedExpressionPropagatesAndLeavesTheCursorBack)
 {
     build(2);
     m_expression = "DOCREFERENCE AND (SUBJECT CONTAINS";
-    EXPECT_THROW(m_runner.RunQuery(QString(), true), gw::Error);
+    EXPECT_THROW(m_runner.RunQuery(), gw::Error);
     EXPECT_TRUE(m_state.OperationIdle);
     EXPECT_FALSE(m_host.busyCursor);
 }

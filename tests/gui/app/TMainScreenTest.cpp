@@ -1,5 +1,6 @@
 #include "MainScreenFixture.h"
 #include "gui/app/MainMenus.h"
+#include "gui/host/BusyGate.h"
 #include "gui/query/QueryTab.h"
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
@@ -219,17 +220,21 @@ void TMainScreenTest::closeButtonCaptions()
     QCOMPARE(close->text(), QStringLiteral("Close"));
     QCOMPARE(close->statusTip(), QStringLiteral("Close the Program"));
 
-    screen.setOperationIdle(false);
-    screen.beginOperation();
-    QCOMPARE(close->text(), QStringLiteral("Cancel"));
-    QCOMPARE(close->statusTip(), QStringLiteral("Cancel this Operation"));
-    QVERIFY(!screen.CancelRequested());
-    QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(screen.CancelRequested());
-    QVERIFY(screen.isVisible());
-
-    screen.setOperationIdle(true);
-    screen.endOperation();
+    screen.runOperation([&] {
+        QCOMPARE(close->text(), QStringLiteral("Cancel"));
+        QCOMPARE(close->statusTip(), QStringLiteral("Cancel this Operation"));
+        QVERIFY(!screen.CancelRequested());
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(screen.CancelRequested());
+        QVERIFY(screen.isVisible());
+    });
+    // A short operation keeps "Close", and a click on it is refused like the window's close.
+    screen.gate().enter(tw::BusyGate::Kind::Plain, [&] {
+        QCOMPARE(close->text(), QStringLiteral("Close"));
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(screen.isVisible());
+        QVERIFY(!screen.CancelRequested());
+    });
     QCOMPARE(close->text(), QStringLiteral("Close"));
     QCOMPARE(close->statusTip(), QStringLiteral("Close the Program"));
     QTest::mouseClick(close, Qt::LeftButton);
@@ -242,13 +247,12 @@ void TMainScreenTest::lateFirstActivationKeepsARunBusy()
     // event pump); that activation must not mark the running program idle.
     MainScreenFixture fixture;
     TMainScreen& screen = fixture.screen();
-    screen.setOperationIdle(false);
-    screen.beginOperation();
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(&screen, &activate);
-    QVERIFY(!screen.OperationIdle());
-    screen.endOperation();
-    screen.setOperationIdle(true);
+    screen.runOperation([&] {
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&screen, &activate);
+        QVERIFY(!screen.OperationIdle());
+    });
+    QVERIFY(screen.OperationIdle());
 }
 
 void TMainScreenTest::failedOperationEndsIdle()
@@ -259,7 +263,7 @@ void TMainScreenTest::failedOperationEndsIdle()
     auto* close = fixture.find<QPushButton>(QStringLiteral("BClose"));
     fixture.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
     bool ran = screen.runOperation([&] {
-        screen.setOperationIdle(false);
+        QVERIFY(!screen.OperationIdle());
         fixture.host().setBusyCursor(true);
         QCOMPARE(close->text(), QStringLiteral("Cancel"));
         throw gw::Error(QStringLiteral("Document 7 is locked"));
