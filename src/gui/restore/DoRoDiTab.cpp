@@ -60,6 +60,7 @@ QLayout* DoRoDiTab::buildScanLines()
 {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(3);
+    grid->setHorizontalSpacing(8);
     m_ui.Label99 = WidgetKit::valueLine(QStringLiteral("Label99"));
     m_ui.Label97 = WidgetKit::valueLine(QStringLiteral("Label97"));
     grid->addWidget(WidgetKit::label(QStringLiteral("Checking Directory:")), 0, 0);

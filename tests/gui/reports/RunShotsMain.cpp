@@ -22,6 +22,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -114,6 +115,31 @@ int main(int argc, char** argv)
     child<tw::RadioGroup>(&screen, QStringLiteral("RadioGroup8"))->setItemIndex(1);
     child<QPushButton>(&screen, QStringLiteral("Button9"))->click();
     save(&screen, dir, QStringLiteral("EditRights"));
+
+    // The Restore tab while "Get Info" fills a history and once a row's file is looked up.
+    screen.pageControl()->setCurrentIndex(tw::TMainScreen::Restore);
+    child<QLineEdit>(&screen, QStringLiteral("Edit33"))->setText(QStringLiteral("7"));
+    QTimer::singleShot(0, &screen, [&] { save(&screen, dir, QStringLiteral("RestoreRunning")); });
+    child<QPushButton>(&screen, QStringLiteral("Button2"))->click();
+    auto* history = child<QTreeWidget>(&screen, QStringLiteral("LV_Restores"));
+    if (history->topLevelItemCount() > 0)
+        history->setCurrentItem(history->topLevelItem(0));
+    save(&screen, dir, QStringLiteral("Restore"));
+
+    // The DoRoDi tab in the middle of a scan of users' copies, and after it.
+    screen.pageControl()->setCurrentIndex(tw::TMainScreen::DoRoDi);
+    const QString strays = output + QStringLiteral("/home/user/documents");
+    QDir().mkpath(strays);
+    for (int n = 1; n <= 60; ++n) {
+        QFile copy(strays
+                   + QStringLiteral("/%1-1.%2").arg(n).arg(n % 3 ? QStringLiteral("doc") : QStringLiteral("pdf")));
+        copy.open(QIODevice::WriteOnly);
+        copy.write("copy");
+    }
+    leave(&screen, QStringLiteral("Edit36"), output + QStringLiteral("/home"));
+    QTimer::singleShot(1200, &screen, [&] { save(&screen, dir, QStringLiteral("DoRoDiRunning")); });
+    child<QPushButton>(&screen, QStringLiteral("Button15"))->click();
+    save(&screen, dir, QStringLiteral("DoRoDi"));
 
     tw::TOptionsSc options(&screen);
     options.setOptions(tw::ExportOptions {});
