@@ -1,0 +1,147 @@
+// The rights tabs change and report sharing rights without widening a right or dropping one.
+#include "RightsTabsDriver.h"
+#include "SessionWindow.h"
+#include "core/app/DateTimeText.h"
+#include "gui/widgets/RadioGroup.h"
+#include "store/FaultRule.h"
+#include "store/Store.h"
+#include "store/StoreBuilder.h"
+#include "support/FileLines.h"
+#include "support/SmallLibrary.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <map>
+
+using store::SharingSpec;
+using tw::test::boxState;
+using tw::test::clickRow;
+using tw::test::column;
+using tw::test::fileLines;
+using tw::test::rightsRun;
+using tw::test::SessionWindow;
+
+namespace {
+
+using Sharing = std::map<qint64, QList<SharingSpec>>;
+
+// The small library (documents 1, 2 with two versions, and 4), ANN its librarian, with the
+// given sharing lists and fault rules.
+SessionWindow::Setup library(const Sharing& sharing, const QList<store::FaultRule>& faults = {})
+{
+    return {QStringLiteral("ANN"), [sharing, faults](store::StoreBuilder& s) {
+                tw::test::addSmallLibrary(s);
+                s.setLibraryRights(QStringLiteral("LIB1"), QStringLiteral("ANN"), true);
+                for (const auto& [number, entries] : sharing) {
+                    store::RightsSpec rights;
+                    rights.sharing = entries;
+                    s.setRights(QStringLiteral("LIB1"), number, rights);
+                }
+                for (const store::FaultRule& rule : faults)
+                    s.store().addFaultRule(rule);
+            }};
+}
+
+// The lines a report file got from its latest run, after its "Report on Library" line.
+QStringList latestRun(const QString& path)
+{
+    const QStringList lines = fileLines(path);
+    for (int i = lines.size() - 1; i >= 0; --i) {
+        if (lines.at(i).startsWith(QLatin1String("Report on Library ")))
+            return lines.mid(i + 1);
+    }
+    return {};
+}
+
+// "Full Report" over the library: the lines of "FRights.rpt" it wrote.
+QStringList fullReport(SessionWindow& window, const QString& reports)
+{
+    window.type(QStringLiteral("Edit31"), reports);
+    auto* full = window.find<QCheckBox>(QStringLiteral("CB_RFull"));
+    full->setChecked(true);
+    window.find<tw::RadioGroup>(QStringLiteral("RadioGroup4"))->setItemIndex(1);
+    window.find<QPushButton>(QStringLiteral("Button5"))->click();
+    full->setChecked(false);
+    return latestRun(reports + QStringLiteral("/FRights.rpt"));
+}
+
+// The official rights a full report's lines give a name on document 4; empty without an entry.
+QString officialRights(const QStringList& report, const QString& name)
+{
+    const QString key = QLatin1Char('\t') + name + QStringLiteral("\tOfficial\t");
+    for (const QString& line : report) {
+        if (line.startsWith(QLatin1String("       4\t")) && line.contains(key))
+            return line.section(QLatin1Char('\t'), -1);
+    }
+    return QString();
+}
+
+// "Delete" or "Replace" for the two user boxes' names, as typed; a Replace row is ticked.
+void addEdit(SessionWindow& window, const QString& first, const QString& second)
+{
+    window.find<QComboBox>(QStringLiteral("ComboB_FEUsers"))->setCurrentText(first);
+    window.find<QComboBox>(QStringLiteral("ComboB_SEUsers"))->setCurrentText(second);
+    window.find<QPushButton>(QStringLiteral("Button12"))->click();
+}
+
+// "Report" on the Edit Rights tab over the library: the lines of "FREdits.rpt" it wrote.
+QStringList editRun(SessionWindow& window, const QString& reports)
+{
+    window.type(QStringLiteral("Edit35"), reports);
+    window.find<tw::RadioGroup>(QStringLiteral("RadioGroup8"))->setItemIndex(1);
+    window.find<QPushButton>(QStringLiteral("Button9"))->click();
+    return latestRun(reports + QStringLiteral("/FREdits.rpt"));
+}
+
+} // namespace
+
+class RightsEditsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { tw::DateTimeText::setLocaleForTesting(QLocale::c()); }
+    void cleanup() { tw::DateTimeText::resetLocale(); }
+    void modifySecurityIsShownAndHandedOn();
+};
+
+// Carol Cook holds modify security by her entry's flag alone. It shows in the report and in the
+// boxes, and it goes with her rights to Bob Baker (merged) and back to her (a new entry).
+void RightsEditsTest::modifySecurityIsShownAndHandedOn()
+{
+    QTemporaryDir reports;
+    SessionWindow window(library({{4, {{"CAROL", {4, 4, 4}, false, true}, {"BOB", {32, 32, 32}, false, false}}}}));
+    QCOMPARE(officialRights(fullReport(window, reports.path()), QStringLiteral("Carol Cook")),
+             QStringLiteral("View, Modify Security"));
+    rightsRun(window, reports.path(), 2, QStringLiteral("Carol Cook"));
+    auto* rights = window.find<QTreeView>(QStringLiteral("LV_Rights"));
+    QCOMPARE(column(rights, 0), QStringList {"4"});
+    clickRow(rights, 0);
+    QCOMPARE(boxState(window), QStringLiteral("1/1 0/0 0/0 0/0 1/1"));
+
+    addEdit(window, QStringLiteral("Carol Cook"), QStringLiteral("Bob Baker"));
+    QVERIFY(editRun(window, reports.path()).contains(QStringLiteral("Document 4 - Rights Updated for Bob Baker")));
+    QCOMPARE(officialRights(fullReport(window, reports.path()), QStringLiteral("Bob Baker")),
+             QStringLiteral("View, Share, Modify Security"));
+
+    auto* edits = window.find<QTreeView>(QStringLiteral("LV_REdits"));
+    clickRow(edits, 0);
+    window.find<QPushButton>(QStringLiteral("Button10"))->click();
+    addEdit(window, QStringLiteral("Bob Baker"), QStringLiteral("Carol Cook"));
+    QVERIFY(editRun(window, reports.path())
+                .contains(QStringLiteral("Document 4 Rights for Bob Baker replaced by Carol Cook")));
+    const QStringList report = fullReport(window, reports.path());
+    QCOMPARE(officialRights(report, QStringLiteral("Carol Cook")), QStringLiteral("View, Share, Modify Security"));
+    QCOMPARE(officialRights(report, QStringLiteral("Bob Baker")), QString());
+}
+
+QTEST_MAIN(RightsEditsTest)
+#include "RightsEditsTest.moc"
