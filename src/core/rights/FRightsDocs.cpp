@@ -112,7 +112,8 @@ bool FRightsDocs::removalPass(gw::Document& document, qint64 counter)
                     continue;
                 found = true;
                 const QString name = entry->User()->DisplayName();
-                entry->setRevokeAllRights(false);
+                // Deleted as it stands: a deny cleared first would become a grant of its stored
+                // masks when the delete fails or the program stops between the two calls.
                 entry->Delete();
                 m_services.log.ErrorCheck(QStringLiteral("Document ") + QString::number(counter)
                                               + QStringLiteral(" Explicit Deny Rights removed for ") + name,

@@ -50,6 +50,16 @@ SessionWindow::Setup library(const Sharing& sharing, const QList<store::FaultRul
             }};
 }
 
+store::FaultRule fault(const char* member, qint64 document, const char* message)
+{
+    store::FaultRule rule;
+    rule.member = QLatin1String(member);
+    rule.library = QStringLiteral("LIB1");
+    rule.document = document;
+    rule.message = QLatin1String(message);
+    return rule;
+}
+
 // The lines a report file got from its latest run, after its "Report on Library" line.
 QStringList latestRun(const QString& path)
 {
@@ -111,6 +121,7 @@ private Q_SLOTS:
     void init() { tw::DateTimeText::setLocaleForTesting(QLocale::c()); }
     void cleanup() { tw::DateTimeText::resetLocale(); }
     void modifySecurityIsShownAndHandedOn();
+    void aDenyThatCannotBeDeletedStaysADeny();
 };
 
 // Carol Cook holds modify security by her entry's flag alone. It shows in the report and in the
@@ -141,6 +152,20 @@ void RightsEditsTest::modifySecurityIsShownAndHandedOn()
     const QStringList report = fullReport(window, reports.path());
     QCOMPARE(officialRights(report, QStringLiteral("Carol Cook")), QStringLiteral("View, Share, Modify Security"));
     QCOMPARE(officialRights(report, QStringLiteral("Bob Baker")), QString());
+}
+
+// Team's explicit deny hides View. Its removal fails every time: it stays a deny.
+void RightsEditsTest::aDenyThatCannotBeDeletedStaysADeny()
+{
+    QTemporaryDir reports;
+    SessionWindow window(library({{4, {{"Team", {4, 4, 4}, true, false}}}}, {fault("Delete", 4, "entry locked")}));
+    window.find<QAction>(QStringLiteral("Delete1"))->trigger();
+    window.find<QAction>(QStringLiteral("Automatic1"))->trigger();
+    fullReport(window, reports.path());
+    QVERIFY(window.logLines().filter(QStringLiteral("Document 4 Error Removing Explicit Deny Rights")).size() > 0);
+
+    window.find<QAction>(QStringLiteral("Delete1"))->trigger();
+    QCOMPARE(officialRights(fullReport(window, reports.path()), QStringLiteral("Team")), QStringLiteral("Denied"));
 }
 
 QTEST_MAIN(RightsEditsTest)
