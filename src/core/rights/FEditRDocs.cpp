@@ -237,8 +237,12 @@ FEditRDocs::Handover FEditRDocs::mergeInto(gw::SharingEntry& entry, const QStrin
                                            RunReport& report)
 {
     try {
-        if (entry.RevokeAllRights())
-            entry.setRevokeAllRights(false);
+        // An explicit deny stands: lifted, it would grant the masks it hides, which neither
+        // entry granted. The old entry still goes.
+        if (entry.RevokeAllRights()) {
+            outcome(report, documentText() + QStringLiteral(" - Explicit Deny retained for ") + name);
+            return Handover::Made;
+        }
         for (size_t i = 0; i < kReportLevels.size(); ++i) {
             const auto level = levelOf(entry, kReportLevels[i]);
             level->setBitmask((level->Bitmask() | old.masks[i]) & kLevelMaskRights);

@@ -122,6 +122,7 @@ private Q_SLOTS:
     void cleanup() { tw::DateTimeText::resetLocale(); }
     void modifySecurityIsShownAndHandedOn();
     void aDenyThatCannotBeDeletedStaysADeny();
+    void aMergeIntoADenyKeepsTheDeny();
 };
 
 // Carol Cook holds modify security by her entry's flag alone. It shows in the report and in the
@@ -166,6 +167,23 @@ void RightsEditsTest::aDenyThatCannotBeDeletedStaysADeny()
 
     window.find<QAction>(QStringLiteral("Delete1"))->trigger();
     QCOMPARE(officialRights(fullReport(window, reports.path()), QStringLiteral("Team")), QStringLiteral("Denied"));
+}
+
+// Carol Cook's explicit deny hides View and Edit; Bob Baker's rights are merged into her entry.
+void RightsEditsTest::aMergeIntoADenyKeepsTheDeny()
+{
+    QTemporaryDir reports;
+    SessionWindow window(library({{4, {{"CAROL", {6, 6, 6}, true, false}, {"BOB", {32, 32, 32}, false, false}}}}));
+    addEdit(window, QStringLiteral("Bob Baker"), QStringLiteral("Carol Cook"));
+    const QStringList edit = editRun(window, reports.path());
+    const QStringList outcomes = edit.filter(QRegularExpression(QStringLiteral("^Document 4")));
+    QCOMPARE(outcomes,
+             (QStringList {"Document 4 - Rights already present for Carol Cook",
+                           "Document 4 - Explicit Deny retained for Carol Cook",
+                           "Document 4 - Rights removed for Bob Baker"}));
+    const QStringList report = fullReport(window, reports.path());
+    QCOMPARE(officialRights(report, QStringLiteral("Carol Cook")), QStringLiteral("Denied"));
+    QCOMPARE(officialRights(report, QStringLiteral("Bob Baker")), QString());
 }
 
 QTEST_MAIN(RightsEditsTest)
