@@ -123,6 +123,7 @@ private Q_SLOTS:
     void modifySecurityIsShownAndHandedOn();
     void aDenyThatCannotBeDeletedStaysADeny();
     void aMergeIntoADenyKeepsTheDeny();
+    void replacementsTypedInOtherLettersAreFound();
 };
 
 // Carol Cook holds modify security by her entry's flag alone. It shows in the report and in the
@@ -184,6 +185,32 @@ void RightsEditsTest::aMergeIntoADenyKeepsTheDeny()
     const QStringList report = fullReport(window, reports.path());
     QCOMPARE(officialRights(report, QStringLiteral("Carol Cook")), QStringLiteral("Denied"));
     QCOMPARE(officialRights(report, QStringLiteral("Bob Baker")), QString());
+}
+
+// Both replacements typed in small letters: the address books know them, and so does the run.
+void RightsEditsTest::replacementsTypedInOtherLettersAreFound()
+{
+    QTemporaryDir reports;
+    SessionWindow window(library({{4,
+                                   {{"Team", {0, 0, 0}, true, false},
+                                    {"BOB", {36, 36, 36}, false, false},
+                                    {"Zed Gone", {4, 4, 4}, false, false}}}}));
+    addEdit(window, QStringLiteral("Team"), QStringLiteral("bob baker"));
+    addEdit(window, QStringLiteral("Zed Gone"), QStringLiteral("carol cook"));
+    // Answers for the warnings a run that did not find them would give.
+    for (int i = 0; i < 2; ++i)
+        window.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
+    const QStringList edit = editRun(window, reports.path());
+    QCOMPARE(window.host().shownPrompts().filter(QStringLiteral("Address Entry cannot be found")), QStringList());
+    const QStringList outcomes = edit.filter(QRegularExpression(QStringLiteral("^Document 4")));
+    QCOMPARE(
+        outcomes,
+        (QStringList {"Document 4 - Rights already present for Bob Baker", "Document 4 - Rights Updated for Bob Baker",
+                      "Document 4 - Rights removed for Team", "Document 4 Rights for Zed Gone replaced by Carol Cook",
+                      "Document 4 - Rights removed for Zed Gone"}));
+    const QStringList report = fullReport(window, reports.path());
+    QCOMPARE(officialRights(report, QStringLiteral("Carol Cook")), QStringLiteral("View"));
+    QCOMPARE(officialRights(report, QStringLiteral("Team")), QString());
 }
 
 QTEST_MAIN(RightsEditsTest)
