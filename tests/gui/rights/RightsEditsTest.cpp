@@ -124,6 +124,7 @@ private Q_SLOTS:
     void aDenyThatCannotBeDeletedStaysADeny();
     void aMergeIntoADenyKeepsTheDeny();
     void replacementsTypedInOtherLettersAreFound();
+    void typedNamesAreNotAddedToTheUserBoxes();
 };
 
 // Carol Cook holds modify security by her entry's flag alone. It shows in the report and in the
@@ -211,6 +212,26 @@ void RightsEditsTest::replacementsTypedInOtherLettersAreFound()
     const QStringList report = fullReport(window, reports.path());
     QCOMPARE(officialRights(report, QStringLiteral("Carol Cook")), QStringLiteral("View"));
     QCOMPARE(officialRights(report, QStringLiteral("Team")), QString());
+}
+
+// A name typed into a user box and entered is not added to the box, so "<Strays>" still takes
+// the sharing entry of that name for a stray.
+void RightsEditsTest::typedNamesAreNotAddedToTheUserBoxes()
+{
+    QTemporaryDir reports;
+    SessionWindow window(library({{4, {{"Zed Gone", {4, 4, 4}, false, false}}}}));
+    for (const char* name : {"ComboB_Users", "ComboB_FEUsers", "ComboB_SEUsers"}) {
+        auto* box = window.find<QComboBox>(QLatin1String(name));
+        const int entries = box->count();
+        box->lineEdit()->clear();
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("Zed Gone"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QVERIFY2(box->count() == entries && box->findText(QStringLiteral("Zed Gone")) < 0, name);
+    }
+    rightsRun(window, reports.path(), 2, QStringLiteral("<Strays>"));
+    QCOMPARE(column(window.find<QTreeView>(QStringLiteral("LV_Rights")), 0), QStringList {"4"});
+    QCOMPARE(fileLines(reports.filePath(QStringLiteral("Rights.rpt"))).last(),
+             QStringLiteral("Unknown Rights for Zed Gone"));
 }
 
 QTEST_MAIN(RightsEditsTest)
