@@ -56,7 +56,9 @@ RunOutcome FEditRDocs::FEditRDocsRun(const RunInputs& inputs)
     m_addresses.clear();
     RunDefinition d = definition();
     d.beforeWalk = [this] { gatherAddresses(); };
-    d.documentWork = [this](RunReport& report) { return editDocument(report); };
+    d.documentWork = [this](RunReport& report) {
+        return rightsWork(m_services.log, report, [&] { return editDocument(report); });
+    };
     const RunOutcome outcome = RunFrame(m_services).run(d, inputs);
     m_addresses.clear();
     return outcome;

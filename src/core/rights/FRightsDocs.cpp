@@ -31,7 +31,9 @@ RunOutcome FRightsDocs::FRightsDocsRun(const RunInputs& inputs, const Options& o
 {
     RunDefinition d = definition();
     d.beforeWalk = [this] { m_list.clearRows(); };
-    d.documentWork = [this, options](RunReport& report) { return reportDocument(options, report); };
+    d.documentWork = [this, options](RunReport& report) {
+        return rightsWork(m_services.log, report, [&] { return reportDocument(options, report); });
+    };
     return RunFrame(m_services).run(d, inputs);
 }
 

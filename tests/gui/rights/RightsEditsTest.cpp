@@ -125,6 +125,8 @@ private Q_SLOTS:
     void aMergeIntoADenyKeepsTheDeny();
     void replacementsTypedInOtherLettersAreFound();
     void typedNamesAreNotAddedToTheUserBoxes();
+    void anUnreadableDocumentIsReportedAndSkipped_data();
+    void anUnreadableDocumentIsReportedAndSkipped();
 };
 
 // Carol Cook holds modify security by her entry's flag alone. It shows in the report and in the
@@ -232,6 +234,50 @@ void RightsEditsTest::typedNamesAreNotAddedToTheUserBoxes()
     QCOMPARE(column(window.find<QTreeView>(QStringLiteral("LV_Rights")), 0), QStringList {"4"});
     QCOMPARE(fileLines(reports.filePath(QStringLiteral("Rights.rpt"))).last(),
              QStringLiteral("Unknown Rights for Zed Gone"));
+}
+
+void RightsEditsTest::anUnreadableDocumentIsReportedAndSkipped_data()
+{
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<QString>("reportName");
+    QTest::addColumn<QString>("nextDocument"); // a line that shows document 2 was done
+    QTest::newRow("check") << "check"
+                           << "Rights.rpt"
+                           << "       2\t1\t";
+    QTest::newRow("full") << "full"
+                          << "FRights.rpt"
+                          << "       2\t";
+    QTest::newRow("edit") << "edit"
+                          << "FREdits.rpt"
+                          << "Document 2 - Rights removed for Bob Baker";
+}
+
+// Document 1's author cannot be read: that document is reported and counted as failed, and
+// the run goes on with document 2.
+void RightsEditsTest::anUnreadableDocumentIsReportedAndSkipped()
+{
+    QFETCH(QString, run);
+    QFETCH(QString, reportName);
+    QFETCH(QString, nextDocument);
+    QTemporaryDir reports;
+    const QList<SharingSpec> bob {{"BOB", {4, 4, 4}, false, false}};
+    SessionWindow window(library({{1, bob}, {2, bob}}, {fault("Author", 1, "author unreadable")}));
+    // The answer for the message of a run that stops after the error.
+    window.host().prompts().queue(tw::PromptSeam::Kind::Message, QStringLiteral("ok"));
+    if (run == QLatin1String("check")) {
+        rightsRun(window, reports.path(), 1);
+    } else if (run == QLatin1String("full")) {
+        fullReport(window, reports.path());
+    } else {
+        addEdit(window, QStringLiteral("Bob Baker"), QStringLiteral("Bob Baker"));
+        editRun(window, reports.path());
+    }
+    const QString error = QStringLiteral("Error: Cannot Read Document 1 (author unreadable)");
+    QCOMPARE(window.logLines().filter(error).size(), 1);
+    QCOMPARE(window.logLines().filter(QStringLiteral("Run stopped")), QStringList());
+    const QStringList report = latestRun(reports.filePath(reportName));
+    QVERIFY(report.contains(error));
+    QVERIFY2(!report.filter(nextDocument).isEmpty(), qPrintable(nextDocument));
 }
 
 QTEST_MAIN(RightsEditsTest)
