@@ -2,6 +2,7 @@
 
 #include "store/Sql.h"
 #include "store/model/DirectRead.h"
+#include "store/model/ModifySecurityRule.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -55,7 +56,8 @@ int Access::effectiveRights(QSqlDatabase& db, qint64 userRow, qint64 documentRow
         while (q.next()) {
             found = true;
             if (q.integer(0) == 0) {
-                mask |= static_cast<int>(q.integer(1)) | (q.integer(2) != 0 ? 8 : 0);
+                const int levels = static_cast<int>(q.integer(1));
+                mask |= ModifySecurityRule::shown(levels, ModifySecurityRule::holds(levels, q.integer(2) != 0));
             }
         }
         return mask;

@@ -56,7 +56,9 @@ RunOutcome FEditRDocs::FEditRDocsRun(const RunInputs& inputs)
     m_addresses.clear();
     RunDefinition d = definition();
     d.beforeWalk = [this] { gatherAddresses(); };
-    d.documentWork = [this](RunReport& report) { return editDocument(report); };
+    d.documentWork = [this](RunReport& report) {
+        return rightsWork(m_services.log, report, [&] { return editDocument(report); });
+    };
     const RunOutcome outcome = RunFrame(m_services).run(d, inputs);
     m_addresses.clear();
     return outcome;
@@ -82,8 +84,9 @@ void FEditRDocs::gatherAddresses()
     }
 }
 
-// Asks each address book in turn for the name; the first that finds it adds what it found.
-std::shared_ptr<gw::AddressEntry> FEditRDocs::findInBooks(const QString& name)
+// Asks each address book in turn for the name; the first that finds anything adds what it
+// found. False when no book finds anything.
+bool FEditRDocs::findInBooks(const QString& name)
 {
     const QString filter = QStringLiteral("(Name MATCHES \"") + name + QStringLiteral("\")");
     const auto books = m_services.refs.account->AddressBooks();
@@ -99,18 +102,28 @@ std::shared_ptr<gw::AddressEntry> FEditRDocs::findInBooks(const QString& name)
             continue;
         for (int i = 1; i <= hits; ++i)
             m_addresses.push_back(found->Item(i));
-        return address(name);
+        return true;
+    }
+    return false;
+}
+
+// The address entry of a replacement, its name compared ignoring letter case as the address
+// books compare it: a name typed in other letters still finds its user.
+std::shared_ptr<gw::AddressEntry> FEditRDocs::address(const QString& name) const
+{
+    for (const auto& entry : m_addresses) {
+        if (entry->DisplayName().compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
     }
     return nullptr;
 }
 
-std::shared_ptr<gw::AddressEntry> FEditRDocs::address(const QString& name) const
+// The replacement's name as its address entry spells it, by which its sharing-list entry is
+// found; the name as typed when no address book knows it.
+QString FEditRDocs::replacementName(const EditRow& row) const
 {
-    for (const auto& entry : m_addresses) {
-        if (entry->DisplayName() == name)
-            return entry;
-    }
-    return nullptr;
+    const auto entry = address(row.replacement);
+    return entry ? entry->DisplayName() : row.replacement;
 }
 
 QString FEditRDocs::documentText() const
@@ -204,13 +217,14 @@ void FEditRDocs::editRow(gw::Document& document, const EditRow& row, const Right
 FEditRDocs::Handover FEditRDocs::handOver(gw::Document& document, const EditRow& row, const HolderRights& old,
                                           const RightsLines& lines, RunReport& report)
 {
+    const QString replacement = replacementName(row);
     const auto list = document.AdditionalRights();
     for (int i = 1, count = list->Count(); i <= count; ++i) {
         bool matched = false;
         try {
             const auto entry = list->Item(i);
             const QString name = entry->User()->DisplayName();
-            if (name != row.replacement)
+            if (name != replacement)
                 continue;
             matched = true;
             const HolderRights theirs = HolderRights::ofEntry(*entry);
@@ -237,8 +251,12 @@ FEditRDocs::Handover FEditRDocs::mergeInto(gw::SharingEntry& entry, const QStrin
                                            RunReport& report)
 {
     try {
-        if (entry.RevokeAllRights())
-            entry.setRevokeAllRights(false);
+        // An explicit deny stands: lifted, it would grant the masks it hides, which neither
+        // entry granted. The old entry still goes.
+        if (entry.RevokeAllRights()) {
+            outcome(report, documentText() + QStringLiteral(" - Explicit Deny retained for ") + name);
+            return Handover::Made;
+        }
         for (size_t i = 0; i < kReportLevels.size(); ++i) {
             const auto level = levelOf(entry, kReportLevels[i]);
             level->setBitmask((level->Bitmask() | old.masks[i]) & kLevelMaskRights);
@@ -274,7 +292,7 @@ FEditRDocs::Handover FEditRDocs::addEntry(gw::Document& document, const EditRow&
         // level from there: a run stopped between the steps never leaves the replacement with a
         // right the old entry lacked.
         document.AdditionalRights()->Add(entry, old.masks[0] & old.masks[1] & old.masks[2] & kLevelMaskRights);
-        const auto added = entryNamed(document, row.replacement);
+        const auto added = entryNamed(document, entry->DisplayName());
         if (!added)
             throw gw::Error(QStringLiteral("the new entry of ") + row.replacement + QStringLiteral(" is not there"));
         for (size_t i = 0; i < kReportLevels.size(); ++i)

@@ -38,8 +38,9 @@ private:
     enum class Handover { Made, NotMade };
 
     void gatherAddresses();
-    std::shared_ptr<gw::AddressEntry> findInBooks(const QString& name);
+    bool findInBooks(const QString& name);
     std::shared_ptr<gw::AddressEntry> address(const QString& name) const;
+    QString replacementName(const EditRow& row) const;
     RunDefinition::Outcome editDocument(RunReport& report);
     bool markRows(gw::Document& document);
     void editRow(gw::Document& document, const EditRow& row, const RightsLines& lines, RunReport& report);

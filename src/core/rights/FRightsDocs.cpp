@@ -31,7 +31,9 @@ RunOutcome FRightsDocs::FRightsDocsRun(const RunInputs& inputs, const Options& o
 {
     RunDefinition d = definition();
     d.beforeWalk = [this] { m_list.clearRows(); };
-    d.documentWork = [this, options](RunReport& report) { return reportDocument(options, report); };
+    d.documentWork = [this, options](RunReport& report) {
+        return rightsWork(m_services.log, report, [&] { return reportDocument(options, report); });
+    };
     return RunFrame(m_services).run(d, inputs);
 }
 
@@ -112,7 +114,8 @@ bool FRightsDocs::removalPass(gw::Document& document, qint64 counter)
                     continue;
                 found = true;
                 const QString name = entry->User()->DisplayName();
-                entry->setRevokeAllRights(false);
+                // Deleted as it stands: a deny cleared first would become a grant of its stored
+                // masks when the delete fails or the program stops between the two calls.
                 entry->Delete();
                 m_services.log.ErrorCheck(QStringLiteral("Document ") + QString::number(counter)
                                               + QStringLiteral(" Explicit Deny Rights removed for ") + name,

@@ -1,5 +1,9 @@
 #include "RightsDefinition.h"
 
+#include "core/app/OperationLog.h"
+#include "core/runs/RunReport.h"
+#include "gw/Error.h"
+
 namespace tw {
 
 RunDefinition rightsDefinition(const RightsTexts& texts, RunDefinition::Unit unit)
@@ -19,6 +23,22 @@ RunDefinition rightsDefinition(const RightsTexts& texts, RunDefinition::Unit uni
     d.completionText = [completion = texts.completionText](bool) { return completion; };
     d.finalStatus = texts.finalStatus;
     return d;
+}
+
+RunDefinition::Outcome rightsWork(OperationLog& log, RunReport& report,
+                                  const std::function<RunDefinition::Outcome()>& work)
+{
+    try {
+        return work();
+    } catch (const gw::Error& error) {
+        const QString text = QStringLiteral("Error: Cannot Read Document ") + QString::number(report.runCounter())
+            + QStringLiteral(" (") + error.message() + QLatin1Char(')');
+        log.ErrorCheck(text, true, true);
+        report.append(text);
+        RunDefinition::Outcome failed;
+        failed.count = RunDefinition::Count::Failure;
+        return failed;
+    }
 }
 
 QString fullRightsHeader()

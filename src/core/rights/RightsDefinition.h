@@ -3,8 +3,12 @@
 #include "core/runs/RunDefinition.h"
 
 #include <QString>
+#include <functional>
 
 namespace tw {
+
+class OperationLog;
+class RunReport;
 
 // What the three runs of the rights tabs share: the mode texts built from two prefixes, a
 // report head of "Report on Library ..." and an empty line before the column header, a report
@@ -22,6 +26,13 @@ struct RightsTexts
 };
 
 RunDefinition rightsDefinition(const RightsTexts& texts, RunDefinition::Unit unit);
+
+// The work on one document (or version) of a rights run. A document whose fields cannot be
+// read (its author, say) is counted as failed and reported, to the status line, the log and
+// the report, as "Error: Cannot Read Document " + the run counter + " (" + the error + ")";
+// the run goes on with the next one.
+RunDefinition::Outcome rightsWork(OperationLog& log, RunReport& report,
+                                  const std::function<RunDefinition::Outcome()>& work);
 
 // The column header of "FRights.rpt" and "FREdits.rpt".
 QString fullRightsHeader();

@@ -46,7 +46,9 @@ RunOutcome RightsDocs::RightsDocsRun(const RightsInputs& inputs)
     m_inHand = DocumentInHand {};
     RunDefinition d = definition();
     d.beforeWalk = [this] { m_list.clearRows(); };
-    d.versionWork = [this, &inputs](RunReport& report) { return checkVersion(inputs, report); };
+    d.versionWork = [this, &inputs](RunReport& report) {
+        return rightsWork(m_services.log, report, [&] { return checkVersion(inputs, report); });
+    };
     return RunFrame(m_services).run(d, inputs.run);
 }
 

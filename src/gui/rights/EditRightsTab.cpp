@@ -23,7 +23,8 @@ QComboBox* userBox(const QString& name, QWidget* parent)
 {
     QComboBox* box = WidgetKit::pickList(name, QString(), parent);
     box->setEditable(true);
-    box->setInsertPolicy(QComboBox::InsertAlphabetically);
+    // The box lists the system's users; a name typed into it is used as typed, never added.
+    box->setInsertPolicy(QComboBox::NoInsert);
     box->setMinimumContentsLength(14);
     return box;
 }

@@ -7,7 +7,8 @@
 namespace store {
 
 // One level mask (official, current or other) of one rights row, read from
-// and written to the store at every call.
+// and written to the store at every call. A sharing entry's levels carry its
+// modify-security right as bit 8 (ModifySecurityRule.h).
 class StoreSecurity : public gw::VersionSecurity
 {
 public:

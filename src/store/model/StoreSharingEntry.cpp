@@ -4,6 +4,7 @@
 #include "store/Sql.h"
 #include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
+#include "store/model/ModifySecurityRule.h"
 #include "store/model/RightsWriter.h"
 #include "store/model/StoreAddressEntry.h"
 
@@ -58,52 +59,55 @@ std::shared_ptr<gw::AddressEntry> StoreSharingEntry::User()
                                                q.isNull(1) ? 0 : q.integer(1), q.text(2));
 }
 
-int StoreSharingEntry::flag(const char* member, const char* column)
+bool StoreSharingEntry::RevokeAllRights()
 {
-    guard(m_context, m_point, member);
+    guard(m_context, m_point, "RevokeAllRights");
     QSqlDatabase db = m_context->store->database();
-    const char* sql = qstrcmp(column, "revoke_all") == 0 ? "SELECT revoke_all FROM rights WHERE id = ?"
-                                                         : "SELECT modify_security FROM rights WHERE id = ?";
-    DirectRead value(db, sql, {m_rightsRow});
+    DirectRead value(db, "SELECT revoke_all FROM rights WHERE id = ?", {m_rightsRow});
     if (!value.next()) {
         throw gone();
     }
-    return static_cast<int>(value.integer(0));
+    return value.integer(0) != 0;
 }
 
-void StoreSharingEntry::setFlag(const char* member, const char* column, bool value)
+void StoreSharingEntry::setRevokeAllRights(bool revoke)
+{
+    write("RevokeAllRights", QStringLiteral("UPDATE rights SET revoke_all = ? WHERE id = ?"), revoke);
+}
+
+bool StoreSharingEntry::ModifySecurity()
+{
+    guard(m_context, m_point, "ModifySecurity");
+    QSqlDatabase db = m_context->store->database();
+    DirectRead value(db, "SELECT official | current | other, modify_security FROM rights WHERE id = ?", {m_rightsRow});
+    if (!value.next()) {
+        throw gone();
+    }
+    return ModifySecurityRule::holds(static_cast<int>(value.integer(0)), value.integer(1) != 0);
+}
+
+// The right is kept in the flag alone, so that false takes away a bit 8 of a level mask too.
+void StoreSharingEntry::setModifySecurity(bool modify)
+{
+    write("ModifySecurity",
+          QStringLiteral("UPDATE rights SET modify_security = ?, official = official & ~%1, current = current & ~%1, "
+                         "other = other & ~%1 WHERE id = ?")
+              .arg(ModifySecurityRule::kBit),
+          modify);
+}
+
+void StoreSharingEntry::write(const char* member, const QString& sql, bool value)
 {
     guard(m_context, m_point, member);
     RightsWriter::requireModify(m_context, m_documentRow);
     QSqlDatabase db = m_context->store->database();
     Savepoint sp(db);
-    QSqlQuery q = Sql::run(db, QStringLiteral("UPDATE rights SET %1 = ? WHERE id = ?").arg(QLatin1String(column)),
-                           {value ? 1 : 0, m_rightsRow});
+    QSqlQuery q = Sql::run(db, sql, {value ? 1 : 0, m_rightsRow});
     if (q.numRowsAffected() != 1) {
         throw gone();
     }
     RightsWriter::recordChange(m_context, m_documentRow);
     sp.commit();
-}
-
-bool StoreSharingEntry::RevokeAllRights()
-{
-    return flag("RevokeAllRights", "revoke_all") != 0;
-}
-
-void StoreSharingEntry::setRevokeAllRights(bool revoke)
-{
-    setFlag("RevokeAllRights", "revoke_all", revoke);
-}
-
-bool StoreSharingEntry::ModifySecurity()
-{
-    return flag("ModifySecurity", "modify_security") != 0;
-}
-
-void StoreSharingEntry::setModifySecurity(bool modify)
-{
-    setFlag("ModifySecurity", "modify_security", modify);
 }
 
 void StoreSharingEntry::Delete()

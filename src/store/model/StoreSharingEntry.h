@@ -24,8 +24,8 @@ public:
     void Delete() override;
 
 private:
-    int flag(const char* member, const char* column);
-    void setFlag(const char* member, const char* column, bool value);
+    // A write of one flag: `sql` takes the value and the row.
+    void write(const char* member, const QString& sql, bool value);
 
     ContextPtr m_context;
     FaultPoint m_point;

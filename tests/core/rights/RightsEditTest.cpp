@@ -71,7 +71,8 @@ class HandoverTest : public RightsEditTest, public testing::WithParamInterface<H
 {
 };
 
-// Document 4 holds "Old One" (nobody in the system) 12/6/1 and Carol Cook 32/32/0.
+// Document 4 holds "Old One" (nobody in the system) 12/6/1, whose bit 8 gives the entry modify
+// security (shown at every level: 12/14/9), and Carol Cook 32/32/0.
 TEST_P(HandoverTest, GivesTheReplacementTheOldRights)
 {
     const HandoverCase& c = GetParam();
@@ -97,13 +98,14 @@ TEST_P(HandoverTest, GivesTheReplacementTheOldRights)
 INSTANTIATE_TEST_SUITE_P(
     Cases, HandoverTest,
     testing::Values(
-        // Merged: each level ORed and cut to 39; modify security from the old official 8.
+        // Merged: each level ORed and cut to 39; modify security from the old official 8, shown
+        // at every level.
         HandoverCase {"merge",
                       false,
                       true,
                       "Carol Cook",
                       false,
-                      {"Carol Cook 36/38/1 modify"},
+                      {"Carol Cook 44/46/9 modify"},
                       {"Document 4 - Rights already present for Carol Cook",
                        "Document 4 - Rights Updated for Carol Cook", "Document 4 - Rights removed for Old One"},
                       "???"},
@@ -123,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
             true,
             "Bob Baker",
             true,
-            {"Carol Cook 32/32/0", "Bob Baker 4/6/1 modify"},
+            {"Carol Cook 32/32/0", "Bob Baker 12/14/9 modify"},
             {"Document 4 Rights for Old One replaced by Bob Baker", "Document 4 - Rights removed for Old One"},
             "Unknown Subject"},
         // An explicit deny handed over is a new entry without rights, not a deny.
@@ -151,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                       true,
                       "Nobody Known",
                       false,
-                      {"Old One 12/6/1", "Carol Cook 32/32/0"},
+                      {"Old One 12/14/9 modify", "Carol Cook 32/32/0"},
                       {"Document 4 - Rights NOT removed for Old One"},
                       "???"}),
     [](const testing::TestParamInfo<HandoverCase>& info) { return std::string(info.param.name); });

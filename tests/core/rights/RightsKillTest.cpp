@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
@@ -26,39 +27,27 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A library of 20,000 documents, each shared with "Zed Gone" (nobody in the system), and a
-// rights edit handing those entries over to Carol Cook, killed in the middle. The right held
-// by mask 8 goes over as the entry's modify-security flag, so 12/6/1 becomes 4/6/1.
-class RightsKillTest : public testing::Test
+// A library of generated documents, and a rights run in a child process killed in the middle.
+class KilledRightsRun : public testing::Test
 {
 protected:
-    RightsKillTest()
+    explicit KilledRightsRun(int documents)
     {
         store::StoreBuilder& s = m_fixture.builder();
         s.addLibrary("PO1", "BULK", "Many documents");
         s.setLibraryRights("BULK", "ANN", true);
         s.setDefaultLibrary("ANN", "BULK");
-        store::Generator::generate(m_fixture.store(), QStringLiteral("BULK"), kDocuments, 1);
-        QSqlDatabase db = m_fixture.store().database();
-        store::Sql::run(db,
-                        QStringLiteral("INSERT INTO rights(document_id, kind, position, display_name, official, "
-                                       "current, other) SELECT id, 2, 1, 'Zed Gone', 12, 6, 1 FROM documents"));
-        QDir().mkpath(dir("list"));
-        QDir().mkpath(dir("reports"));
-        QFile list(dir("list") + QStringLiteral("/EditList.txt"));
-        EXPECT_TRUE(list.open(QIODevice::WriteOnly));
-        list.write("1\tZed Gone\tCarol Cook\tReplace\t0\r\n");
+        store::Generator::generate(m_fixture.store(), QStringLiteral("BULK"), documents, 1);
     }
 
     QString dir(const char* name) const { return m_work.filePath(QLatin1String(name)); }
-    QString report() const { return dir("reports") + QStringLiteral("/FREdits.rpt"); }
 
-    void killWhen(const std::function<bool()>& ready)
+    // Starts `run_kill_child MODE STORE BULK first second` and kills it once `ready` says so.
+    void killWhen(const char* mode, const QString& first, const QString& second, const std::function<bool()>& ready)
     {
         QProcess child;
-        child.start(
-            QStringLiteral(TW_RUN_KILL_CHILD),
-            {QStringLiteral("rightsedit"), m_fixture.path(), QStringLiteral("BULK"), dir("list"), dir("reports")});
+        child.start(QStringLiteral(TW_RUN_KILL_CHILD),
+                    {QLatin1String(mode), m_fixture.path(), QStringLiteral("BULK"), first, second});
         ASSERT_TRUE(child.waitForStarted());
         QElapsedTimer timer;
         timer.start();
@@ -70,12 +59,50 @@ protected:
         child.waitForFinished();
     }
 
+    // The store as the next program opens it, checked whole.
+    std::shared_ptr<store::Store> reopened()
+    {
+        auto store = store::Store::open(m_fixture.path());
+        QSqlDatabase db = store->database();
+        EXPECT_EQ(store::Sql::scalar(db, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        return store;
+    }
+
+    tw::test::FixtureStore m_fixture;
+    QTemporaryDir m_work;
+};
+
+// A library of 20,000 documents, each shared with "Zed Gone" (nobody in the system), and a
+// rights edit handing those entries over to Carol Cook, killed in the middle. The right held
+// by mask 8 goes over as the entry's modify-security flag, so 12/6/1 becomes 4/6/1.
+class RightsKillTest : public KilledRightsRun
+{
+protected:
+    RightsKillTest() : KilledRightsRun(kDocuments)
+    {
+        QSqlDatabase db = m_fixture.store().database();
+        store::Sql::run(db,
+                        QStringLiteral("INSERT INTO rights(document_id, kind, position, display_name, official, "
+                                       "current, other) SELECT id, 2, 1, 'Zed Gone', 12, 6, 1 FROM documents"));
+        QDir().mkpath(dir("list"));
+        QDir().mkpath(dir("reports"));
+        QFile list(dir("list") + QStringLiteral("/EditList.txt"));
+        EXPECT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write("1\tZed Gone\tCarol Cook\tReplace\t0\r\n");
+    }
+
+    QString report() const { return dir("reports") + QStringLiteral("/FREdits.rpt"); }
+
+    void killWhen(const std::function<bool()>& ready)
+    {
+        KilledRightsRun::killWhen("rightsedit", dir("list"), dir("reports"), ready);
+    }
+
     // Each document's sharing entries as "name official/current/other", read from the store.
     QMap<qint64, QStringList> entries()
     {
-        auto reopened = store::Store::open(m_fixture.path());
-        QSqlDatabase db = reopened->database();
-        EXPECT_EQ(store::Sql::scalar(db, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        auto store = reopened();
+        QSqlDatabase db = store->database();
         QMap<qint64, QStringList> byDocument;
         QSqlQuery q = store::Sql::run(
             db,
@@ -89,9 +116,6 @@ protected:
         }
         return byDocument;
     }
-
-    tw::test::FixtureStore m_fixture;
-    QTemporaryDir m_work;
 };
 
 // No document loses the rights it had and none gains one: each holds the old entry, the new one
@@ -140,6 +164,76 @@ TEST_F(RightsKillTest, AKilledRightsEditLosesNoRightsAndReportsOnlyWhatWasDone)
     }
     EXPECT_GE(done.size(), removed);
     EXPECT_LE(done.size(), removed + 1) << "at most the document in hand is done but not yet reported";
+}
+
+constexpr int kDenyDocuments = 4000;
+constexpr int kDeniesPerDocument = 4;
+constexpr int kKills = 12;
+
+// Every document of the library denies four names (nobody in the system) whose masks hide View,
+// and a full rights report removes the explicit denies without asking.
+class DenyKillTest : public KilledRightsRun
+{
+protected:
+    DenyKillTest() : KilledRightsRun(kDenyDocuments)
+    {
+        QSqlDatabase db = m_fixture.store().database();
+        for (int position = 1; position <= kDeniesPerDocument; ++position) {
+            store::Sql::run(db,
+                            QStringLiteral("INSERT INTO rights(document_id, kind, position, display_name, official, "
+                                           "current, other, revoke_all) SELECT id, 2, %1, 'Gone %1', 4, 4, 4, 1 "
+                                           "FROM documents")
+                                .arg(position));
+        }
+        QDir().mkpath(dir("reports"));
+        QDir().mkpath(dir("logs"));
+    }
+
+    // How many removals the daily log of the runs so far reports.
+    int removalsLogged() const
+    {
+        int removals = 0;
+        for (const QFileInfo& log : QDir(dir("logs")).entryInfoList({QStringLiteral("*.log")}, QDir::Files))
+            removals += readFile(log.filePath()).count("Explicit Deny Rights removed for");
+        return removals;
+    }
+
+    // The sharing entries that are no longer explicit denies, as "document: name"; `denies`
+    // gets how many explicit denies are left.
+    QStringList grants(int* denies)
+    {
+        auto store = reopened();
+        QSqlDatabase db = store->database();
+        *denies
+            = store::Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM rights WHERE kind = 2 AND revoke_all = 1"))
+                  .toInt();
+        QStringList found;
+        QSqlQuery q = store::Sql::run(db,
+                                      QStringLiteral("SELECT d.number, r.display_name FROM rights r JOIN documents "
+                                                     "d ON d.id = r.document_id WHERE r.kind = 2 AND "
+                                                     "r.revoke_all = 0"));
+        while (q.next())
+            found.append(q.value(0).toString() + QStringLiteral(": ") + q.value(1).toString());
+        return found;
+    }
+};
+
+// Killed again and again, each time at another moment of the removal, the report leaves every entry an
+// explicit deny or gone: none becomes a grant of the masks it hid.
+TEST_F(DenyKillTest, AKilledRemovalTurnsNoDenyIntoAGrant)
+{
+    int denies = kDenyDocuments * kDeniesPerDocument;
+    for (int kill = 1; kill <= kKills; ++kill) {
+        const int before = denies;
+        const int logged = removalsLogged();
+        // Each run walks the documents cleared before and then removes some hundreds of denies.
+        KilledRightsRun::killWhen("denyremoval", dir("reports"), dir("logs"),
+                                  [&] { return removalsLogged() >= logged + 300 + 37 * kill; });
+        const QStringList granted = grants(&denies);
+        ASSERT_TRUE(granted.isEmpty()) << "kill " << kill << ": " << granted.size() << " grants, first "
+                                       << granted.first().toStdString();
+        ASSERT_LT(denies, before) << "kill " << kill << " came after some removals";
+    }
 }
 
 } // namespace

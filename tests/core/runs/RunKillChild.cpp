@@ -4,16 +4,19 @@
 //   run_kill_child checkout STORE LIBRARY CHECKOUTDIR REPORTDIR
 //   run_kill_child checkin STORE LIBRARY CHECKINDIR LOGDIR
 //   run_kill_child rightsedit STORE LIBRARY EDITLISTDIR REPORTDIR
+//   run_kill_child denyremoval STORE LIBRARY REPORTDIR LOGDIR   (full rights report, denies removed)
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunState.h"
 #include "core/docinfo/CustomFields.h"
 #include "core/docinfo/FieldCatalogue.h"
+#include "core/lists/ResultSink.h"
 #include "core/maint/CheckInDocs.h"
 #include "core/maint/CheckOutDocs.h"
 #include "core/query/QueryRunner.h"
 #include "core/rights/EditList.h"
 #include "core/rights/FEditRDocs.h"
+#include "core/rights/FRightsDocs.h"
 #include "core/runs/NullRunView.h"
 #include "gw/ObjectModel.h"
 #include "store/StorePlatform.h"
@@ -27,7 +30,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 6) {
-        std::fprintf(stderr, "usage: run_kill_child checkout|checkin|rightsedit STORE LIBRARY DIR REPORTDIR\n");
+        std::fprintf(stderr, "usage: run_kill_child checkout|checkin|rightsedit|denyremoval STORE LIBRARY DIR DIR\n");
         return 2;
     }
     try {
@@ -64,6 +67,16 @@ int main(int argc, char** argv)
             inputs.useQuery = false;
             inputs.reportDirectory = args.at(5) + QLatin1Char('/');
             tw::FEditRDocs(services, list).FEditRDocsRun(inputs);
+        } else if (args.at(1) == QLatin1String("denyremoval")) {
+            struct NoList : tw::ResultSink
+            {
+                void clearRows() override { }
+                void addRow(tw::ResultRow) override { }
+            } noList;
+            tw::RunInputs inputs;
+            inputs.useQuery = false;
+            inputs.reportDirectory = args.at(4) + QLatin1Char('/');
+            tw::FRightsDocs(services, noList).FRightsDocsRun(inputs, {true, true});
         } else {
             tw::CheckInDocs(services).BCheckInClick(args.at(4) + QLatin1Char('/'));
         }

@@ -1,4 +1,5 @@
 #include "PreviewDriver.h"
+#include "RightsTabsDriver.h"
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
 #include "gui/widgets/RadioGroup.h"
@@ -20,7 +21,12 @@
 #include <QTreeView>
 
 using tw::PromptSeam;
+using tw::test::boxes;
+using tw::test::boxState;
+using tw::test::clickRow;
+using tw::test::column;
 using tw::test::fileLines;
+using tw::test::rightsRun;
 using tw::test::SessionWindow;
 
 namespace {
@@ -40,54 +46,12 @@ void rightsLibrary(store::StoreBuilder& s)
     s.setRights(QStringLiteral("LIB1"), 2, two);
 }
 
-QList<QCheckBox*> boxes(SessionWindow& window)
-{
-    QList<QCheckBox*> list;
-    for (const char* name : {"CB_View", "CB_Edit", "CB_Delete", "CB_Share", "CB_ModSec"})
-        list.append(window.find<QCheckBox>(QString::fromLatin1(name)));
-    return list;
-}
-
-// "ticked/enabled" of each box, as "1/1 0/0 ...".
-QString boxState(SessionWindow& window)
-{
-    QStringList states;
-    for (QCheckBox* box : boxes(window))
-        states.append(QStringLiteral("%1/%2").arg(int(box->isChecked())).arg(int(box->isEnabled())));
-    return states.join(QLatin1Char(' '));
-}
-
-QStringList column(QTreeView* view, int c)
-{
-    QStringList texts;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-        texts.append(view->model()->index(row, c).data().toString().trimmed());
-    return texts;
-}
-
-void rightsRun(SessionWindow& window, const QString& reports, int selector, const QString& user = QString())
-{
-    window.type(QStringLiteral("Edit31"), reports);
-    window.find<tw::RadioGroup>(QStringLiteral("RadioGroup4"))->setItemIndex(1);
-    window.find<tw::RadioGroup>(QStringLiteral("RadioGroup5"))->setItemIndex(selector);
-    if (!user.isNull())
-        window.find<QComboBox>(QStringLiteral("ComboB_Users"))->setCurrentText(user);
-    window.find<QPushButton>(QStringLiteral("Button5"))->click();
-}
-
 // Double-clicks a row's second cell, as the mouse does: a click, then the double click.
 void doubleClickRow(QTreeView* view, int row)
 {
     const QPoint at = view->visualRect(view->model()->index(row, 1)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-}
-
-void clickRow(QTreeView* view, int row)
-{
-    const QModelIndex index = view->model()->index(row, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
 } // namespace

@@ -129,11 +129,12 @@ const MemberRead kReads[] = {
      "1"},
     {"ModifySecurity", [](const Account& a) { return text(doc(a, 1)->AdditionalRights()->Item(4)->ModifySecurity()); },
      "1"},
+    // The entry's modify-security flag shows as bit 8 of its level masks.
     {"SharingMask",
      [](const Account& a) {
          return text(doc(a, 1)->AdditionalRights()->Item(4)->SecurityOfficialVersion()->Bitmask());
      },
-     "6"},
+     "14"},
     {"CreatorRights",
      [](const Account& a) { return text(doc(a, 1)->AuthorCreatorRights()->SecurityOtherVersions()->Bitmask()); }, "47"},
     {"DefaultRights",
@@ -190,6 +191,24 @@ const MemberWrite kWrites[] = {
      [](const Account& a) { return text(entry(a, 2)->RevokeAllRights()); }, "0"},
     {"ModifySecurity", [](const Account& a) { entry(a, 1)->setModifySecurity(true); },
      [](const Account& a) { return text(entry(a, 1)->ModifySecurity()); }, "1"},
+    // Modify security is the entry's: bit 8 written at one level shows at every level, and
+    // ModifySecurity false takes it away at every level.
+    {"BitmaskModifySecurity", [](const Account& a) { entry(a, 1)->SecurityCurrentVersions()->setBitmask(12); },
+     [](const Account& a) {
+         auto e = entry(a, 1);
+         return QStringLiteral("%1 %2").arg(e->SecurityOtherVersions()->Bitmask()).arg(e->ModifySecurity());
+     },
+     "12 1"},
+    {"ModifySecurityTakenAway",
+     [](const Account& a) {
+         entry(a, 1)->SecurityOfficialVersion()->setBitmask(12);
+         entry(a, 1)->setModifySecurity(false);
+     },
+     [](const Account& a) {
+         auto e = entry(a, 1);
+         return QStringLiteral("%1 %2").arg(e->SecurityOfficialVersion()->Bitmask()).arg(e->ModifySecurity());
+     },
+     "4 0"},
     {"DeleteEntry", [](const Account& a) { entry(a, 2)->Delete(); },
      [](const Account& a) {
          auto list = doc(a, 1)->AdditionalRights();
