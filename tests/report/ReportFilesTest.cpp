@@ -7,9 +7,11 @@
 #include "gui/widgets/ResultListModel.h"
 #include "report/ReportOutput.h"
 #include "report/TableExport.h"
+#include "support/FileLines.h"
 #include "support/GTestQt.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -45,10 +47,18 @@ protected:
     // A version list of `rows` rows, numbered from 1 in the list's order.
     ResultListModel& versionList(int rows)
     {
+        QStringList subjects;
+        for (int number = 1; number <= rows; ++number)
+            subjects.append(subjectOf(number));
+        return listOf(subjects);
+    }
+    // A version list with these subjects, numbered from 1.
+    ResultListModel& listOf(const QStringList& subjects)
+    {
         m_list.reset(ResultListModel::versionList(m_sort, nullptr));
-        for (int number = 1; number <= rows; ++number) {
+        for (int number = 1; number <= subjects.size(); ++number) {
             ResultRow row;
-            row.texts = {QStringLiteral("%1").arg(number, 8), QStringLiteral("1"),          subjectOf(number),
+            row.texts = {QStringLiteral("%1").arg(number, 8), QStringLiteral("1"),          subjects.at(number - 1),
                          QStringLiteral("Ann Archer"),        QStringLiteral("In Library"), QStringLiteral("<Never>")};
             row.hidden = QStringLiteral("In Library");
             m_list->addRow(row);
@@ -193,14 +203,38 @@ TEST_F(ReportFilesTest, PlainTextLinesUpTheColumnsUnderTheTitles)
     TCVReport report(versionList(2), QStringLiteral("1 - No Subject"), QStringLiteral("Author"), QString());
     QString error;
     ASSERT_TRUE(report::writeTable(path("presets.txt"), report::TableFormat::Text, report, kPrinted, &error));
-    QFile file(path("presets.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    const QStringList lines = test::fileLines(path("presets.txt"));
+    ASSERT_EQ(lines.size(), 6);
     EXPECT_EQ(lines.at(0), QStringLiteral("Tarnwick Preset Report  2026-03-04 05:06:07"));
     EXPECT_EQ(lines.at(1), QStringLiteral("Results of Preset Report Type: 1 - No Subject"));
     EXPECT_EQ(lines.at(3), QStringLiteral("Document Number  Version  Subject      Author      Last Used"));
     EXPECT_EQ(lines.at(4), QStringLiteral("              1        1  Subject 001  Ann Archer  <Never>"));
     EXPECT_EQ(lines.at(5), QStringLiteral("              2        1  Subject 002  Ann Archer  <Never>"));
+}
+
+TEST_F(ReportFilesTest, PlainTextLinesUpByDisplayWidthAndEndsLinesInCrLf)
+{
+    TCVReport report(
+        listOf({QString::fromUtf16(u"\u65e5\u672c\u8a9e\u306e\u4ef6\u540d"), QString::fromUtf16(u"Smile \U0001F600"),
+                QStringLiteral("two\nlines"), QStringLiteral("tab\there"), QString::fromUtf16(u"Cafe\u0301")}),
+        QStringLiteral("1 - No Subject"), QStringLiteral("Author"), QString());
+    QString error;
+    ASSERT_TRUE(report::writeTable(path("presets.txt"), report::TableFormat::Text, report, kPrinted, &error));
+    QFile file(path("presets.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\r]\n")))) << "a line ends in LF alone";
+    // The subject column is 12 display columns wide: six ideographs of two each.
+    const QStringList expected {
+        QStringLiteral("Document Number  Version  Subject       Author      Last Used"),
+        QString::fromUtf16(u"              1        1  \u65e5\u672c\u8a9e\u306e\u4ef6\u540d  Ann Archer  <Never>"),
+        QString::fromUtf16(u"              2        1  Smile \U0001F600      Ann Archer  <Never>"),
+        QStringLiteral("              3        1  two lines     Ann Archer  <Never>"),
+        QStringLiteral("              4        1  tab here      Ann Archer  <Never>"),
+        QString::fromUtf16(u"              5        1  Cafe\u0301          Ann Archer  <Never>"),
+    };
+    EXPECT_EQ(text.split(QStringLiteral("\r\n")).mid(3, 6), expected);
 }
 
 TEST_F(ReportFilesTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)

@@ -576,7 +576,7 @@ wait 60
     QCOMPARE(clip.at(2), QStringLiteral("       4\t1\tDelta\tAnn Archer\tAvailable\t<Never>\tIn Library"));
     QCOMPARE(fileLines(work.filePath(QStringLiteral("Presets.rpt"))).size(), 10);
     // The preview saved and printed the list in its order.
-    const QStringList text = fileLines(work.filePath(QStringLiteral("presets.txt")), QStringLiteral("\n"));
+    const QStringList text = fileLines(work.filePath(QStringLiteral("presets.txt")));
     QStringList printedRows;
     for (const QString& line : text.mid(4, 4))
         printedRows.append(line.simplified());
