@@ -172,6 +172,26 @@ TEST_F(ReportFilesTest, StrayAndRightsPdfsTakeTheirPaperAndSubjects)
     EXPECT_TRUE(numbersOn(pdfPageLines(path("rights.pdf"), 1)).isEmpty());
 }
 
+TEST_F(ReportFilesTest, AValueWithLineBreaksIsPrintedOnOneLineAndWrittenWhole)
+{
+    const QStringList subjects {QStringLiteral("Line one\nLine two"), QStringLiteral("Carriage\r\nreturn"),
+                                QStringLiteral("Last\u2028line")};
+    TCVReport report(listOf(subjects), QStringLiteral("1 - No Subject"), QStringLiteral("Author"), QString());
+    QString error;
+    ASSERT_TRUE(report::writePdf(path("presets.pdf"), report, kPrinted, &error)) << error.toStdString();
+    const QString page = pdfPageLines(path("presets.pdf"), 1).join('\n');
+    for (const char* line : {"^ *1 +1 +Line one Line two +Ann Archer +<Never>$",
+                             "^ *2 +1 +Carriage return +Ann Archer +<Never>$", "^ *3 +1 +Last line +Ann Archer"}) {
+        const QRegularExpression row(QLatin1String(line), QRegularExpression::MultilineOption);
+        EXPECT_TRUE(page.contains(row)) << line << "\n" << page.toStdString();
+    }
+    ASSERT_TRUE(report::writeTable(path("presets.csv"), report::TableFormat::Csv, report, kPrinted, &error));
+    const QVector<QStringList> csv = test::readCsv(path("presets.csv"));
+    ASSERT_EQ(csv.size(), 4);
+    for (int row = 1; row <= 3; ++row)
+        EXPECT_EQ(csv.at(row).value(2), subjects.at(row - 1)) << row;
+}
+
 TEST_F(ReportFilesTest, CsvAndHtmlReadBackAsTheListsWholeValues)
 {
     TCVReport report(versionList(7), QStringLiteral("4 - In Use (All)"), QStringLiteral("Modifier"),
