@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,10 +68,26 @@ protected:
         m_list->flush();
         return *m_list;
     }
+    // A stray-file list of one row: a copy of document 12 version 2 in `folder`.
+    ResultListModel& strayList(const QString& folder)
+    {
+        m_strays.reset(new ResultListModel({"File Name", "Path", "Doc #", "Version", "File Date", "GW Date"},
+                                           RowOrder({RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Text,
+                                                     RowOrder::Kind::Text, RowOrder::Kind::Date, RowOrder::Kind::Date}),
+                                           m_sort));
+        ResultRow row;
+        row.texts = {"12-2.doc", folder, "12", "2", "02/01/2026 14:15:17", "No Document Version"};
+        row.hidden = "20480";
+        row.checked = false;
+        m_strays->addRow(row);
+        m_strays->flush();
+        return *m_strays;
+    }
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     SortState m_sort;
     std::unique_ptr<ResultListModel> m_list;
+    std::unique_ptr<ResultListModel> m_strays;
     QTemporaryDir m_dir;
 };
 
@@ -138,18 +156,7 @@ TEST_F(ReportFilesTest, PresetPdfCarriesItsInformationAndEveryRowAcrossPages)
 
 TEST_F(ReportFilesTest, StrayAndRightsPdfsTakeTheirPaperAndSubjects)
 {
-    SortState sort;
-    ResultListModel strays({"File Name", "Path", "Doc #", "Version", "File Date", "GW Date"},
-                           RowOrder({RowOrder::Kind::Text, RowOrder::Kind::Text, RowOrder::Kind::Text,
-                                     RowOrder::Kind::Text, RowOrder::Kind::Date, RowOrder::Kind::Date}),
-                           sort);
-    ResultRow row;
-    row.texts = {"12-2.doc", "/srv/users/ann/", "12", "2", "02/01/2026 14:15:17", "No Document Version"};
-    row.hidden = "20480";
-    row.checked = false;
-    strays.addRow(row);
-    strays.flush();
-    TDMReport stray(strays, QStringLiteral("ANN"));
+    TDMReport stray(strayList(QStringLiteral("/srv/users/ann/")), QStringLiteral("ANN"));
     QString error;
     ASSERT_TRUE(report::writePdf(path("strays.pdf"), stray, kPrinted, &error)) << error.toStdString();
     QMap<QString, QString> info = pdfInfo(path("strays.pdf"));
@@ -170,6 +177,36 @@ TEST_F(ReportFilesTest, StrayAndRightsPdfsTakeTheirPaperAndSubjects)
     EXPECT_TRUE(empty.contains(QStringLiteral("Bob Baker (BOB)")));
     EXPECT_TRUE(empty.contains(QStringLiteral("Author")));
     EXPECT_TRUE(numbersOn(pdfPageLines(path("rights.pdf"), 1)).isEmpty());
+}
+
+TEST_F(ReportFilesTest, ALongPathIsCutBeforeTheFileDate)
+{
+    const QString folder = QStringLiteral("/srv/users/ann/") + QStringLiteral("Quarterly Agreements/").repeated(8);
+    TDMReport stray(strayList(folder), QStringLiteral("ANN"));
+    QString error;
+    ASSERT_TRUE(report::writePdf(path("strays.pdf"), stray, kPrinted, &error)) << error.toStdString();
+    const QVector<test::PdfWord> words = test::pdfWords(path("strays.pdf"), 1);
+    const auto number = std::find_if(words.cbegin(), words.cend(), [](const auto& w) { return w.text == "12"; });
+    ASSERT_NE(number, words.cend());
+    // The file date's column, in points from the paper's edge: margin and position, 168.8 mm.
+    const double dateX = 168.8 / 25.4 * 72;
+    QStringList beforeDate;
+    bool dateFound = false;
+    for (const test::PdfWord& word : words) {
+        if (std::abs(word.yMin - number->yMin) > 1)
+            continue;
+        if (word.xMin < dateX - 1) {
+            EXPECT_LT(word.xMax, dateX) << word.text.toStdString() << " runs into the file date";
+            beforeDate.append(word.text);
+        } else if (word.text == QLatin1String("02/01/2026")) {
+            dateFound = true;
+            EXPECT_NEAR(word.xMin, dateX, 1);
+        }
+    }
+    EXPECT_TRUE(dateFound);
+    ASSERT_FALSE(beforeDate.isEmpty());
+    EXPECT_TRUE(beforeDate.join(' ').contains(QStringLiteral("/srv/users/ann/Quarterly Agreements/Quarterly")));
+    EXPECT_TRUE(beforeDate.last().endsWith(QStringLiteral("..."))) << beforeDate.last().toStdString();
 }
 
 TEST_F(ReportFilesTest, AValueWithLineBreaksIsPrintedOnOneLineAndWrittenWhole)
