@@ -173,6 +173,9 @@ bool writeTable(const QString& path, TableFormat format, ReportForm& form, const
     QTextStream out(&file);
     switch (format) {
     case TableFormat::Csv:
+        // A spreadsheet reads a CSV file without a byte-order mark in the system's 8-bit code
+        // page and shows "MÃ¼ller" for "Müller"; with the mark it reads UTF-8.
+        out.setGenerateByteOrderMark(true);
         writeCsv(out, form, columns);
         break;
     case TableFormat::Html:

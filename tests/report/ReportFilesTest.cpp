@@ -237,6 +237,11 @@ TEST_F(ReportFilesTest, CsvAndHtmlReadBackAsTheListsWholeValues)
     ASSERT_TRUE(report::writeTable(path("presets.csv"), report::TableFormat::Csv, report, kPrinted, &error));
     ASSERT_TRUE(report::writeTable(path("presets.html"), report::TableFormat::Html, report, kPrinted, &error));
     const QStringList header {"Document Number", "Version", "Subject", "Modifier", "Last Used"};
+    // The byte-order mark tells a spreadsheet that the file is UTF-8.
+    QFile bytes(path("presets.csv"));
+    ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(bytes.readAll().startsWith("\xEF\xBB\xBF"
+                                           "Document Number,"));
     const QVector<QStringList> csv = test::readCsv(path("presets.csv"));
     const QVector<QStringList> html = test::readHtmlTable(path("presets.html"));
     ASSERT_EQ(csv.size(), 8);
