@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -91,6 +92,7 @@ private Q_SLOTS:
     void presetListSortsAndCopies();
     void scanMarksAndDeletesThroughTheTab();
     void printFollowsTheSortAndShowPdfsOpensThePdf();
+    void printTitleNamesThePresetTheListWasMadeWith();
 };
 
 void PresetsAndStraysTest::presetListSortsAndCopies()
@@ -223,6 +225,27 @@ void PresetsAndStraysTest::printFollowsTheSortAndShowPdfsOpensThePdf()
     QCOMPARE(tw::test::pdfInfo(saved.filePath(QStringLiteral("out.pdf"))).value(QStringLiteral("Subject")),
              QStringLiteral("Results of Preset Report Type:3 - Checked Out"));
     tw::test::clickIn(*preview, "PreviewClose");
+}
+
+void PresetsAndStraysTest::printTitleNamesThePresetTheListWasMadeWith()
+{
+    SessionWindow window({QStringLiteral("ANN"), presetLibrary});
+    runPreset(window, QStringLiteral("3 - Checked Out"));
+    // Another preset chosen but not run: the list still holds the checked-out versions.
+    auto* presets = window.find<QComboBox>(QStringLiteral("ComboB_Presets"));
+    presets->setCurrentIndex(presets->findText(QStringLiteral("9 - Information")));
+    window.find<QPushButton>(QStringLiteral("Button4"))->click();
+    tw::ReportPreview* preview = shownPreview(window);
+    QVERIFY(preview);
+    QTemporaryDir saved;
+    const QString pdf = saved.filePath(QStringLiteral("presets.pdf"));
+    tw::test::saveFromPreview(window, *preview, pdf);
+    tw::test::clickIn(*preview, "PreviewClose");
+    QCOMPARE(tw::test::pdfInfo(pdf).value(QStringLiteral("Subject")),
+             QStringLiteral("Results of Preset Report Type:3 - Checked Out"));
+    const QString page = tw::test::pdfPageLines(pdf, 1).join('\n');
+    QVERIFY(page.contains(QRegularExpression(QStringLiteral("Results of Preset Report Type: +3 - Checked Out"))));
+    QVERIFY(!page.contains(QStringLiteral("9 - Information")));
 }
 
 QTEST_MAIN(PresetsAndStraysTest)
