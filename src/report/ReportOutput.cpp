@@ -11,6 +11,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTemporaryFile>
 
 namespace tw::report {
@@ -52,6 +53,29 @@ bool paintReport(QPagedPaintDevice& device, ReportForm& form, const ReportJob& j
             progress(page + 1, pages.pageCount());
     }
     return painter.end();
+}
+
+bool printReport(QPrinter& printer, ReportForm& form, const QDateTime& time, QString* error, const Progress& progress)
+{
+    const ReportJob job = prepareJob(form, printer.pageLayout().pageSize(), time);
+    // The name the print queue shows, and a PDF's title.
+    printer.setDocName(job.info.title);
+    printer.setCreator(QCoreApplication::applicationName());
+    if (!paintReport(printer, form, job, progress)) {
+        if (error)
+            *error = QStringLiteral("The report could not be printed.");
+        return false;
+    }
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty())
+        return true;
+    QString why;
+    if (!writeWithPdfInfo(file, file, job.info, &why)) {
+        if (error)
+            *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(file), why);
+        return false;
+    }
+    return true;
 }
 
 bool writePdf(const QString& path, ReportForm& form, const QDateTime& time, QString* error, const Progress& progress)

@@ -230,17 +230,15 @@ void ReportPreview::PreviewPrintClick()
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    const report::ReportJob job
-        = report::prepareJob(*m_form, printer.pageLayout().pageSize(), QDateTime::currentDateTime());
+    QString error;
     setBusy(true);
-    const bool printed
-        = report::paintReport(printer, *m_form, job, [this](int done, int total) { progress(done, total); });
+    const bool printed = report::printReport(printer, *m_form, QDateTime::currentDateTime(), &error,
+                                             [this](int done, int total) { progress(done, total); });
     setBusy(false);
     if (printed)
         showNote(QStringLiteral("Sent to the printer"));
     else
-        m_desk.host().showMessage(QStringLiteral("Print"), QStringLiteral("The report could not be printed."),
-                                  RunHost::Icon::Error);
+        m_desk.host().showMessage(QStringLiteral("Print"), error, RunHost::Icon::Error);
 }
 
 void ReportPreview::progress(int done, int total)

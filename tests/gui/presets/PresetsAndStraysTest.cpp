@@ -93,6 +93,7 @@ private Q_SLOTS:
     void scanMarksAndDeletesThroughTheTab();
     void printFollowsTheSortAndShowPdfsOpensThePdf();
     void printTitleNamesThePresetTheListWasMadeWith();
+    void aPdfPrintedToAFileCarriesTheSavedPdfsInformation();
 };
 
 void PresetsAndStraysTest::presetListSortsAndCopies()
@@ -246,6 +247,33 @@ void PresetsAndStraysTest::printTitleNamesThePresetTheListWasMadeWith()
     const QString page = tw::test::pdfPageLines(pdf, 1).join('\n');
     QVERIFY(page.contains(QRegularExpression(QStringLiteral("Results of Preset Report Type: +3 - Checked Out"))));
     QVERIFY(!page.contains(QStringLiteral("9 - Information")));
+}
+
+void PresetsAndStraysTest::aPdfPrintedToAFileCarriesTheSavedPdfsInformation()
+{
+    SessionWindow window({QStringLiteral("ANN"), presetLibrary});
+    runPreset(window, QStringLiteral("9 - Information"));
+    window.find<QPushButton>(QStringLiteral("Button4"))->click();
+    tw::ReportPreview* preview = shownPreview(window);
+    QVERIFY(preview);
+    const int pages = preview->pageCount();
+    QTemporaryDir saved;
+    const QString pdf = saved.filePath(QStringLiteral("saved.pdf"));
+    const QString printed = saved.filePath(QStringLiteral("printed.pdf"));
+    tw::test::saveFromPreview(window, *preview, pdf);
+    window.host().prompts().queue(tw::PromptSeam::Kind::Print, printed);
+    tw::test::clickIn(*preview, "PreviewPrint");
+    tw::test::clickIn(*preview, "PreviewClose");
+
+    const QMap<QString, QString> savedInfo = tw::test::pdfInfo(pdf);
+    QCOMPARE(savedInfo.value(QStringLiteral("Pages")), QString::number(pages));
+    QCOMPARE(savedInfo.value(QStringLiteral("Author")), QStringLiteral("Ann Archer"));
+    QCOMPARE(savedInfo.value(QStringLiteral("Subject")),
+             QStringLiteral("Results of Preset Report Type:9 - Information"));
+    // Printed to a file, the report is the same document.
+    const QMap<QString, QString> printedInfo = tw::test::pdfInfo(printed);
+    for (const char* key : {"Page size", "Pages", "Author", "Title", "Subject"})
+        QCOMPARE(printedInfo.value(QLatin1String(key)), savedInfo.value(QLatin1String(key)));
 }
 
 QTEST_MAIN(PresetsAndStraysTest)
