@@ -78,10 +78,10 @@ bool printReport(QPrinter& printer, ReportForm& form, const QDateTime& time, QSt
     return true;
 }
 
-bool writePdf(const QString& path, ReportForm& form, const QDateTime& time, QString* error, const Progress& progress)
+bool writePdf(const QString& path, ReportForm& form, const QPageSize& paper, const QDateTime& time, QString* error,
+              const Progress& progress)
 {
-    // The PDF writer's paper is A4.
-    const ReportJob job = prepareJob(form, QPageSize(QPageSize::A4), time);
+    const ReportJob job = prepareJob(form, paper, time);
     const QFileInfo target(path);
     QTemporaryFile raw(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!raw.open()) {

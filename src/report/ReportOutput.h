@@ -26,9 +26,9 @@ bool paintReport(QPagedPaintDevice& device, ReportForm& form, const ReportJob& j
 bool printReport(QPrinter& printer, ReportForm& form, const QDateTime& time, QString* error,
                  const Progress& progress = {});
 
-// Writes the report as an A4 PDF with its document information. The file is written whole or
-// not at all; false with `error` set on failure.
-bool writePdf(const QString& path, ReportForm& form, const QDateTime& time, QString* error,
+// Writes the report as a PDF on `paper` (the paper it would be printed on) with its document
+// information. The file is written whole or not at all; false with `error` set on failure.
+bool writePdf(const QString& path, ReportForm& form, const QPageSize& paper, const QDateTime& time, QString* error,
               const Progress& progress = {});
 
 } // namespace tw::report

@@ -25,6 +25,7 @@ using tw::test::pdfInfo;
 using tw::test::pdfPageLines;
 
 const QDateTime kPrinted(QDate(2026, 3, 4), QTime(5, 6, 7));
+const QPageSize kA4(QPageSize::A4);
 
 // Subjects that CSV, HTML and the page each must carry as they are.
 QString subjectOf(int number)
@@ -109,7 +110,7 @@ TEST_F(ReportFilesTest, PresetPdfCarriesItsInformationAndEveryRowAcrossPages)
     TCVReport report(versionList(120), QStringLiteral("9 - Information"), QStringLiteral("Author"),
                      QStringLiteral("Ann Archer"));
     QString error;
-    ASSERT_TRUE(report::writePdf(path("presets.pdf"), report, kPrinted, &error)) << error.toStdString();
+    ASSERT_TRUE(report::writePdf(path("presets.pdf"), report, kA4, kPrinted, &error)) << error.toStdString();
 
     const QMap<QString, QString> info = pdfInfo(path("presets.pdf"));
     EXPECT_EQ(info.value("Author"), QStringLiteral("Ann Archer"));
@@ -158,7 +159,7 @@ TEST_F(ReportFilesTest, StrayAndRightsPdfsTakeTheirPaperAndSubjects)
 {
     TDMReport stray(strayList(QStringLiteral("/srv/users/ann/")), QStringLiteral("ANN"));
     QString error;
-    ASSERT_TRUE(report::writePdf(path("strays.pdf"), stray, kPrinted, &error)) << error.toStdString();
+    ASSERT_TRUE(report::writePdf(path("strays.pdf"), stray, kA4, kPrinted, &error)) << error.toStdString();
     QMap<QString, QString> info = pdfInfo(path("strays.pdf"));
     EXPECT_EQ(info.value("Page size"), QStringLiteral("842 x 595 pts (A4)"));
     EXPECT_EQ(info.value("Title"), QStringLiteral("Tarnwick DiVavi File Report"));
@@ -169,7 +170,7 @@ TEST_F(ReportFilesTest, StrayAndRightsPdfsTakeTheirPaperAndSubjects)
         EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown;
 
     TRIReport rights(versionList(0), QStringLiteral("Bob Baker (BOB)"), QStringLiteral("ANN"));
-    ASSERT_TRUE(report::writePdf(path("rights.pdf"), rights, kPrinted, &error)) << error.toStdString();
+    ASSERT_TRUE(report::writePdf(path("rights.pdf"), rights, kA4, kPrinted, &error)) << error.toStdString();
     info = pdfInfo(path("rights.pdf"));
     EXPECT_EQ(info.value("Pages"), QStringLiteral("1"));
     EXPECT_EQ(info.value("Subject"), QStringLiteral("Results of Checking Rights for:Bob Baker (BOB)"));
@@ -184,7 +185,7 @@ TEST_F(ReportFilesTest, ALongPathIsCutBeforeTheFileDate)
     const QString folder = QStringLiteral("/srv/users/ann/") + QStringLiteral("Quarterly Agreements/").repeated(8);
     TDMReport stray(strayList(folder), QStringLiteral("ANN"));
     QString error;
-    ASSERT_TRUE(report::writePdf(path("strays.pdf"), stray, kPrinted, &error)) << error.toStdString();
+    ASSERT_TRUE(report::writePdf(path("strays.pdf"), stray, kA4, kPrinted, &error)) << error.toStdString();
     const QVector<test::PdfWord> words = test::pdfWords(path("strays.pdf"), 1);
     const auto number = std::find_if(words.cbegin(), words.cend(), [](const auto& w) { return w.text == "12"; });
     ASSERT_NE(number, words.cend());
@@ -215,7 +216,7 @@ TEST_F(ReportFilesTest, AValueWithLineBreaksIsPrintedOnOneLineAndWrittenWhole)
                                 QStringLiteral("Last\u2028line")};
     TCVReport report(listOf(subjects), QStringLiteral("1 - No Subject"), QStringLiteral("Author"), QString());
     QString error;
-    ASSERT_TRUE(report::writePdf(path("presets.pdf"), report, kPrinted, &error)) << error.toStdString();
+    ASSERT_TRUE(report::writePdf(path("presets.pdf"), report, kA4, kPrinted, &error)) << error.toStdString();
     const QString page = pdfPageLines(path("presets.pdf"), 1).join('\n');
     for (const char* line : {"^ *1 +1 +Line one Line two +Ann Archer +<Never>$",
                              "^ *2 +1 +Carriage return +Ann Archer +<Never>$", "^ *3 +1 +Last line +Ann Archer"}) {
@@ -306,7 +307,7 @@ TEST_F(ReportFilesTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
     for (const QString& suffix : {QStringLiteral(".pdf"), QStringLiteral(".csv")}) {
         QString error;
         const bool written = suffix == QLatin1String(".pdf")
-            ? report::writePdf(missing + suffix, report, kPrinted, &error)
+            ? report::writePdf(missing + suffix, report, kA4, kPrinted, &error)
             : report::writeTable(missing + suffix, report::TableFormat::Csv, report, kPrinted, &error);
         EXPECT_FALSE(written) << suffix.toStdString();
         EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write ") + missing + suffix)) << error.toStdString();

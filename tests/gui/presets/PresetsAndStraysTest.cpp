@@ -93,7 +93,7 @@ private Q_SLOTS:
     void scanMarksAndDeletesThroughTheTab();
     void printFollowsTheSortAndShowPdfsOpensThePdf();
     void printTitleNamesThePresetTheListWasMadeWith();
-    void aPdfPrintedToAFileCarriesTheSavedPdfsInformation();
+    void savedAndPrintedPdfsShareThePreviewsPaperAndInformation();
 };
 
 void PresetsAndStraysTest::presetListSortsAndCopies()
@@ -249,9 +249,11 @@ void PresetsAndStraysTest::printTitleNamesThePresetTheListWasMadeWith()
     QVERIFY(!page.contains(QStringLiteral("9 - Information")));
 }
 
-void PresetsAndStraysTest::aPdfPrintedToAFileCarriesTheSavedPdfsInformation()
+void PresetsAndStraysTest::savedAndPrintedPdfsShareThePreviewsPaperAndInformation()
 {
     SessionWindow window({QStringLiteral("ANN"), presetLibrary});
+    // The default printer holds letter paper.
+    window.screen().reportDesk().setPaper(QPageSize(QPageSize::Letter));
     runPreset(window, QStringLiteral("9 - Information"));
     window.find<QPushButton>(QStringLiteral("Button4"))->click();
     tw::ReportPreview* preview = shownPreview(window);
@@ -266,6 +268,7 @@ void PresetsAndStraysTest::aPdfPrintedToAFileCarriesTheSavedPdfsInformation()
     tw::test::clickIn(*preview, "PreviewClose");
 
     const QMap<QString, QString> savedInfo = tw::test::pdfInfo(pdf);
+    QCOMPARE(savedInfo.value(QStringLiteral("Page size")), QStringLiteral("612 x 792 pts (letter)"));
     QCOMPARE(savedInfo.value(QStringLiteral("Pages")), QString::number(pages));
     QCOMPARE(savedInfo.value(QStringLiteral("Author")), QStringLiteral("Ann Archer"));
     QCOMPARE(savedInfo.value(QStringLiteral("Subject")),
