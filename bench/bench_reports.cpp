@@ -135,8 +135,8 @@ void ourPdf(tw::ResultListModel& list, const QString& path)
     QElapsedTimer clock;
     clock.start();
     QString error;
-    const bool written = tw::report::writePdf(path, form, QDateTime::currentDateTime(), &error,
-                                              [&peak](int, int) { peak = std::max(peak, residentKb()); });
+    const bool written = tw::report::writePdf(path, form, QPageSize(QPageSize::A4), QDateTime::currentDateTime(),
+                                              &error, [&peak](int, int) { peak = std::max(peak, residentKb()); });
     // The document information pass reads the written file once more: its peak counts too.
     peak = std::max(peak, highWaterKb());
     say(QStringLiteral("  PDF (engine):       %1 ms, %2 MB file, memory peak +%3 MB%4")

@@ -1,5 +1,6 @@
 #include "PagePainter.h"
 
+#include "PlainText.h"
 #include "TextFit.h"
 
 #include <QPainter>
@@ -113,11 +114,14 @@ QString PagePainter::textOf(const ReportBox& box, const QStringList& values, con
     case Content::PrintTime:
         return m_printTime;
     case Content::RowValue:
-        return shortened(values.value(box.value), metrics, box.limits);
+        // A band is one line high: a line break in a value would draw its second line over
+        // the next row. The value is shortened as it is shown.
+        return shortened(oneLine(values.value(box.value)), metrics, box.limits);
     case Content::Label:
         break;
     }
-    return box.text;
+    // A centred caption wraps on purpose; a title band's value is one line like a row's.
+    return box.align == Align::Center ? box.text : oneLine(box.text);
 }
 
 } // namespace tw::report

@@ -11,6 +11,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTemporaryFile>
 
 namespace tw::report {
@@ -54,10 +55,33 @@ bool paintReport(QPagedPaintDevice& device, ReportForm& form, const ReportJob& j
     return painter.end();
 }
 
-bool writePdf(const QString& path, ReportForm& form, const QDateTime& time, QString* error, const Progress& progress)
+bool printReport(QPrinter& printer, ReportForm& form, const QDateTime& time, QString* error, const Progress& progress)
 {
-    // The PDF writer's paper is A4.
-    const ReportJob job = prepareJob(form, QPageSize(QPageSize::A4), time);
+    const ReportJob job = prepareJob(form, printer.pageLayout().pageSize(), time);
+    // The name the print queue shows, and a PDF's title.
+    printer.setDocName(job.info.title);
+    printer.setCreator(QCoreApplication::applicationName());
+    if (!paintReport(printer, form, job, progress)) {
+        if (error)
+            *error = QStringLiteral("The report could not be printed.");
+        return false;
+    }
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty())
+        return true;
+    QString why;
+    if (!writeWithPdfInfo(file, file, job.info, &why)) {
+        if (error)
+            *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(file), why);
+        return false;
+    }
+    return true;
+}
+
+bool writePdf(const QString& path, ReportForm& form, const QPageSize& paper, const QDateTime& time, QString* error,
+              const Progress& progress)
+{
+    const ReportJob job = prepareJob(form, paper, time);
     const QFileInfo target(path);
     QTemporaryFile raw(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!raw.open()) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QPagedPaintDevice;
+class QPrinter;
 
 namespace tw::report {
 
@@ -20,9 +21,14 @@ ReportJob prepareJob(ReportForm& form, const QPageSize& printerPaper, const QDat
 // PDF's. False when the device cannot be painted on.
 bool paintReport(QPagedPaintDevice& device, ReportForm& form, const ReportJob& job, const Progress& progress = {});
 
-// Writes the report as an A4 PDF with its document information. The file is written whole or
-// not at all; false with `error` set on failure.
-bool writePdf(const QString& path, ReportForm& form, const QDateTime& time, QString* error,
+// Prints the report on the printer's paper. A printer that writes a PDF file gives it the
+// document information a saved PDF has. False with `error` set on failure.
+bool printReport(QPrinter& printer, ReportForm& form, const QDateTime& time, QString* error,
+                 const Progress& progress = {});
+
+// Writes the report as a PDF on `paper` (the paper it would be printed on) with its document
+// information. The file is written whole or not at all; false with `error` set on failure.
+bool writePdf(const QString& path, ReportForm& form, const QPageSize& paper, const QDateTime& time, QString* error,
               const Progress& progress = {});
 
 } // namespace tw::report

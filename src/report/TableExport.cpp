@@ -1,5 +1,6 @@
 #include "TableExport.h"
 
+#include "PlainText.h"
 #include "ReportOutput.h"
 
 #include <QDir>
@@ -91,33 +92,53 @@ void writeHtml(QTextStream& out, ReportForm& form, const QVector<ReportColumn>& 
     out << "</tbody>\n</table>\n</body>\n</html>\n";
 }
 
-// Two passes: the first finds each column's width, the second writes the lines.
+// The text of a plain-text cell and the columns it takes.
+struct TextCell
+{
+    QString text;
+    int width = 0;
+};
+
+TextCell textCell(const QString& value)
+{
+    TextCell cell {oneLine(value)};
+    cell.width = displayWidth(cell.text);
+    return cell;
+}
+
+// Two passes: the first finds each column's width, the second writes the lines. Widths are
+// display columns, so that wide characters and emoji keep the columns lined up in a fixed-pitch
+// view; lines end in CR LF like every text file of the program.
 void writeText(QTextStream& out, ReportForm& form, const QVector<ReportColumn>& columns, const ReportJob& job)
 {
     const ReportLayout& layout = form.layout();
+    const QLatin1String end("\r\n");
     QVector<int> widths;
     for (const ReportColumn& column : columns)
-        widths.append(column.caption.size());
+        widths.append(textCell(column.caption).width);
     QStringList cells;
     for (Rows rows(form, columns); rows.next(cells);) {
         for (int i = 0; i < cells.size(); ++i)
-            widths[i] = std::max(widths.at(i), static_cast<int>(cells.at(i).size()));
+            widths[i] = std::max(widths.at(i), textCell(cells.at(i)).width);
     }
     const auto line = [&](const QStringList& texts) {
-        QStringList padded;
+        QString text;
         for (int i = 0; i < texts.size(); ++i) {
+            const TextCell cell = textCell(texts.at(i));
+            const QString blanks(widths.at(i) - cell.width, QLatin1Char(' '));
             const bool right = layout.detail.boxes.at(i).align == Align::Right;
-            padded.append(right ? texts.at(i).rightJustified(widths.at(i)) : texts.at(i).leftJustified(widths.at(i)));
+            if (i > 0)
+                text += QLatin1String("  ");
+            text += right ? blanks + cell.text : cell.text + blanks;
         }
-        QString text = padded.join(QStringLiteral("  "));
         while (text.endsWith(QLatin1Char(' ')))
             text.chop(1);
-        out << text << '\n';
+        out << text << end;
     };
-    out << layout.title << "  " << printTimeText(job.printTime) << '\n';
+    out << oneLine(layout.title) << "  " << printTimeText(job.printTime) << end;
     if (layout.titleBand)
-        out << layout.titleLine(QStringLiteral(" ")) << '\n';
-    out << '\n';
+        out << oneLine(layout.titleLine(QStringLiteral(" "))) << end;
+    out << end;
     line(captionsOf(columns));
     for (Rows rows(form, columns); rows.next(cells);)
         line(cells);
@@ -152,6 +173,9 @@ bool writeTable(const QString& path, TableFormat format, ReportForm& form, const
     QTextStream out(&file);
     switch (format) {
     case TableFormat::Csv:
+        // A spreadsheet reads a CSV file without a byte-order mark in the system's 8-bit code
+        // page and shows "MÃ¼ller" for "Müller"; with the mark it reads UTF-8.
+        out.setGenerateByteOrderMark(true);
         writeCsv(out, form, columns);
         break;
     case TableFormat::Html:

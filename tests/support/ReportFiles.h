@@ -1,7 +1,7 @@
 #pragma once
 
 // Reads written reports back with tools and parsers of their own: poppler's pdfinfo,
-// pdftotext and pdffonts for PDFs, and small readers for CSV and HTML tables that share
+// pdftotext (text and word boxes) and pdffonts for PDFs, and small readers for CSV and HTML tables that share
 // nothing with the program's writers.
 #include <QFile>
 #include <QMap>
@@ -119,6 +119,34 @@ inline QVector<QStringList> readHtmlTable(const QString& path)
         rows.append(cells);
     }
     return rows;
+}
+
+// A word of a PDF page as pdftotext places it, in points from the page's top left.
+struct PdfWord
+{
+    QString text;
+    double xMin = 0;
+    double yMin = 0;
+    double xMax = 0;
+    double yMax = 0;
+};
+
+// The words of one page (counted from 1), in pdftotext's reading order.
+inline QVector<PdfWord> pdfWords(const QString& path, int page)
+{
+    const QString number = QString::number(page);
+    const QString xhtml = toolOutput(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                                      number, path, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                                        "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">(.*?)</word>"));
+    QVector<PdfWord> words;
+    for (auto match = word.globalMatch(xhtml); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        words.append({htmlUnescaped(found.captured(5)), found.captured(1).toDouble(), found.captured(2).toDouble(),
+                      found.captured(3).toDouble(), found.captured(4).toDouble()});
+    }
+    return words;
 }
 
 } // namespace tw::test

@@ -79,9 +79,9 @@ void PresetsPresenter::Button4Click()
 {
     ReportDesk& reports = m_context.reports();
     const QString fourthCaption = m_list->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString();
-    reports.preview(
-        std::make_unique<TCVReport>(*m_list, m_tab.ui().ComboB_Presets->currentText(), fourthCaption, reports.author()),
-        m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
+    // The title names the preset the rows come from, not one chosen since and not yet run.
+    reports.preview(std::make_unique<TCVReport>(*m_list, m_listedPreset, fourthCaption, reports.author()),
+                    m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
 }
 
 } // namespace tw

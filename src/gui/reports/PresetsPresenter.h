@@ -33,7 +33,7 @@ private:
     TabRunView m_view;
     DirectoryFieldControl* m_directory = nullptr;
     ResultListModel* m_list = nullptr;
-    // The preset whose rows the list holds, for the clipboard's title.
+    // The preset whose rows the list holds, for the clipboard's and the printed report's title.
     QString m_listedPreset;
 };
 

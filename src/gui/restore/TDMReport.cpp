@@ -8,6 +8,9 @@ using namespace report;
 using namespace reportbands;
 
 const QString kTitle = QStringLiteral("Tarnwick DiVavi File Report");
+// The file date's column begins 113.8 mm (430 pixels) after the path's: a longer path is cut,
+// "..." included, a little short of it, so the date stays readable.
+const TextLimits kPathLimits {415, 410};
 
 ReportLayout layoutFor()
 {
@@ -23,8 +26,9 @@ ReportLayout layoutFor()
                        label(198.4, QStringLiteral("GW Date")), label(238.1, QStringLiteral("File Size"))}};
     layout.detail = ReportBand {5.3,
                                 false,
-                                {value(19.9, 0, Align::Right), value(39.7, 1, Align::Right), value(45.0, 2),
-                                 value(158.8, 3), value(198.4, 4), value(252.7, 5, Align::Right)}};
+                                {value(19.9, 0, Align::Right), value(39.7, 1, Align::Right),
+                                 value(45.0, 2, Align::Left, kPathLimits), value(158.8, 3), value(198.4, 4),
+                                 value(252.7, 5, Align::Right)}};
     return layout;
 }
 

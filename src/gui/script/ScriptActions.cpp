@@ -355,11 +355,8 @@ void ScriptActions::dump(const QString& name, const QString& file)
 
 void ScriptActions::clipboard(const QString& file)
 {
-    const QString text = QApplication::clipboard()->text();
-    QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // a text that ends with a line end has no empty last line
-    ScriptFields::writeLines(file, lines);
+    // As it is, line ends included: a script checks the text a user would paste.
+    ScriptFields::writeText(file, QApplication::clipboard()->text());
 }
 
 } // namespace tw

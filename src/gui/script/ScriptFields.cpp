@@ -88,14 +88,28 @@ void leave(QWidget* field)
         field->clearFocus();
 }
 
-void writeLines(const QString& path, const QStringList& lines)
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw ScriptFailure(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+}
+
+} // namespace
+
+void writeLines(const QString& path, const QStringList& lines)
+{
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + '\n';
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ScriptFailure(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    writeBytes(path, bytes);
+}
+
+void writeText(const QString& path, const QString& text)
+{
+    writeBytes(path, text.toUtf8());
 }
 
 } // namespace tw::ScriptFields

@@ -19,4 +19,7 @@ void leave(QWidget* field);
 // Writes `lines` to `path` (LF line ends, UTF-8) in one piece; throws ScriptFailure.
 void writeLines(const QString& path, const QStringList& lines);
 
+// Writes `text` to `path` as it is (UTF-8, its own line ends) in one piece; throws ScriptFailure.
+void writeText(const QString& path, const QString& text);
+
 } // namespace tw::ScriptFields

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QUrl>
 
@@ -17,6 +18,14 @@ void ReportDesk::openFile(const QString& path) const
         m_opener(path);
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QPageSize ReportDesk::paper() const
+{
+    if (m_paper)
+        return *m_paper;
+    const QPageSize printer = QPrinterInfo::defaultPrinter().defaultPageSize();
+    return printer.isValid() ? printer : QPageSize(QPageSize::A4);
 }
 
 void ReportDesk::preview(std::unique_ptr<report::ReportForm> form, bool openPdf, QWidget* parent)

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -47,12 +46,6 @@ QString filterList()
     return texts.join(QStringLiteral(";;"));
 }
 
-QPageSize defaultPrinterPaper()
-{
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    return printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize();
-}
-
 const QString kSaveCaption = QStringLiteral("Save Report");
 
 } // namespace
@@ -62,7 +55,7 @@ ReportPreview::ReportPreview(ReportDesk& desk, std::unique_ptr<report::ReportFor
     , m_desk(desk)
     , m_form(std::move(form))
     , m_openPdf(openPdf)
-    , m_job(report::prepareJob(*m_form, defaultPrinterPaper(), QDateTime::currentDateTime()))
+    , m_job(report::prepareJob(*m_form, m_desk.paper(), QDateTime::currentDateTime()))
     , m_pages(report::Pagination::paginate(m_form->layout(), report::printableSize(m_form->layout(), m_job.paper),
                                            m_form->feed()))
 {
@@ -194,7 +187,9 @@ bool ReportPreview::write(const QString& path)
     const QDateTime now = QDateTime::currentDateTime();
     switch (*reportFileTypeOf(path)) {
     case ReportFileType::Pdf:
-        written = report::writePdf(path, *m_form, now, &error, [this](int done, int total) { progress(done, total); });
+        // Laid out as the preview shows it.
+        written = report::writePdf(path, *m_form, m_job.printerPaper, now, &error,
+                                   [this](int done, int total) { progress(done, total); });
         break;
     case ReportFileType::Csv:
         written = report::writeTable(path, report::TableFormat::Csv, *m_form, now, &error);
@@ -225,22 +220,23 @@ void ReportPreview::PreviewPrintClick()
         // A queued answer prints to a PDF file, the way "Print to File" does.
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*answer);
-    } else {
+    }
+    // Unless the dialog changes it, the paper the preview shows.
+    printer.setPageSize(m_job.printerPaper);
+    if (!answer) {
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    const report::ReportJob job
-        = report::prepareJob(*m_form, printer.pageLayout().pageSize(), QDateTime::currentDateTime());
+    QString error;
     setBusy(true);
-    const bool printed
-        = report::paintReport(printer, *m_form, job, [this](int done, int total) { progress(done, total); });
+    const bool printed = report::printReport(printer, *m_form, QDateTime::currentDateTime(), &error,
+                                             [this](int done, int total) { progress(done, total); });
     setBusy(false);
     if (printed)
         showNote(QStringLiteral("Sent to the printer"));
     else
-        m_desk.host().showMessage(QStringLiteral("Print"), QStringLiteral("The report could not be printed."),
-                                  RunHost::Icon::Error);
+        m_desk.host().showMessage(QStringLiteral("Print"), error, RunHost::Icon::Error);
 }
 
 void ReportPreview::progress(int done, int total)

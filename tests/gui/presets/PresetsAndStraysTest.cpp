@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void scanMarksAndDeletesThroughTheTab();
     void scanKeepsOutOfLibraryStoresAndNeedsADirectory();
     void printFollowsTheSortAndShowPdfsOpensThePdf();
+    void printTitleNamesThePresetTheListWasMadeWith();
+    void savedAndPrintedPdfsShareThePreviewsPaperAndInformation();
 };
 
 void PresetsAndStraysTest::presetListSortsAndCopies()
@@ -259,6 +262,57 @@ void PresetsAndStraysTest::printFollowsTheSortAndShowPdfsOpensThePdf()
     QCOMPARE(tw::test::pdfInfo(saved.filePath(QStringLiteral("out.pdf"))).value(QStringLiteral("Subject")),
              QStringLiteral("Results of Preset Report Type:3 - Checked Out"));
     tw::test::clickIn(*preview, "PreviewClose");
+}
+
+void PresetsAndStraysTest::printTitleNamesThePresetTheListWasMadeWith()
+{
+    SessionWindow window({QStringLiteral("ANN"), presetLibrary});
+    runPreset(window, QStringLiteral("3 - Checked Out"));
+    // Another preset chosen but not run: the list still holds the checked-out versions.
+    auto* presets = window.find<QComboBox>(QStringLiteral("ComboB_Presets"));
+    presets->setCurrentIndex(presets->findText(QStringLiteral("9 - Information")));
+    window.find<QPushButton>(QStringLiteral("Button4"))->click();
+    tw::ReportPreview* preview = shownPreview(window);
+    QVERIFY(preview);
+    QTemporaryDir saved;
+    const QString pdf = saved.filePath(QStringLiteral("presets.pdf"));
+    tw::test::saveFromPreview(window, *preview, pdf);
+    tw::test::clickIn(*preview, "PreviewClose");
+    QCOMPARE(tw::test::pdfInfo(pdf).value(QStringLiteral("Subject")),
+             QStringLiteral("Results of Preset Report Type:3 - Checked Out"));
+    const QString page = tw::test::pdfPageLines(pdf, 1).join('\n');
+    QVERIFY(page.contains(QRegularExpression(QStringLiteral("Results of Preset Report Type: +3 - Checked Out"))));
+    QVERIFY(!page.contains(QStringLiteral("9 - Information")));
+}
+
+void PresetsAndStraysTest::savedAndPrintedPdfsShareThePreviewsPaperAndInformation()
+{
+    SessionWindow window({QStringLiteral("ANN"), presetLibrary});
+    // The default printer holds letter paper.
+    window.screen().reportDesk().setPaper(QPageSize(QPageSize::Letter));
+    runPreset(window, QStringLiteral("9 - Information"));
+    window.find<QPushButton>(QStringLiteral("Button4"))->click();
+    tw::ReportPreview* preview = shownPreview(window);
+    QVERIFY(preview);
+    const int pages = preview->pageCount();
+    QTemporaryDir saved;
+    const QString pdf = saved.filePath(QStringLiteral("saved.pdf"));
+    const QString printed = saved.filePath(QStringLiteral("printed.pdf"));
+    tw::test::saveFromPreview(window, *preview, pdf);
+    window.host().prompts().queue(tw::PromptSeam::Kind::Print, printed);
+    tw::test::clickIn(*preview, "PreviewPrint");
+    tw::test::clickIn(*preview, "PreviewClose");
+
+    const QMap<QString, QString> savedInfo = tw::test::pdfInfo(pdf);
+    QCOMPARE(savedInfo.value(QStringLiteral("Page size")), QStringLiteral("612 x 792 pts (letter)"));
+    QCOMPARE(savedInfo.value(QStringLiteral("Pages")), QString::number(pages));
+    QCOMPARE(savedInfo.value(QStringLiteral("Author")), QStringLiteral("Ann Archer"));
+    QCOMPARE(savedInfo.value(QStringLiteral("Subject")),
+             QStringLiteral("Results of Preset Report Type:9 - Information"));
+    // Printed to a file, the report is the same document.
+    const QMap<QString, QString> printedInfo = tw::test::pdfInfo(printed);
+    for (const char* key : {"Page size", "Pages", "Author", "Title", "Subject"})
+        QCOMPARE(printedInfo.value(QLatin1String(key)), savedInfo.value(QLatin1String(key)));
 }
 
 QTEST_MAIN(PresetsAndStraysTest)

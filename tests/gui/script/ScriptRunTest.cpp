@@ -570,13 +570,14 @@ wait 60
                             .arg(work.path(), tree));
     QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(QLatin1Char('\n'))));
     QCOMPARE(run.exitCode, 0);
-    const QStringList clip = fileLines(work.filePath(QStringLiteral("clip.txt")), QStringLiteral("\n"));
+    // The clipboard's text as it is, CR LF line ends included.
+    const QStringList clip = fileLines(work.filePath(QStringLiteral("clip.txt")));
     QCOMPARE(clip.size(), 6);
     // Sorted descending by number.
     QCOMPARE(clip.at(2), QStringLiteral("       4\t1\tDelta\tAnn Archer\tAvailable\t<Never>\tIn Library"));
     QCOMPARE(fileLines(work.filePath(QStringLiteral("Presets.rpt"))).size(), 10);
     // The preview saved and printed the list in its order.
-    const QStringList text = fileLines(work.filePath(QStringLiteral("presets.txt")), QStringLiteral("\n"));
+    const QStringList text = fileLines(work.filePath(QStringLiteral("presets.txt")));
     QStringList printedRows;
     for (const QString& line : text.mid(4, 4))
         printedRows.append(line.simplified());
@@ -631,7 +632,7 @@ clipboard history.txt
     QCOMPARE(run.exitCode, 0);
     QVERIFY(!QFile::exists(file));
     QVERIFY(dailyLog(work.path()).contains(QStringLiteral("Successfully Reimported File for Document 2 Version 1")));
-    const QStringList history = fileLines(work.filePath(QStringLiteral("history.txt")), QStringLiteral("\n"));
+    const QStringList history = fileLines(work.filePath(QStringLiteral("history.txt")));
     QCOMPARE(history.value(0), QStringLiteral("Document Activity List for Document 2 Version 1"));
     // The first row of that time was chosen; the creation and the deletion name the same file.
     QCOMPARE(history.value(2).section(QLatin1Char('\t'), 3), file + QStringLiteral("\tSalvaged Successfully"));
