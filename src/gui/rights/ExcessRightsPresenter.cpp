@@ -76,6 +76,7 @@ void ExcessRightsPresenter::runReport()
 {
     const ExcessRightsTab::Controls& ui = m_tab.ui();
     const RunInputs inputs = m_context.inputs(*ui.criteria, ui.Edit31->text());
+    m_listedUser = ui.ComboB_Users->currentText();
     if (ui.CB_RFull->isChecked()) {
         // The full report is all file: with its directory emptied there is nowhere to write it.
         if (ui.Edit31->text().trimmed().isEmpty()) {
@@ -148,7 +149,7 @@ void ExcessRightsPresenter::Button7Click()
 void ExcessRightsPresenter::Button6Click()
 {
     ReportDesk& reports = m_context.reports();
-    reports.preview(std::make_unique<TRIReport>(*m_list, m_tab.ui().ComboB_Users->currentText(), reports.author()),
+    reports.preview(std::make_unique<TRIReport>(*m_list, m_listedUser, reports.author()),
                     m_context.options().isChecked(OptionMarks::Option::ShowPDF), m_tab.window());
 }
 

@@ -39,6 +39,9 @@ private:
     TabRunView m_view;
     DirectoryFieldControl* m_directory = nullptr;
     ResultListModel* m_list = nullptr;
+    // The user the list was made for: the printed report's title names it, whatever the box
+    // shows since.
+    QString m_listedUser;
 };
 
 } // namespace tw
