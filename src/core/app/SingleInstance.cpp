@@ -1,6 +1,8 @@
 #include "SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -16,8 +18,12 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::keyFor(const QString& title, const QString& user, const QString& storePath)
 {
+    // One store reached through a link, a relative path or a trailing separator is still one
+    // store: the key names the folder itself.
+    const QString canonical = QFileInfo(storePath).canonicalFilePath();
+    const QString store = canonical.isEmpty() ? QDir::cleanPath(QDir(storePath).absolutePath()) : canonical;
     const QByteArray hash
-        = QCryptographicHash::hash((title + QLatin1Char('|') + user + QLatin1Char('|') + storePath).toUtf8(),
+        = QCryptographicHash::hash((title + QLatin1Char('|') + user + QLatin1Char('|') + store).toUtf8(),
                                    QCryptographicHash::Sha1)
               .toHex()
               .left(16);

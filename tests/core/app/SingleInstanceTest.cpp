@@ -2,7 +2,10 @@
 
 #include "support/GTestQt.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -57,6 +60,22 @@ TEST(SingleInstance, KeysDifferByUserAndStore)
     EXPECT_NE(a, SingleInstance::keyFor("Tarnwick", "BOB", "/s1"));
     EXPECT_NE(a, SingleInstance::keyFor("Tarnwick", "ANN", "/s2"));
     EXPECT_EQ(a, SingleInstance::keyFor("Tarnwick", "ANN", "/s1"));
+}
+
+// A store reached through a symbolic link, a relative path or a trailing separator is one store.
+TEST(SingleInstance, KeysNameTheStoreFolderItself)
+{
+    QTemporaryDir dir;
+    const QString store = dir.filePath("store");
+    ASSERT_TRUE(QDir().mkpath(store));
+    ASSERT_TRUE(QFile::link(store, dir.filePath("linked")));
+    const QString key = SingleInstance::keyFor("Tarnwick", "ANN", store);
+    EXPECT_EQ(key, SingleInstance::keyFor("Tarnwick", "ANN", dir.filePath("linked")));
+    EXPECT_EQ(key, SingleInstance::keyFor("Tarnwick", "ANN", store + "/"));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(key, SingleInstance::keyFor("Tarnwick", "ANN", "store"));
+    QDir::setCurrent(before);
 }
 
 } // namespace
