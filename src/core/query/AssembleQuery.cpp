@@ -2,6 +2,8 @@
 
 #include "core/app/DateTimeText.h"
 
+#include <QRegularExpression>
+
 namespace tw {
 namespace {
 
@@ -10,9 +12,23 @@ bool filled(const QString& text)
     return !text.trimmed().isEmpty();
 }
 
+// A field's text is always one quoted word or phrase of the query language, whatever it holds:
+// a double quote inside is doubled, so it can neither end the word nor start query syntax.
 QString quoted(const QString& text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    QString escaped = text;
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+// A number field's text as a number of the query language, or an error naming the text.
+QString number(const QString& text)
+{
+    static const QRegularExpression plain(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    const QString trimmed = text.trimmed();
+    if (!plain.match(trimmed).hasMatch())
+        throw QueryFieldError(QStringLiteral("\"%1\" is not a number").arg(text));
+    return trimmed;
 }
 
 } // namespace
@@ -30,30 +46,32 @@ QString queryDate(const QString& typed)
 
 QString subjectTerm(const QString& subject)
 {
-    if (!subject.contains(QLatin1Char(' ')))
-        return QStringLiteral(" AND SUBJECT CONTAINS ") + quoted(subject);
-    QString words;
-    QString rest = subject;
-    int p = rest.indexOf(QLatin1Char(' '));
-    while (p >= 0) {
-        words += quoted(rest.left(p));
-        rest = rest.mid(p + 1);
-        p = rest.indexOf(QLatin1Char(' '));
-        if (p >= 0)
-            words += QStringLiteral(" AND ");
+    // Words end at every blank character (a TAB or a line break as well as a space).
+    QStringList words;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < subject.size(); ++i) {
+        if (subject.at(i).isSpace()) {
+            words.append(subject.mid(start, i - start));
+            start = i + 1;
+        }
     }
-    if (!rest.isEmpty())
-        words += QStringLiteral(" AND ") + quoted(rest);
-    return QStringLiteral(" AND SUBJECT CONTAINS (") + words + QLatin1Char(')');
+    if (words.isEmpty())
+        return QStringLiteral(" AND SUBJECT CONTAINS ") + quoted(subject);
+    if (start < subject.size())
+        words.append(subject.mid(start));
+    QStringList terms;
+    for (const QString& word : words)
+        terms.append(quoted(word));
+    return QStringLiteral(" AND SUBJECT CONTAINS (") + terms.join(QStringLiteral(" AND ")) + QLatin1Char(')');
 }
 
 QString AssembleQuery(const QueryFields& f)
 {
     QString q = QStringLiteral("DOCREFERENCE");
     if (filled(f.low))
-        q += QStringLiteral(" AND DOCUMENT_NUMBER >= ") + f.low;
+        q += QStringLiteral(" AND DOCUMENT_NUMBER >= ") + number(f.low);
     if (filled(f.high))
-        q += QStringLiteral(" AND DOCUMENT_NUMBER <= ") + f.high;
+        q += QStringLiteral(" AND DOCUMENT_NUMBER <= ") + number(f.high);
     if (filled(f.subject))
         q += subjectTerm(f.subject);
     if (!f.documentType.isEmpty())
@@ -73,13 +91,13 @@ QString AssembleQuery(const QueryFields& f)
     if (filled(f.extension))
         q += QStringLiteral(" AND DOCUMENT_FILENAME CONTAINS ") + quoted(f.extension);
     if (filled(f.size))
-        q += QStringLiteral(" AND SIZE ") + f.sizeOperator + QLatin1Char(' ') + f.size;
+        q += QStringLiteral(" AND SIZE ") + f.sizeOperator + QLatin1Char(' ') + number(f.size);
     for (const AdditionalFieldRow& row : f.additional) {
         if (row.value.isEmpty())
             continue;
         if (row.type == QLatin1String("N"))
             q += QStringLiteral(" AND <") + row.name + QStringLiteral(", NUMERIC> ") + row.op + QLatin1Char(' ')
-                + row.value;
+                + number(row.value);
         else
             q += QStringLiteral(" AND <") + row.name + QStringLiteral(", STRING> ") + row.op + QLatin1Char(' ')
                 + quoted(row.value);

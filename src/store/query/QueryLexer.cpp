@@ -82,21 +82,31 @@ QueryToken QueryLexer::readWord(int start)
     return make(QueryToken::Kind::Word, start, end);
 }
 
-// Quoted text runs to the next double quote; nothing inside is an escape, so
-// "" is the empty word.
+// Quoted text runs to the next double quote that is not doubled: "" inside the
+// text stands for one double quote, and "" alone is the empty word.
 QueryToken QueryLexer::readText(int start)
 {
-    const int close = m_text.indexOf(QLatin1Char('"'), start + 1);
-    if (close < 0) {
-        m_pos = m_text.size();
-        QueryToken token = make(QueryToken::Kind::Invalid, start, m_pos);
-        token.text = QStringLiteral("unterminated");
+    QString text;
+    int from = start + 1;
+    for (;;) {
+        const int quote = m_text.indexOf(QLatin1Char('"'), from);
+        if (quote < 0) {
+            m_pos = m_text.size();
+            QueryToken token = make(QueryToken::Kind::Invalid, start, m_pos);
+            token.text = QStringLiteral("unterminated");
+            return token;
+        }
+        text += QStringView(m_text).mid(from, quote - from);
+        if (quote + 1 < m_text.size() && m_text.at(quote + 1) == QLatin1Char('"')) {
+            text += QLatin1Char('"');
+            from = quote + 2;
+            continue;
+        }
+        m_pos = quote + 1;
+        QueryToken token = make(QueryToken::Kind::Text, start, m_pos);
+        token.text = text;
         return token;
     }
-    m_pos = close + 1;
-    QueryToken token = make(QueryToken::Kind::Text, start, m_pos);
-    token.text = m_text.mid(start + 1, close - start - 1);
-    return token;
 }
 
 int QueryLexer::digitsFrom(int from, int maxCount) const

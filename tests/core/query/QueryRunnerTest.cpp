@@ -3,6 +3,7 @@
 #include "core/app/GwRefs.h"
 #include "core/app/OperationLog.h"
 #include "core/app/RunState.h"
+#include "core/query/AssembleQuery.h"
 #include "gw/ObjectModel.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
@@ -103,6 +104,100 @@ TEST_F(QueryRunnerTest, AMalformedExpressionPropagatesAndLeavesTheCursorBack)
     EXPECT_THROW(m_runner.RunQuery(), gw::Error);
     EXPECT_TRUE(m_state.OperationIdle);
     EXPECT_FALSE(m_host.busyCursor);
+}
+
+} // namespace
+
+namespace {
+
+// LIB1 with documents whose subjects hold the characters of the query language, and a
+// run of the query the Query tab assembles from one hostile field.
+class HostileFieldTest : public testing::Test
+{
+protected:
+    HostileFieldTest()
+    {
+        store::StoreBuilder& s = m_fixture.builder();
+        s.addLibrary("PO1", "LIB1", "Hostile subjects");
+        s.setLibraryRights("LIB1", "ANN", true);
+        const char* subjects[]
+            = {"x\"\tOR\tSUBJECT<>\"", "plain memo", "O\"Brien report", "semi) OR (DOCREFERENCE", "tab\there"};
+        store::NewVersion version;
+        version.fileType = "txt";
+        for (const char* subject : subjects) {
+            store::NewDocument document;
+            document.library = "LIB1";
+            document.author = "ANN";
+            document.subject = QString::fromUtf8(subject);
+            version.content = "content";
+            s.importDocument(document, version);
+        }
+        m_refs.session = m_platform->CreateSession();
+        m_refs.account = m_refs.session->Login(QString(), QString(), QString(), 0);
+        for (int i = 1; i <= m_refs.account->DocumentLibraries()->Count(); ++i) {
+            if (m_refs.account->DocumentLibraries()->Item(i)->Name() == "LIB1")
+                m_refs.selectedLibrary = m_refs.account->DocumentLibraries()->Item(i);
+        }
+        m_runner.setPollIntervalForTesting(20);
+    }
+    QList<qint64> hits(const tw::QueryFields& fields)
+    {
+        m_expression = tw::AssembleQuery(fields);
+        m_runner.RunQuery();
+        QList<qint64> numbers;
+        for (int i = 1; i <= m_refs.queryResults->Count(); ++i)
+            numbers.append(m_refs.queryResults->Item(i)->Document()->DocumentNumber());
+        std::sort(numbers.begin(), numbers.end());
+        return numbers;
+    }
+
+    FixtureStore m_fixture;
+    QTemporaryDir m_logDir;
+    ScriptedHost m_host;
+    tw::OperationLog m_log {m_logDir.path(), "Tarnwick (1.0.0.1)", &m_host};
+    std::shared_ptr<store::StorePlatform> m_platform = m_fixture.platform();
+    tw::GwRefs m_refs;
+    tw::RunState m_state;
+    QString m_expression;
+    QueryRunner m_runner {m_refs, m_state, m_log, m_host, [this] { return m_expression; }};
+};
+
+// A field's text never becomes query syntax: the query finds exactly the documents whose
+// subject holds every word of the field (or whose author holds the author field's text).
+TEST_F(HostileFieldTest, AFieldMatchesWhatItSaysAndNothingMore)
+{
+    const struct
+    {
+        const char* subject;
+        const char* author;
+        QList<qint64> expected;
+    } cases[] = {
+        {"x\"\tOR\tSUBJECT<>\"", "", {1}},
+        {"O\"Brien", "", {3}},
+        {"\") OR (DOCREFERENCE", "", {}},
+        {"semi) OR (DOCREFERENCE", "", {4}},
+        {"\"", "", {1, 3}},
+        {"memo\" OR \"", "", {}},
+        {"tab\there", "", {5}},
+        {"", "Ann\" OR AUTHOR CONTAINS \"", {}},
+        {"", "Archer", {1, 2, 3, 4, 5}},
+    };
+    for (const auto& c : cases) {
+        tw::QueryFields fields;
+        fields.subject = QString::fromUtf8(c.subject);
+        fields.author = QString::fromUtf8(c.author);
+        EXPECT_EQ(hits(fields), c.expected) << c.subject << " / " << c.author << ": " << m_expression.toStdString();
+    }
+}
+
+TEST_F(HostileFieldTest, ANumberFieldHoldsANumberOnly)
+{
+    tw::QueryFields fields;
+    fields.low = "1 OR DOCREFERENCE";
+    EXPECT_THROW(tw::AssembleQuery(fields), tw::QueryFieldError);
+    fields.low = " 2 ";
+    fields.high = "3";
+    EXPECT_EQ(hits(fields), (QList<qint64> {2, 3}));
 }
 
 } // namespace
