@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -51,6 +52,29 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// One statement on the store: for values the object model's own writes refuse.
+QSqlQuery storeSql(store::Store& store, const QString& statement, const QVariantList& values = {})
+{
+    QSqlQuery q(store.database());
+    q.prepare(statement);
+    for (const QVariant& value : values)
+        q.addBindValue(value);
+    if (!q.exec())
+        qFatal("%s", qPrintable(statement));
+    return q;
+}
+
+// The small library, then `more` on it.
+SessionWindow::Setup smallLibraryAnd(std::function<void(store::StoreBuilder&)> more)
+{
+    SessionWindow::Setup setup = smallLibrary();
+    setup.build = [more = std::move(more)](store::StoreBuilder& s) {
+        tw::test::addSmallLibrary(s);
+        more(s);
+    };
+    return setup;
+}
+
 } // namespace
 
 class CheckInOutTabTest : public QObject
@@ -66,6 +90,7 @@ private Q_SLOTS:
     void clearAndResetAskFirst_data();
     void clearAndResetAskFirst();
     void busyProgramIgnoresTheButtons();
+    void eventWithoutADateReadsNever();
 };
 
 void CheckInOutTabTest::directoryFields_data()
@@ -227,6 +252,26 @@ void CheckInOutTabTest::busyProgramIgnoresTheButtons()
     QCOMPARE(QDir(reports.path()).entryList(QDir::Files), QStringList());
     QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
     QVERIFY(window.host().shownPrompts().isEmpty());
+}
+
+void CheckInOutTabTest::eventWithoutADateReadsNever()
+{
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibraryAnd([](store::StoreBuilder& s) {
+        s.addEvent(QStringLiteral("LIB1"), 1, 1, 5, QStringLiteral("BOB"),
+                   QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6)));
+        storeSql(s.store(), QStringLiteral("UPDATE events SET created = NULL WHERE event_type = 5"));
+    }));
+    prepare(window, reports.path(), work.path());
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("yes"));
+    window.find<QPushButton>(QStringLiteral("BLReset"))->click();
+
+    const QStringList report = fileLines(reports.path() + QStringLiteral("/ResetLib.rpt"));
+    QCOMPARE(report.filter(QStringLiteral("\tOther Activity 5\t")).size(), 1);
+    QVERIFY2(report.filter(QStringLiteral("\tOther Activity 5\t")).first().startsWith(QStringLiteral("<Never>\t")),
+             qPrintable(report.join(QLatin1Char('\n'))));
+    QVERIFY(report.filter(QStringLiteral("0-1")).isEmpty());
 }
 
 QTEST_MAIN(CheckInOutTabTest)
