@@ -5,6 +5,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/runs/FileDate.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
@@ -122,8 +123,13 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
             log.ErrorCheck(QStringLiteral("Failed to Redate ") + which + QStringLiteral(" as ") + path, true, true);
         outcome = {RunDefinition::Count::Success, QStringLiteral("Success\t")};
     }
-    outcome.line += path + QLatin1Char('\t') + QString::number(d) + QLatin1Char('\t') + QString::number(v);
+    outcome.line += reportColumns(path, d, v);
     return outcome;
+}
+
+QString CheckOutDocs::reportColumns(const QString& file, qint64 number, int version)
+{
+    return TabText::join({file, QString::number(number), QString::number(version)});
 }
 
 } // namespace tw

@@ -95,7 +95,7 @@ RunDefinition::Outcome ClearCheckOut::clearVersion(const QString& directory)
         log.ErrorCheck(QStringLiteral("Failed to Clear Check Out Flag for ") + which, true, true);
         outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
     }
-    outcome.line += shown + QLatin1Char('\t') + QString::number(d) + QLatin1Char('\t') + QString::number(v);
+    outcome.line += CheckOutDocs::reportColumns(shown, d, v);
     return outcome;
 }
 

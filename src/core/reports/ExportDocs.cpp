@@ -7,6 +7,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/docinfo/CustomFields.h"
 #include "core/docinfo/FieldCatalogue.h"
 #include "core/runs/FileDate.h"
@@ -125,8 +126,13 @@ RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
         outcome.count = RunDefinition::Count::Failure;
         outcome.line = QStringLiteral("Failure\t");
     }
-    outcome.line += path + QLatin1Char('\t') + QString::number(d) + QLatin1Char('\t') + QString::number(v);
+    outcome.line += reportColumns(path, d, v);
     return outcome;
+}
+
+QString ExportDocs::reportColumns(const QString& path, qint64 number, int version)
+{
+    return TabText::join({path, QString::number(number), QString::number(version)});
 }
 
 RunOutcome ExportDocs::run(const ExportInputs& inputs)

@@ -10,6 +10,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/query/QueryRunner.h"
 #include "gw/ObjectModel.h"
 
@@ -102,10 +103,13 @@ void RunFrame::writeHead()
 {
     const QString stamp = DateTimeText::format(m_services.clock());
     QStringList lines {QString(),
-                       m_definition->runHeadPrefix + m_services.refs.selectedLibrary->Name()
+                       m_definition->runHeadPrefix + TabText::cell(m_services.refs.selectedLibrary->Name())
                            + QStringLiteral(" - Started at ") + stamp};
-    if (m_definition->headAfterStart)
-        lines += m_definition->headAfterStart(m_outcome.mode);
+    // The lines after it are single texts (the query line): a TAB in the expression starts no column.
+    if (m_definition->headAfterStart) {
+        for (const QString& line : m_definition->headAfterStart(m_outcome.mode))
+            lines.append(TabText::cell(line));
+    }
     const QStringList extraFields = m_definition->customFieldColumns ? m_inputs->extraFields : QStringList();
     if (m_definition->customFieldColumns)
         lines += FieldColumns::definitionBlock(m_services.customFields);

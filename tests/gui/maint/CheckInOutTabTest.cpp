@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -75,6 +76,13 @@ SessionWindow::Setup smallLibraryAnd(std::function<void(store::StoreBuilder&)> m
     return setup;
 }
 
+// Today's daily log holds a line ending in `text`.
+bool logHas(SessionWindow& window, const QString& text)
+{
+    const QStringList log = window.logLines();
+    return std::any_of(log.begin(), log.end(), [&](const QString& line) { return line.endsWith(text); });
+}
+
 } // namespace
 
 class CheckInOutTabTest : public QObject
@@ -91,6 +99,7 @@ private Q_SLOTS:
     void clearAndResetAskFirst();
     void busyProgramIgnoresTheButtons();
     void eventWithoutADateReadsNever();
+    void tabsAndLineBreaksInValuesAreBlanksInTheFiles();
 };
 
 void CheckInOutTabTest::directoryFields_data()
@@ -272,6 +281,32 @@ void CheckInOutTabTest::eventWithoutADateReadsNever()
     QVERIFY2(report.filter(QStringLiteral("\tOther Activity 5\t")).first().startsWith(QStringLiteral("<Never>\t")),
              qPrintable(report.join(QLatin1Char('\n'))));
     QVERIFY(report.filter(QStringLiteral("0-1")).isEmpty());
+}
+
+void CheckInOutTabTest::tabsAndLineBreaksInValuesAreBlanksInTheFiles()
+{
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibraryAnd([](store::StoreBuilder& s) {
+        storeSql(s.store(), QStringLiteral("UPDATE documents SET subject = ? WHERE number = 1"),
+                 {QStringLiteral("Al\tpha\r\nOne")});
+    }));
+    auto* available = window.find<QListWidget>(QStringLiteral("ListBox3"));
+    available->setCurrentItem(available->findItems(QStringLiteral("Subject"), Qt::MatchExactly).value(0));
+    window.find<QToolButton>(QStringLiteral("SpeedButton10"))->click();
+    prepare(window, reports.path(), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+
+    const QString dir = withSeparator(work.path());
+    const QStringList report = fileLines(reports.path() + QStringLiteral("/Checkout.rpt"));
+    QVERIFY2(report.contains(QStringLiteral("Success\t") + dir + QStringLiteral("1_1.txt\t1\t1\tAl pha  One")),
+             qPrintable(report.join(QLatin1Char('\n'))));
+
+    // A file name read from the check-in directory goes into the daily log as one column.
+    QVERIFY(QFile::rename(dir + QStringLiteral("1_1.txt"), dir + QStringLiteral("1_1_a\tb.txt")));
+    window.type(QStringLiteral("Edit16"), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckIn"))->click();
+    QVERIFY(logHas(window, QStringLiteral("Starting Check In Process for File 1_1_a b.txt as Document 1 Version 1")));
 }
 
 QTEST_MAIN(CheckInOutTabTest)
