@@ -1,5 +1,7 @@
 #include "CheckInName.h"
 
+#include "core/runs/UsableFileType.h"
+
 namespace tw {
 
 CheckInName CheckInName::parse(const QString& name)
@@ -18,7 +20,8 @@ CheckInName CheckInName::parse(const QString& name)
     bool versionOk = false;
     parsed.number = parsed.numberText.toLongLong(&numberOk);
     parsed.version = parsed.versionText.toInt(&versionOk);
-    parsed.valid = numberOk && versionOk;
+    // The extension becomes the version's file type, which later names its checked-out file.
+    parsed.valid = numberOk && versionOk && isUsableFileType(parsed.extension);
     return parsed;
 }
 

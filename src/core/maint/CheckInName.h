@@ -15,7 +15,8 @@ struct CheckInName
     QString versionText;
     qint64 number = 0;
     int version = 0;
-    // Both texts read as integers (leading zeros allowed).
+    // Both texts read as integers (leading zeros allowed), and the extension
+    // may stand as a file type (no control character or separator).
     bool valid = false;
 
     static CheckInName parse(const QString& name);

@@ -9,6 +9,7 @@
 #include "core/runs/FileDate.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
+#include "core/runs/UsableFileType.h"
 #include "gw/ObjectModel.h"
 
 #include <QFileInfo>
@@ -25,8 +26,8 @@ QString CheckOutDocs::extraTerms()
 
 QString CheckOutDocs::fileName(const QString& directory, qint64 number, int version, const QString& fileType)
 {
-    return directory + QString::number(number) + QLatin1Char('_') + QString::number(version) + QLatin1Char('.')
-        + fileType;
+    const QString name = directory + QString::number(number) + QLatin1Char('_') + QString::number(version);
+    return isUsableFileType(fileType) ? name + QLatin1Char('.') + fileType : name;
 }
 
 RunDefinition CheckOutDocs::definition(const RunState& state)
@@ -98,8 +99,20 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
     const qint64 d = refs.currentDocument->DocumentNumber();
     const int v = version.VersionNumber();
     const QDateTime date = FileDate::versionDate(version.CreationDate(), version.RetrievalDate());
-    const QString path = fileName(directory, d, v, version.OriginalFileType());
+    const QString fileType = version.OriginalFileType();
+    const QString path = fileName(directory, d, v, fileType);
     m_services.view.setOutput(path);
+    const QString which
+        = QStringLiteral("Document ") + QString::number(d) + QStringLiteral(" Version ") + QString::number(v);
+    OperationLog& log = m_services.log;
+    RunDefinition::Outcome outcome;
+    if (!isUsableFileType(fileType)) {
+        // Not checked out: its file would not land where the name says.
+        log.ErrorCheck(QStringLiteral("Failed to Check Out ") + which + unusableFileTypeReason(), true, true);
+        outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
+        outcome.line += reportColumns(path, d, v);
+        return outcome;
+    }
 
     bool failed = false;
     try {
@@ -107,10 +120,6 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
     } catch (const gw::Error&) {
         failed = true;
     }
-    const QString which
-        = QStringLiteral("Document ") + QString::number(d) + QStringLiteral(" Version ") + QString::number(v);
-    OperationLog& log = m_services.log;
-    RunDefinition::Outcome outcome;
     if (failed) {
         log.ErrorCheck(QStringLiteral("Failed to Checkout ") + which + QStringLiteral(" as ") + path, true, true);
         outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};

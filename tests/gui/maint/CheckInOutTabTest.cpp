@@ -83,6 +83,21 @@ bool logHas(SessionWindow& window, const QString& text)
     return std::any_of(log.begin(), log.end(), [&](const QString& line) { return line.endsWith(text); });
 }
 
+// A version's row, by its number and its document's number.
+const QString kVersionWhere
+    = QStringLiteral(" WHERE number = ? AND document_id = (SELECT id FROM documents WHERE number = ?)");
+
+void setFileType(store::Store& store, qint64 number, int version, const QString& type)
+{
+    storeSql(store, QStringLiteral("UPDATE versions SET file_type = ?") + kVersionWhere, {type, version, number});
+}
+
+QString fileTypeOf(store::Store& store, qint64 number, int version)
+{
+    QSqlQuery q = storeSql(store, QStringLiteral("SELECT file_type FROM versions") + kVersionWhere, {version, number});
+    return q.next() ? q.value(0).toString() : QStringLiteral("<no version>");
+}
+
 } // namespace
 
 class CheckInOutTabTest : public QObject
@@ -100,6 +115,9 @@ private Q_SLOTS:
     void busyProgramIgnoresTheButtons();
     void eventWithoutADateReadsNever();
     void tabsAndLineBreaksInValuesAreBlanksInTheFiles();
+    void unusableFileTypeNamesNoFile();
+    void checkInLeavesNamesItCannotTake_data();
+    void checkInLeavesNamesItCannotTake();
 };
 
 void CheckInOutTabTest::directoryFields_data()
@@ -307,6 +325,65 @@ void CheckInOutTabTest::tabsAndLineBreaksInValuesAreBlanksInTheFiles()
     window.type(QStringLiteral("Edit16"), work.path());
     window.find<QPushButton>(QStringLiteral("BCheckIn"))->click();
     QVERIFY(logHas(window, QStringLiteral("Starting Check In Process for File 1_1_a b.txt as Document 1 Version 1")));
+}
+
+void CheckInOutTabTest::unusableFileTypeNamesNoFile()
+{
+    // The check-out directory is a folder of `top`: a type that leads out of it would land there.
+    QTemporaryDir top;
+    QTemporaryDir reports;
+    const QString work = top.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkdir(work));
+    SessionWindow window(smallLibraryAnd([](store::StoreBuilder& s) {
+        setFileType(s.store(), 4, 1, QStringLiteral("/../../escape"));
+        setFileType(s.store(), 2, 2, QStringLiteral("t\tx\nt"));
+    }));
+    prepare(window, reports.path(), work);
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+
+    QCOMPARE(QDir(top.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(work).entryList(QDir::Files), (QStringList {QStringLiteral("1_1.txt"), QStringLiteral("2_1.txt")}));
+    const QString dir = withSeparator(work);
+    const QStringList refused {dir + QStringLiteral("2_2\t2\t2"), dir + QStringLiteral("4_1\t4\t1")};
+    const QStringList report = fileLines(reports.path() + QStringLiteral("/Checkout.rpt"));
+    QCOMPARE(report.mid(report.size() - 2), (QStringList {"Failure\t" + refused[0], "Failure\t" + refused[1]}));
+    QVERIFY(logHas(window,
+                   QStringLiteral("Failed to Check Out Document 4 Version 1 - File Type not usable in a File Name")));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label57"))->text(), QStringLiteral("Check Out Completed"));
+
+    // Clearing the flags reports them under the same names, never with their types.
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("yes"));
+    window.find<QPushButton>(QStringLiteral("BCOClear"))->click();
+    const QStringList cleared = fileLines(reports.path() + QStringLiteral("/ClearChk.rpt"));
+    QCOMPARE(cleared.mid(cleared.size() - 2),
+             (QStringList {"Not Checked Out\t" + refused[0], "Not Checked Out\t" + refused[1]}));
+}
+
+void CheckInOutTabTest::checkInLeavesNamesItCannotTake_data()
+{
+    QTest::addColumn<QString>("name"); // what 2_1.txt is renamed to before the check-in
+    QTest::newRow("a TAB in the extension") << "2_1.t\tx";
+}
+
+void CheckInOutTabTest::checkInLeavesNamesItCannotTake()
+{
+    QFETCH(QString, name);
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibrary());
+    prepare(window, reports.path(), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+    const QString dir = withSeparator(work.path());
+    QVERIFY(QFile::rename(dir + QStringLiteral("2_1.txt"), dir + name));
+    window.type(QStringLiteral("Edit16"), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckIn"))->click();
+
+    // Not a name of the check-out's form: no check-in is tried, the file stays and the version
+    // keeps its type.
+    QVERIFY(QFileInfo::exists(dir + name));
+    QCOMPARE(window.logLines().filter(QStringLiteral(" as Document 2 Version 1")), QStringList());
+    QCOMPARE(fileTypeOf(window.store(), 2, 1), QStringLiteral("txt"));
+    QVERIFY2(!QFileInfo::exists(dir + QStringLiteral("1_1.txt")), "the other files are checked in");
 }
 
 QTEST_MAIN(CheckInOutTabTest)
