@@ -2,6 +2,7 @@
 
 #include "CheckInName.h"
 #include "core/app/GwRefs.h"
+#include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
@@ -61,6 +62,12 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
         }
     } end {s};
 
+    // The one run that walks a directory rather than the library needs the library all the same.
+    if (const QString missing = missingForLibraryWork(s.refs); !missing.isEmpty()) {
+        log(missing, true, true);
+        s.host.showMessage(kProgramTitle, missing, RunHost::Icon::Warning);
+        return;
+    }
     if (!QFileInfo(directory).isDir()) {
         // Removed since its field was left: the field's own message, rather than "no files".
         s.host.showMessage(kProgramTitle, QStringLiteral("Selected Check In Directory does not exist"),

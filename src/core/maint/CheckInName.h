@@ -6,8 +6,9 @@ namespace tw {
 
 // A file name of the form the mass check-out gives: document number, "_",
 // version number, then "." and the extension or a second "_" and anything
-// ("1234_2.doc", "1234_2_edited.doc"). The texts are kept as typed for the
-// messages ("0012" stays "0012"); the numbers are what they read as.
+// ("1234_2.doc", "1234_2_edited.doc"; "1234_2" has no version). The texts are
+// kept as typed for the messages ("0012" stays "0012"); the numbers are what
+// they read as.
 struct CheckInName
 {
     QString extension; // after the last "."; empty without one

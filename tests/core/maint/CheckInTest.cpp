@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
     Names, CheckInNameTest,
     testing::Values(NameCase {"1234_2.doc", true, "1234", "2", "doc"},
                     NameCase {"1234_2_edited.doc", true, "1234", "2", "doc"},
-                    NameCase {"0012_1.doc", true, "0012", "1", "doc"}, NameCase {"12_3", true, "12", "3", ""},
+                    NameCase {"0012_1.doc", true, "0012", "1", "doc"}, NameCase {"12_3", false, "12", "", ""},
                     NameCase {"12_3.t\tx", false, "12", "3", "t\tx"}, NameCase {"12_3.tar.gz", true, "12", "3", "gz"},
                     NameCase {"notes.txt", false, "", "", "txt"}, NameCase {"12_x.doc", false, "12", "x", "doc"},
                     NameCase {"99999999999999999999_1.doc", false, "99999999999999999999", "1", "doc"},
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "doc"},
         EntryCase {
             "0001_2_edited.TXT", {"SUCCESS - Successfully Checked In Document 0001 Version 2"}, "", true, 1, 2, "txt"},
-        EntryCase {"2_1", {"Altered Document Version Extension from doc to "}, "", true, 2, 1, ""},
+        EntryCase {"2_1", {}, "FAIL - Invalid File Name Format Found 2_1", false, 2, 1, "doc"},
         EntryCase {"notes.txt", {}, "FAIL - Invalid File Name Format Found notes.txt", false, 0, 0, ""},
         EntryCase {"12_x.doc", {}, "FAIL - Invalid File Name Format Found 12_x.doc", false, 0, 0, ""},
         EntryCase {"99999999999999999999_1.doc",

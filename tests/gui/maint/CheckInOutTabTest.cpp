@@ -1,6 +1,7 @@
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
 #include "gui/widgets/RadioGroup.h"
+#include "store/FaultRule.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "support/FileLines.h"
@@ -98,6 +99,17 @@ QString fileTypeOf(store::Store& store, qint64 number, int version)
     return q.next() ? q.value(0).toString() : QStringLiteral("<no version>");
 }
 
+store::FaultRule fault(const QString& member, qint64 document, int version, const QString& message)
+{
+    store::FaultRule rule;
+    rule.member = member;
+    rule.library = QStringLiteral("LIB1");
+    rule.document = document;
+    rule.version = version;
+    rule.message = message;
+    return rule;
+}
+
 } // namespace
 
 class CheckInOutTabTest : public QObject
@@ -118,6 +130,7 @@ private Q_SLOTS:
     void unusableFileTypeNamesNoFile();
     void checkInLeavesNamesItCannotTake_data();
     void checkInLeavesNamesItCannotTake();
+    void checkInWithoutALibrary();
 };
 
 void CheckInOutTabTest::directoryFields_data()
@@ -362,6 +375,7 @@ void CheckInOutTabTest::unusableFileTypeNamesNoFile()
 void CheckInOutTabTest::checkInLeavesNamesItCannotTake_data()
 {
     QTest::addColumn<QString>("name"); // what 2_1.txt is renamed to before the check-in
+    QTest::newRow("no extension") << "2_1";
     QTest::newRow("a TAB in the extension") << "2_1.t\tx";
 }
 
@@ -384,6 +398,32 @@ void CheckInOutTabTest::checkInLeavesNamesItCannotTake()
     QCOMPARE(window.logLines().filter(QStringLiteral(" as Document 2 Version 1")), QStringList());
     QCOMPARE(fileTypeOf(window.store(), 2, 1), QStringLiteral("txt"));
     QVERIFY2(!QFileInfo::exists(dir + QStringLiteral("1_1.txt")), "the other files are checked in");
+}
+
+void CheckInOutTabTest::checkInWithoutALibrary()
+{
+    QTemporaryDir work;
+    SessionWindow window(smallLibraryAnd([](store::StoreBuilder& s) {
+        s.addLibrary(QStringLiteral("PO1"), QStringLiteral("Other"), QStringLiteral("Second"));
+        store::FaultRule gone = fault(QStringLiteral("NextDocumentNumber"), 0, 0, QStringLiteral("Library is gone"));
+        gone.library = QStringLiteral("Other");
+        s.store().addFaultRule(gone);
+    }));
+    QFile file(work.filePath(QStringLiteral("1_1.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    window.type(QStringLiteral("Edit16"), work.path());
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.selectLibrary(QStringLiteral("Other (DOM.PO1.Other)"));
+
+    const int shown = window.host().shownPrompts().size();
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.find<QPushButton>(QStringLiteral("BCheckIn"))->click();
+    QCOMPARE(window.host().shownPrompts().mid(shown), QStringList {QStringLiteral("Tarnwick: No library is selected")});
+    QVERIFY(logHas(window, QStringLiteral("No library is selected")));
+    QVERIFY(QFileInfo::exists(file.fileName()));
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+    QVERIFY(window.screen().OperationIdle());
 }
 
 QTEST_MAIN(CheckInOutTabTest)
