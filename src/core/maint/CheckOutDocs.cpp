@@ -70,7 +70,7 @@ RunOutcome CheckOutDocs::BCheckOutClick(const MaintInputs& inputs)
         PutBack putBack {state, remembered};
         outcome = CheckOutDocsRun(inputs);
     }
-    log.ErrorCheck(QStringLiteral("Completed Document Check Out"), true, true);
+    log.ErrorCheck(RunFrame::endText(QStringLiteral("Completed Document Check Out"), outcome), true, true);
     return outcome;
 }
 

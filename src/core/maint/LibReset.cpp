@@ -43,7 +43,9 @@ std::optional<RunOutcome> LibReset::BLResetClick(const MaintInputs& inputs)
     std::optional<RunOutcome> outcome;
     if (m_services.host.askYesNo(kProgramTitle, QStringLiteral("Absolutely Sure About This ?")))
         outcome = LibResetRun(inputs);
-    log.ErrorCheck(QStringLiteral("Completed Library Reset"), true, true);
+    // Also after No, which stops nothing.
+    log.ErrorCheck(RunFrame::endText(QStringLiteral("Completed Library Reset"), outcome.value_or(RunOutcome {})), true,
+                   true);
     return outcome;
 }
 

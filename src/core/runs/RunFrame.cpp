@@ -29,6 +29,20 @@ QString RunFrame::countsText(const QString& prefix, int successes, int failures)
     return prefix + QString::number(successes) + QStringLiteral("/ Failed = ") + QString::number(failures);
 }
 
+QString RunFrame::stoppedText(const QString& text)
+{
+    QString stopped = text;
+    stopped.replace(QLatin1String("Completed"), QLatin1String("stopped"));
+    if (stopped.startsWith(QLatin1String("stopped")))
+        stopped[0] = QLatin1Char('S');
+    return stopped;
+}
+
+QString RunFrame::endText(const QString& text, const RunOutcome& outcome)
+{
+    return outcome.stopped() ? stoppedText(text) : text;
+}
+
 QString RunFrame::reportPath() const
 {
     return m_inputs->reportDirectory + m_definition->reportName;
@@ -39,6 +53,8 @@ RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& input
     m_definition = &definition;
     m_inputs = &inputs;
     m_outcome = RunOutcome {};
+    m_headWritten = false;
+    m_closingWritten = false;
     // A report removed during the run starts again, in a new file, with the head a new file gets.
     m_report.setNewFileHeader([this] { return newFileHeader(); });
     m_services.view.setProgress(0);
@@ -116,6 +132,7 @@ void RunFrame::writeHead()
     if (m_definition->columnHeader)
         lines.append(m_definition->columnHeader(extraFields));
     writeReport(lines, newFileHeader());
+    m_headWritten = true;
 }
 
 QStringList RunFrame::newFileHeader() const
@@ -146,13 +163,20 @@ void RunFrame::walk(const Span& span)
         }
     }
     // The completion text is written after a cancel too.
-    const QString closing = closingText(m_definition->completionText(m_outcome.cancelled));
+    writeClosing();
+    m_report.close();
+}
+
+// The completion text with the counts; after a stop it says so ("... stopped - Successful = ...").
+void RunFrame::writeClosing()
+{
+    m_closingWritten = true;
+    const QString closing = closingText(endText(m_definition->completionText(m_outcome.cancelled), m_outcome));
     m_services.log.ErrorCheck(closing, true, true);
-    if (m_definition->closingLineInReport) {
+    if (m_definition->closingLineInReport && m_headWritten) {
         m_report.checkPathBeforeNextWrite();
         writeReport({closing});
     }
-    m_report.close();
 }
 
 QString RunFrame::closingText(const QString& prefix) const
@@ -309,10 +333,13 @@ void RunFrame::stopAfterError(const QString& message)
 {
     m_outcome.error = message;
     const QString text = QStringLiteral("Run stopped after an error: ") + message;
+    // The error stays in the log, followed by the counts the run had reached when it stopped.
     try {
         m_services.log.ErrorCheck(text, true, true);
+        if (!m_closingWritten)
+            writeClosing();
     } catch (const IoError&) {
-        // The daily log itself may be what failed; the message box still tells the user.
+        // The daily log or the report may be what failed; the message box still tells the user.
     }
     m_services.host.showMessage(kProgramTitle, text, RunHost::Icon::Error);
 }
@@ -327,7 +354,7 @@ void RunFrame::endRun()
     m_services.state.OperationIdle = true;
     m_services.state.CancelRequested = false;
     m_services.view.clearFilesInProcess();
-    m_services.view.setRunStatus(m_definition->finalStatus);
+    m_services.view.setRunStatus(endText(m_definition->finalStatus, m_outcome));
     m_services.refs.currentDocument.reset();
     m_services.refs.currentVersion.reset();
     m_services.host.setBusyCursor(false);

@@ -131,6 +131,7 @@ private Q_SLOTS:
     void checkInLeavesNamesItCannotTake_data();
     void checkInLeavesNamesItCannotTake();
     void checkInWithoutALibrary();
+    void runStoppedByAnErrorSaysSo();
 };
 
 void CheckInOutTabTest::directoryFields_data()
@@ -422,6 +423,32 @@ void CheckInOutTabTest::checkInWithoutALibrary()
     QCOMPARE(window.host().shownPrompts().mid(shown), QStringList {QStringLiteral("Tarnwick: No library is selected")});
     QVERIFY(logHas(window, QStringLiteral("No library is selected")));
     QVERIFY(QFileInfo::exists(file.fileName()));
+    QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+    QVERIFY(window.screen().OperationIdle());
+}
+
+void CheckInOutTabTest::runStoppedByAnErrorSaysSo()
+{
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibraryAnd([](store::StoreBuilder& s) {
+        s.store().addFaultRule(
+            fault(QStringLiteral("DocumentVersions"), 2, 0, QStringLiteral("Version list unreadable")));
+    }));
+    prepare(window, reports.path(), work.path());
+    const int shown = window.host().shownPrompts().size();
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+
+    QCOMPARE(window.host().shownPrompts().mid(shown),
+             QStringList {QStringLiteral("Tarnwick: Run stopped after an error: Version list unreadable")});
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label57"))->text(), QStringLiteral("Check Out stopped"));
+    for (const char* line :
+         {"Run stopped after an error: Version list unreadable",
+          "Check Out of Documents stopped - Successful = 1/ Failed = 0", "Stopped Document Check Out"})
+        QVERIFY2(logHas(window, QString::fromLatin1(line)), line);
+    QVERIFY(!logHas(window, QStringLiteral("Completed Document Check Out")));
+    QVERIFY(window.logLines().filter(QStringLiteral("Check Out of Documents Completed")).isEmpty());
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
     QVERIFY(window.screen().OperationIdle());
 }

@@ -457,6 +457,11 @@ void RunTabsTest::vanishedDirectoryEndsIdle()
     QCOMPARE(prompts.size(), 1);
     QVERIFY2(prompts.first().startsWith(QStringLiteral("Tarnwick: Run stopped after an error: ")),
              qPrintable(prompts.first()));
+    // Stopped, not completed: the log has the error and the counts, and the tab says so.
+    const QStringList log = window.logLines();
+    QVERIFY(logHas(log, QStringLiteral("Report of Documents stopped - Successful = 0/ Failed = 0")));
+    QVERIFY(log.filter(QStringLiteral("Report of Documents Completed")).isEmpty());
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label65"))->text(), QStringLiteral("Report stopped"));
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
     QVERIFY(window.screen().OperationIdle());
 }
