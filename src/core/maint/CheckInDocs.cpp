@@ -69,9 +69,11 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
         return;
     }
     if (!QFileInfo(directory).isDir()) {
-        // Removed since its field was left: the field's own message, rather than "no files".
-        s.host.showMessage(kProgramTitle, QStringLiteral("Selected Check In Directory does not exist"),
-                           RunHost::Icon::Warning);
+        // Removed since its field was left: the field's own message, rather than "no files",
+        // and the daily log keeps it too.
+        const QString gone = QStringLiteral("Selected Check In Directory does not exist");
+        log(gone, true, true);
+        s.host.showMessage(kProgramTitle, gone, RunHost::Icon::Warning);
         return;
     }
     log(QStringLiteral("Counting Files In Directory ") + directory, false, true);

@@ -79,9 +79,10 @@ RunOutcome CheckOutDocs::CheckOutDocsRun(const MaintInputs& inputs)
     const QString directory = inputs.checkOutDirectory;
     if (!QFileInfo(directory).isDir()) {
         // Removed since its field was left: the field's own message, rather than a failure
-        // for every version.
+        // for every version; the daily log keeps it too.
         RunOutcome outcome;
         outcome.error = QStringLiteral("Selected Check Out Directory does not exist");
+        m_services.log.ErrorCheck(outcome.error, true, true);
         m_services.host.showMessage(kProgramTitle, outcome.error, RunHost::Icon::Warning);
         return outcome;
     }

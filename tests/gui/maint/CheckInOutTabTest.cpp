@@ -132,6 +132,8 @@ private Q_SLOTS:
     void checkInLeavesNamesItCannotTake();
     void checkInWithoutALibrary();
     void runStoppedByAnErrorSaysSo();
+    void vanishedDirectoryIsLogged_data();
+    void vanishedDirectoryIsLogged();
 };
 
 void CheckInOutTabTest::directoryFields_data()
@@ -450,6 +452,39 @@ void CheckInOutTabTest::runStoppedByAnErrorSaysSo()
     QVERIFY(!logHas(window, QStringLiteral("Completed Document Check Out")));
     QVERIFY(window.logLines().filter(QStringLiteral("Check Out of Documents Completed")).isEmpty());
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
+    QVERIFY(window.screen().OperationIdle());
+}
+
+void CheckInOutTabTest::vanishedDirectoryIsLogged_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("check-out") << "Edit15"
+                               << "BCheckOut"
+                               << "Selected Check Out Directory does not exist";
+    QTest::newRow("check-in") << "Edit16"
+                              << "BCheckIn"
+                              << "Selected Check In Directory does not exist";
+}
+
+void CheckInOutTabTest::vanishedDirectoryIsLogged()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    QTemporaryDir reports;
+    auto dir = std::make_unique<QTemporaryDir>();
+    SessionWindow window(smallLibrary());
+    prepare(window, reports.path(), dir->path());
+    window.type(edit, dir->path());
+    dir.reset(); // gone after its field was accepted
+    const int shown = window.host().shownPrompts().size();
+    window.host().prompts().queue(PromptSeam::Kind::Message, QStringLiteral("ok"));
+    window.find<QPushButton>(button)->click();
+
+    QCOMPARE(window.host().shownPrompts().mid(shown), QStringList {QStringLiteral("Tarnwick: ") + message});
+    QVERIFY(logHas(window, message));
     QVERIFY(window.screen().OperationIdle());
 }
 
