@@ -178,14 +178,18 @@ void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed
             true, true);
         version.setOriginalFileType(parsed.extension);
     }
-    // A check-in that does not take leaves the version as it was, its file type included.
+    // A check-in that does not take leaves the version as it was, its file type included,
+    // and the log says so, since it said the type was altered.
     const auto putTypeBack = [&] {
         if (!altered)
             return;
+        const QString reverse
+            = QStringLiteral("Document Version Extension from ") + parsed.extension + QStringLiteral(" to ") + oldType;
         try {
             version.setOriginalFileType(oldType);
+            log(QStringLiteral("Reverted ") + reverse, true, true);
         } catch (const gw::Error&) {
-            // The failure itself is reported; the type stays as the file named it.
+            log(QStringLiteral("Failed to Revert ") + reverse, true, true);
         }
     };
     try {

@@ -134,6 +134,7 @@ private Q_SLOTS:
     void runStoppedByAnErrorSaysSo();
     void vanishedDirectoryIsLogged_data();
     void vanishedDirectoryIsLogged();
+    void failedCheckInPutsTheTypeBackAndSaysSo();
 };
 
 void CheckInOutTabTest::directoryFields_data()
@@ -486,6 +487,32 @@ void CheckInOutTabTest::vanishedDirectoryIsLogged()
     QCOMPARE(window.host().shownPrompts().mid(shown), QStringList {QStringLiteral("Tarnwick: ") + message});
     QVERIFY(logHas(window, message));
     QVERIFY(window.screen().OperationIdle());
+}
+
+void CheckInOutTabTest::failedCheckInPutsTheTypeBackAndSaysSo()
+{
+    QTemporaryDir reports;
+    QTemporaryDir work;
+    SessionWindow window(smallLibraryAnd([](store::StoreBuilder& s) {
+        s.store().addFaultRule(fault(QStringLiteral("CheckIn"), 1, 1, QStringLiteral("store offline")));
+    }));
+    prepare(window, reports.path(), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckOut"))->click();
+    const QString dir = withSeparator(work.path());
+    QVERIFY(QFile::rename(dir + QStringLiteral("1_1.txt"), dir + QStringLiteral("1_1.csv")));
+    window.type(QStringLiteral("Edit16"), work.path());
+    window.find<QPushButton>(QStringLiteral("BCheckIn"))->click();
+
+    QVERIFY(QFileInfo::exists(dir + QStringLiteral("1_1.csv")));
+    QCOMPARE(fileTypeOf(window.store(), 1, 1), QStringLiteral("txt"));
+    const QStringList log = window.logLines();
+    const auto altered = std::find_if(log.begin(), log.end(), [](const QString& line) {
+        return line.endsWith(QLatin1String("Altered Document Version Extension from txt to csv"));
+    });
+    QVERIFY(altered != log.end());
+    QVERIFY(std::any_of(altered, log.end(), [](const QString& line) {
+        return line.endsWith(QLatin1String("Reverted Document Version Extension from csv to txt"));
+    }));
 }
 
 QTEST_MAIN(CheckInOutTabTest)
