@@ -107,8 +107,15 @@ QChar DateTimeText::dateSeparator()
     return QLatin1Char('/');
 }
 
+QString DateTimeText::neverText()
+{
+    return QStringLiteral("<Never>");
+}
+
 QString DateTimeText::formatDate(const QDate& date)
 {
+    if (!date.isValid())
+        return neverText();
     const Formats& f = formats();
     return f.fastDate ? f.fastDate->date(date) : f.locale.toString(date, f.date);
 }
@@ -121,6 +128,8 @@ QString DateTimeText::formatTime(const QTime& time)
 
 QString DateTimeText::format(const QDateTime& when)
 {
+    if (!when.isValid())
+        return neverText();
     const QString date = formatDate(when.date());
     if (when.time() == QTime(0, 0))
         return date;

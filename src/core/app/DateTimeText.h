@@ -10,11 +10,16 @@ namespace tw {
 // the system's long time, the time left out at exactly midnight. The daily log,
 // every report file, the result lists and the query dates all use it, so a text
 // written by one can be read back by another.
+//
+// The object model gives a date of 0 (never: a version never retrieved, an
+// event without a date) as a null date; it reads "<Never>" wherever it is
+// written.
 class DateTimeText
 {
 public:
     static QString format(const QDateTime& when);
     static QString formatDate(const QDate& date);
+    static QString neverText();
     static QString formatTime(const QTime& time);
     // Reads a text written by format() (with or without its time part).
     // Gives an invalid QDateTime when the text is not such a text.

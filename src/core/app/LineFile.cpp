@@ -1,6 +1,7 @@
 #include "LineFile.h"
 
 #include "IoError.h"
+#include "TabText.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -69,7 +70,8 @@ void LineFile::put(const QStringList& lines, const QStringList& header, bool isN
 {
     QByteArray bytes;
     const auto add = [&bytes](const QString& line) {
-        bytes += line.toLocal8Bit();
+        // A CR or LF inside a line (from a value read from the library) would split it in two.
+        bytes += TabText::line(line).toLocal8Bit();
         bytes += "\r\n";
     };
     if (isNew) {

@@ -7,8 +7,9 @@
 
 namespace tw {
 
-// Appends lines to a plain 8-bit text file with CR LF line ends. Throws
-// IoError when the file cannot be opened, written or closed.
+// Appends lines to a plain 8-bit text file with CR LF line ends; a CR or LF
+// inside a line is written as a blank, so a line is always one line of the
+// file. Throws IoError when the file cannot be opened, written or closed.
 //
 // A LineFile object keeps its file open between writes, and each write puts
 // all its lines at the end of the file with one unbuffered system call, so a

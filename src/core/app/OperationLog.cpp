@@ -2,6 +2,7 @@
 
 #include "DateTimeText.h"
 #include "RunHost.h"
+#include "TabText.h"
 
 #include <QDir>
 
@@ -51,7 +52,9 @@ void OperationLog::writeLine(const QString& line, const QString& headerLead)
     // The date is taken anew for every message, so lines after midnight go to the next day's file.
     const QDateTime now = m_clock();
     const QString stamp = DateTimeText::format(now);
-    m_file.write(fileNameOf(now.date()), {stamp + QLatin1Char('\t') + line}, {headerLead + stamp, QString()});
+    // The message is the line's one column after the stamp: a TAB in a value it names would start another.
+    m_file.write(fileNameOf(now.date()), {stamp + QLatin1Char('\t') + TabText::cell(line)},
+                 {headerLead + stamp, QString()});
 }
 
 const QString& OperationLog::fileNameOf(const QDate& day)

@@ -31,7 +31,8 @@ FieldCatalogue::FieldCatalogue(GwRefs& refs, OperationLog& log, RunHost& host, s
 
 QString FieldCatalogue::dateText(const QDateTime& date)
 {
-    return DateTimeText::format(date.isNull() ? QDateTime(QDate(1899, 12, 30), QTime(0, 0)) : date);
+    // A date of 0 (null) reads "<Never>" in every date field, not as a date in 1899.
+    return DateTimeText::format(date);
 }
 
 QString FieldCatalogue::userIdOf(const std::shared_ptr<gw::AddressEntry>& address)
@@ -83,10 +84,7 @@ QString FieldCatalogue::readCatalogueField(const QString& fieldName, bool* match
         {"Date Created", "Date Created", "Date Created Failed",
          [](FieldCatalogue&, Doc& r) { return dateText(r.currentVersion->CreationDate()); }},
         {"Date Last Used", "Date Last Used", "Date Last Used Failed",
-         [](FieldCatalogue&, Doc& r) {
-             const QDateTime used = r.currentVersion->RetrievalDate();
-             return used.isNull() ? QStringLiteral("<Never>") : dateText(used);
-         }},
+         [](FieldCatalogue&, Doc& r) { return dateText(r.currentVersion->RetrievalDate()); }},
         {"Expiration Date", "Expiration Date", "Expiration Date Failed",
          [](FieldCatalogue&, Doc& r) { return dateText(r.currentVersion->ExpirationDate()); }},
         {"Doc. Status", nullptr, nullptr, [](FieldCatalogue& c, Doc&) { return c.statusWord(); }},

@@ -32,8 +32,7 @@ public:
     // The user ID form of an address: what follows the last "." of its
     // converted e-mail address (the whole text when it has no ".").
     QString userIdOf(const std::shared_ptr<gw::AddressEntry>& address);
-    // The text of a date as the catalogue writes it; a date of 0 is
-    // 30 December 1899, the platform's day zero.
+    // The text of a date as the catalogue writes it; a date of 0 (never) reads "<Never>".
     static QString dateText(const QDateTime& date);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "CheckInName.h"
 #include "core/app/GwRefs.h"
+#include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
@@ -60,10 +61,18 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
         }
     } end {s};
 
+    // The one run that walks a directory rather than the library needs the library all the same.
+    if (const QString missing = missingForLibraryWork(s.refs); !missing.isEmpty()) {
+        log(missing, true, true);
+        s.host.showMessage(kProgramTitle, missing, RunHost::Icon::Warning);
+        return;
+    }
     if (!QFileInfo(directory).isDir()) {
-        // Removed since its field was left: the field's own message, rather than "no files".
-        s.host.showMessage(kProgramTitle, QStringLiteral("Selected Check In Directory does not exist"),
-                           RunHost::Icon::Warning);
+        // Removed since its field was left: the field's own message, rather than "no files",
+        // and the daily log keeps it too.
+        const QString gone = QStringLiteral("Selected Check In Directory does not exist");
+        log(gone, true, true);
+        s.host.showMessage(kProgramTitle, gone, RunHost::Icon::Warning);
         return;
     }
     log(QStringLiteral("Counting Files In Directory ") + directory, false, true);
@@ -168,14 +177,18 @@ void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed
             true, true);
         version.setOriginalFileType(parsed.extension);
     }
-    // A check-in that does not take leaves the version as it was, its file type included.
+    // A check-in that does not take leaves the version as it was, its file type included,
+    // and the log says so, since it said the type was altered.
     const auto putTypeBack = [&] {
         if (!altered)
             return;
+        const QString reverse
+            = QStringLiteral("Document Version Extension from ") + parsed.extension + QStringLiteral(" to ") + oldType;
         try {
             version.setOriginalFileType(oldType);
+            log(QStringLiteral("Reverted ") + reverse, true, true);
         } catch (const gw::Error&) {
-            // The failure itself is reported; the type stays as the file named it.
+            log(QStringLiteral("Failed to Revert ") + reverse, true, true);
         }
     };
     try {

@@ -1,5 +1,7 @@
 #include "CheckInName.h"
 
+#include "core/runs/UsableFileType.h"
+
 namespace tw {
 
 CheckInName CheckInName::parse(const QString& name)
@@ -13,12 +15,15 @@ CheckInName CheckInName::parse(const QString& name)
     parsed.numberText = name.left(underscore);
     const QString rest = name.mid(underscore + 1);
     const int second = rest.indexOf(QLatin1Char('_'));
-    parsed.versionText = second >= 0 ? rest.left(second) : rest.left(rest.indexOf(QLatin1Char('.')));
+    // Without a second "_" the version ends at the first "."; without a "." there is none ("3_1").
+    const int end = second >= 0 ? second : rest.indexOf(QLatin1Char('.'));
+    parsed.versionText = end >= 0 ? rest.left(end) : QString();
     bool numberOk = false;
     bool versionOk = false;
     parsed.number = parsed.numberText.toLongLong(&numberOk);
     parsed.version = parsed.versionText.toInt(&versionOk);
-    parsed.valid = numberOk && versionOk;
+    // The extension becomes the version's file type, which later names its checked-out file.
+    parsed.valid = numberOk && versionOk && isUsableFileType(parsed.extension);
     return parsed;
 }
 

@@ -5,9 +5,11 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/runs/FileDate.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
+#include "core/runs/UsableFileType.h"
 #include "gw/ObjectModel.h"
 
 #include <QFileInfo>
@@ -24,8 +26,8 @@ QString CheckOutDocs::extraTerms()
 
 QString CheckOutDocs::fileName(const QString& directory, qint64 number, int version, const QString& fileType)
 {
-    return directory + QString::number(number) + QLatin1Char('_') + QString::number(version) + QLatin1Char('.')
-        + fileType;
+    const QString name = directory + QString::number(number) + QLatin1Char('_') + QString::number(version);
+    return isUsableFileType(fileType) ? name + QLatin1Char('.') + fileType : name;
 }
 
 RunDefinition CheckOutDocs::definition(const RunState& state)
@@ -68,7 +70,7 @@ RunOutcome CheckOutDocs::BCheckOutClick(const MaintInputs& inputs)
         PutBack putBack {state, remembered};
         outcome = CheckOutDocsRun(inputs);
     }
-    log.ErrorCheck(QStringLiteral("Completed Document Check Out"), true, true);
+    log.ErrorCheck(RunFrame::endText(QStringLiteral("Completed Document Check Out"), outcome), true, true);
     return outcome;
 }
 
@@ -77,9 +79,10 @@ RunOutcome CheckOutDocs::CheckOutDocsRun(const MaintInputs& inputs)
     const QString directory = inputs.checkOutDirectory;
     if (!QFileInfo(directory).isDir()) {
         // Removed since its field was left: the field's own message, rather than a failure
-        // for every version.
+        // for every version; the daily log keeps it too.
         RunOutcome outcome;
         outcome.error = QStringLiteral("Selected Check Out Directory does not exist");
+        m_services.log.ErrorCheck(outcome.error, true, true);
         m_services.host.showMessage(kProgramTitle, outcome.error, RunHost::Icon::Warning);
         return outcome;
     }
@@ -97,8 +100,20 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
     const qint64 d = refs.currentDocument->DocumentNumber();
     const int v = version.VersionNumber();
     const QDateTime date = FileDate::versionDate(version.CreationDate(), version.RetrievalDate());
-    const QString path = fileName(directory, d, v, version.OriginalFileType());
+    const QString fileType = version.OriginalFileType();
+    const QString path = fileName(directory, d, v, fileType);
     m_services.view.setOutput(path);
+    const QString which
+        = QStringLiteral("Document ") + QString::number(d) + QStringLiteral(" Version ") + QString::number(v);
+    OperationLog& log = m_services.log;
+    RunDefinition::Outcome outcome;
+    if (!isUsableFileType(fileType)) {
+        // Not checked out: its file would not land where the name says.
+        log.ErrorCheck(QStringLiteral("Failed to Check Out ") + which + unusableFileTypeReason(), true, true);
+        outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
+        outcome.line += reportColumns(path, d, v);
+        return outcome;
+    }
 
     bool failed = false;
     try {
@@ -106,10 +121,6 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
     } catch (const gw::Error&) {
         failed = true;
     }
-    const QString which
-        = QStringLiteral("Document ") + QString::number(d) + QStringLiteral(" Version ") + QString::number(v);
-    OperationLog& log = m_services.log;
-    RunDefinition::Outcome outcome;
     if (failed) {
         log.ErrorCheck(QStringLiteral("Failed to Checkout ") + which + QStringLiteral(" as ") + path, true, true);
         outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
@@ -122,8 +133,13 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
             log.ErrorCheck(QStringLiteral("Failed to Redate ") + which + QStringLiteral(" as ") + path, true, true);
         outcome = {RunDefinition::Count::Success, QStringLiteral("Success\t")};
     }
-    outcome.line += path + QLatin1Char('\t') + QString::number(d) + QLatin1Char('\t') + QString::number(v);
+    outcome.line += reportColumns(path, d, v);
     return outcome;
+}
+
+QString CheckOutDocs::reportColumns(const QString& file, qint64 number, int version)
+{
+    return TabText::join({file, QString::number(number), QString::number(version)});
 }
 
 } // namespace tw

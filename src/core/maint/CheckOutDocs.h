@@ -28,7 +28,12 @@ public:
     // The name of a version's checked-out file: the directory, the document
     // number, "_", the version number, "." and the file type ("F:\work\" 1234 2
     // "doc" gives "F:\work\1234_2.doc"; an empty type leaves the name ending in ".").
+    // A type that is not usable in a name is left out with its "." ("F:\work\1234_2"):
+    // such a version is never checked out, and the name only shows which it was.
     static QString fileName(const QString& directory, qint64 number, int version, const QString& fileType);
+    // The columns after a report line's result word: the file, the document number
+    // and the version number.
+    static QString reportColumns(const QString& file, qint64 number, int version);
     static RunDefinition definition(const RunState& state);
 
 private:

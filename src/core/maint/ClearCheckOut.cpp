@@ -39,7 +39,9 @@ std::optional<RunOutcome> ClearCheckOut::BCOClearClick(const MaintInputs& inputs
     std::optional<RunOutcome> outcome;
     if (m_services.host.askYesNo(kProgramTitle, QStringLiteral("Absolutely Sure About This ?")))
         outcome = ClearCheckOutRun(inputs);
-    log.ErrorCheck(QStringLiteral("Completed Clear Check Out"), true, true);
+    // Also after No, which stops nothing.
+    log.ErrorCheck(RunFrame::endText(QStringLiteral("Completed Clear Check Out"), outcome.value_or(RunOutcome {})),
+                   true, true);
     return outcome;
 }
 
@@ -95,7 +97,7 @@ RunDefinition::Outcome ClearCheckOut::clearVersion(const QString& directory)
         log.ErrorCheck(QStringLiteral("Failed to Clear Check Out Flag for ") + which, true, true);
         outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
     }
-    outcome.line += shown + QLatin1Char('\t') + QString::number(d) + QLatin1Char('\t') + QString::number(v);
+    outcome.line += CheckOutDocs::reportColumns(shown, d, v);
     return outcome;
 }
 

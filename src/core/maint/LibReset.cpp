@@ -8,6 +8,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunReport.h"
 #include "core/runs/RunView.h"
@@ -42,7 +43,9 @@ std::optional<RunOutcome> LibReset::BLResetClick(const MaintInputs& inputs)
     std::optional<RunOutcome> outcome;
     if (m_services.host.askYesNo(kProgramTitle, QStringLiteral("Absolutely Sure About This ?")))
         outcome = LibResetRun(inputs);
-    log.ErrorCheck(QStringLiteral("Completed Library Reset"), true, true);
+    // Also after No, which stops nothing.
+    log.ErrorCheck(RunFrame::endText(QStringLiteral("Completed Library Reset"), outcome.value_or(RunOutcome {})), true,
+                   true);
     return outcome;
 }
 
@@ -73,9 +76,9 @@ RunDefinition::Outcome LibReset::readVersion(const QString& directory, RunReport
         for (int i = 1; i <= count; ++i) {
             const auto event = events->Item(i);
             const QString file = event->FileName();
-            const QString line = DateTimeText::format(event->CreationDate()) + QLatin1Char('\t')
-                + GetGWEventType(static_cast<unsigned int>(event->EventType())) + QLatin1Char('\t') + file
-                + QLatin1Char('\t') + event->User()->DisplayName();
+            const QString line = TabText::join({DateTimeText::format(event->CreationDate()),
+                                                GetGWEventType(static_cast<unsigned int>(event->EventType())), file,
+                                                event->User()->DisplayName()});
             m_services.view.setOutput(file);
             report.append(line);
             m_services.host.pumpEvents();

@@ -5,6 +5,7 @@
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
+#include "core/app/TabText.h"
 #include "core/docinfo/FieldCatalogue.h"
 #include "core/lists/ResultSink.h"
 #include "core/lists/RowTexts.h"
@@ -108,7 +109,8 @@ RunDefinition::Outcome PresetDocs::checkVersion(const PresetInputs& inputs, RunR
             return outcome;
         }
         ResultRow row = rowOf(m_preset);
-        outcome.line = row.texts.join(QLatin1Char('\t')) + QLatin1Char('\t') + row.hidden;
+        // The list keeps the values whole; in the report each is one column.
+        outcome.line = TabText::join(row.texts + QStringList {row.hidden});
         m_list.addRow(std::move(row));
     } catch (const gw::Error& error) {
         // One version that cannot be judged does not end the report on the others.

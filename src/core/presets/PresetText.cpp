@@ -1,5 +1,6 @@
 #include "PresetText.h"
 
+#include "core/app/TabText.h"
 #include "core/lists/ResultSink.h"
 
 #include <QStringList>
@@ -8,13 +9,14 @@ namespace tw {
 
 namespace {
 
+// The list keeps its values whole; in the copied text each value is one column.
 void appendRow(QString& text, const ResultRow& row)
 {
     for (const QString& value : row.texts) {
-        text += value;
+        text += TabText::cell(value);
         text += QLatin1Char('\t');
     }
-    text += row.hidden;
+    text += TabText::cell(row.hidden);
     text += QLatin1String("\r\n");
 }
 

@@ -7,11 +7,13 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/docinfo/CustomFields.h"
 #include "core/docinfo/FieldCatalogue.h"
 #include "core/runs/FileDate.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
+#include "core/runs/UsableFileType.h"
 #include "gw/ObjectModel.h"
 
 #include <QFile>
@@ -80,19 +82,11 @@ QStringList ExportDocs::listEntries(const QString& programDirectory)
     return ExportList::read(path);
 }
 
-RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
+QString ExportDocs::versionDirectory(const ExportInputs& inputs)
 {
-    GwRefs& refs = m_services.refs;
-    gw::Version& version = *refs.currentVersion;
-    const qint64 d = refs.currentDocument->DocumentNumber();
-    const int v = version.VersionNumber();
-    const QDateTime date = FileDate::versionDate(version.CreationDate(), version.RetrievalDate());
-
-    const QString name
-        = ExportNaming::fileName(d, v, version.OriginalFileType(), refs.currentDocument->Subject(), inputs.options);
     FieldCatalogue& catalogue = m_services.catalogue;
     const CustomFields& custom = m_services.customFields;
-    const QString directory = ExportNaming::folderPath(
+    return ExportNaming::folderPath(
         inputs.run.reportDirectory, inputs.folderFields,
         [&](const QString& field) -> QString {
             const QString value = custom.GetCustGWFieldNames(
@@ -102,7 +96,28 @@ RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
         [this](const QString& message) {
             m_services.host.showMessage(kProgramTitle, message, RunHost::Icon::Warning);
         });
-    const QString path = directory + name;
+}
+
+RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
+{
+    GwRefs& refs = m_services.refs;
+    gw::Version& version = *refs.currentVersion;
+    const qint64 d = refs.currentDocument->DocumentNumber();
+    const int v = version.VersionNumber();
+    const QDateTime date = FileDate::versionDate(version.CreationDate(), version.RetrievalDate());
+
+    const QString fileType = version.OriginalFileType();
+    const QString name = ExportNaming::fileName(d, v, fileType, refs.currentDocument->Subject(), inputs.options);
+    if (!isUsableFileType(fileType)) {
+        // Not copied out, and no folder made for it: its file would not land where the name says.
+        const QString path = inputs.run.reportDirectory + name;
+        m_services.view.setOutput(path);
+        m_services.log.ErrorCheck(QStringLiteral("Failed to Export Document %1 Version %2").arg(d).arg(v)
+                                      + unusableFileTypeReason(),
+                                  true, true);
+        return {RunDefinition::Count::Failure, QStringLiteral("Failure\t") + reportColumns(path, d, v)};
+    }
+    const QString path = versionDirectory(inputs) + name;
     m_services.view.setOutput(path);
 
     bool copied = false;
@@ -125,8 +140,13 @@ RunDefinition::Outcome ExportDocs::exportVersion(const ExportInputs& inputs)
         outcome.count = RunDefinition::Count::Failure;
         outcome.line = QStringLiteral("Failure\t");
     }
-    outcome.line += path + QLatin1Char('\t') + QString::number(d) + QLatin1Char('\t') + QString::number(v);
+    outcome.line += reportColumns(path, d, v);
     return outcome;
+}
+
+QString ExportDocs::reportColumns(const QString& path, qint64 number, int version)
+{
+    return TabText::join({path, QString::number(number), QString::number(version)});
 }
 
 RunOutcome ExportDocs::run(const ExportInputs& inputs)

@@ -38,6 +38,10 @@ public:
 
 private:
     RunDefinition::Outcome exportVersion(const ExportInputs& inputs);
+    // The current version's folder below the top output directory, made where missing.
+    QString versionDirectory(const ExportInputs& inputs);
+    // The columns after a report line's result word: the path, the document and the version number.
+    static QString reportColumns(const QString& path, qint64 number, int version);
     QStringList listEntries(const QString& programDirectory);
 
     RunServices m_services;

@@ -1,6 +1,7 @@
 #include "ExportNaming.h"
 
 #include "SafeName.h"
+#include "core/runs/UsableFileType.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,8 @@ QString ExportNaming::fileName(qint64 document, int version, const QString& file
 {
     const QString d = QString::number(document);
     const QString v = QString::number(version);
-    const QString extension = QLatin1Char('.') + fileType;
+    // A type that cannot stand in a name is left out with its "." (such a version is not exported).
+    const QString extension = isUsableFileType(fileType) ? QLatin1Char('.') + fileType : QString();
     if (options.ShortFilename)
         return d + QLatin1Char('_') + v + extension;
 

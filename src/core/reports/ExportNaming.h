@@ -15,7 +15,8 @@ class ExportNaming
 {
 public:
     // The file name of version `version` of document `document`; `fileType`
-    // is the version's OriginalFileType, `subject` the document's Subject.
+    // is the version's OriginalFileType, `subject` the document's Subject. A
+    // type that is not usable in a name is left out with its ".".
     static QString fileName(qint64 document, int version, const QString& fileType, const QString& subject,
                             const ExportOptions& options);
 

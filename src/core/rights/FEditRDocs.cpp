@@ -8,6 +8,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
 #include "gw/ObjectModel.h"
@@ -133,7 +134,8 @@ QString FEditRDocs::documentText() const
 
 void FEditRDocs::outcome(RunReport& report, const QString& text)
 {
-    report.append(text);
+    // One text per line: the names in it start no column.
+    report.append(TabText::cell(text));
 }
 
 RunDefinition::Outcome FEditRDocs::editDocument(RunReport& report)
@@ -191,7 +193,7 @@ void FEditRDocs::editRow(gw::Document& document, const EditRow& row, const Right
                                       + QStringLiteral(" - ") + name,
                                   true, false);
         const HolderRights old = HolderRights::ofEntry(*entry);
-        report.appendLines(QStringList {QStringLiteral("Original Rights found for ") + name}
+        report.appendLines(QStringList {QStringLiteral("Original Rights found for ") + TabText::cell(name)}
                            + lines.levelLines(name, old));
         if (!row.isReplace()) {
             entry->Delete();

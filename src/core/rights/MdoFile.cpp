@@ -5,6 +5,7 @@
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
+#include "core/app/TabText.h"
 
 namespace tw {
 
@@ -25,7 +26,7 @@ void MdoFile::write(const QString& directory, const QString& libraryName, const 
         file.write(path, {}); // there even when the list is empty
         QString number;
         while (nextNumber(&number))
-            file.write(path, {reference + number.trimmed()});
+            file.write(path, {TabText::cell(reference + number.trimmed())});
         file.close();
     } catch (const IoError& error) {
         log.ErrorCheck(error.message(), true, true);

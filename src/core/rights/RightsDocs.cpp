@@ -7,6 +7,7 @@
 #include "core/app/OperationLog.h"
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
+#include "core/app/TabText.h"
 #include "core/docinfo/FieldCatalogue.h"
 #include "core/lists/ResultSink.h"
 #include "core/lists/RowTexts.h"
@@ -77,9 +78,9 @@ RunDefinition::Outcome RightsDocs::checkVersion(const RightsInputs& inputs, RunR
     if (!finding || !finding->listed)
         return {};
     ResultRow row = rowOf(finding->mask);
-    QStringList lines {row.texts.join(QLatin1Char('\t')) + QLatin1Char('\t') + row.hidden};
+    QStringList lines {TabText::join(row.texts + QStringList {row.hidden})};
     for (const QString& name : strays)
-        lines.append(QStringLiteral("Unknown Rights for ") + name);
+        lines.append(QStringLiteral("Unknown Rights for ") + TabText::cell(name));
     m_list.addRow(std::move(row));
     report.appendLines(lines);
     return {};

@@ -3,6 +3,7 @@
 #include "RightsMask.h"
 #include "core/app/DateTimeText.h"
 #include "core/app/OperationLog.h"
+#include "core/app/TabText.h"
 #include "gw/Document.h"
 #include "gw/Error.h"
 #include "gw/SharingEntry.h"
@@ -31,9 +32,9 @@ HolderRights HolderRights::ofEntry(gw::SharingEntry& entry)
 
 std::optional<RightsLines> RightsLines::read(gw::Document& document, qint64 counter, OperationLog& log)
 {
-    QString prefix = paddedNumber(document.DocumentNumber()) + QLatin1Char('\t') + document.Subject()
-        + QLatin1Char('\t') + document.Author()->DisplayName() + QLatin1Char('\t')
-        + DateTimeText::format(document.CreationDate()) + QLatin1Char('\t');
+    QString prefix = TabText::join({paddedNumber(document.DocumentNumber()), document.Subject(),
+                                    document.Author()->DisplayName(), DateTimeText::format(document.CreationDate())})
+        + QLatin1Char('\t');
     try {
         prefix += QString::number(document.OfficialVersion()->VersionNumber()) + QLatin1Char('\t')
             + QString::number(document.CurrentVersion()->VersionNumber()) + QLatin1Char('\t');
@@ -52,8 +53,8 @@ QStringList RightsLines::levelLines(const QString& name, const HolderRights& rig
 {
     QStringList lines;
     for (size_t i = 0; i < kReportLevels.size(); ++i)
-        lines.append(m_prefix + name + QLatin1Char('\t') + levelWord(kReportLevels[i]) + QLatin1Char('\t')
-                     + rights.texts[i]);
+        lines.append(m_prefix + TabText::cell(name) + QLatin1Char('\t') + levelWord(kReportLevels[i])
+                     + QLatin1Char('\t') + rights.texts[i]);
     return lines;
 }
 

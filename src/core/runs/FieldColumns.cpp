@@ -1,5 +1,6 @@
 #include "FieldColumns.h"
 
+#include "core/app/TabText.h"
 #include "core/docinfo/CustomFields.h"
 #include "core/docinfo/FieldCatalogue.h"
 
@@ -25,7 +26,7 @@ QString FieldColumns::values(const QStringList& names)
 {
     QString text;
     for (const QString& name : names)
-        text += QLatin1Char('\t') + value(name);
+        text += QLatin1Char('\t') + TabText::cell(value(name));
     return text;
 }
 
@@ -36,7 +37,7 @@ QStringList FieldColumns::definitionBlock(const CustomFields& customFields)
     QStringList block {QStringLiteral("Customised Field Definitions Present"), QString(),
                        QStringLiteral("Name\tGW Field\tPosition\tLength")};
     for (const CustomFields::Definition& d : customFields.definitions())
-        block.append(QStringList {d.name, d.source, d.type, QString::number(d.length)}.join(QLatin1Char('\t')));
+        block.append(TabText::join({d.name, d.source, d.type, QString::number(d.length)}));
     block.append(QString());
     return block;
 }

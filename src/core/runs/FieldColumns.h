@@ -17,7 +17,7 @@ public:
     FieldColumns(FieldCatalogue& catalogue, const CustomFields& customFields);
 
     QString value(const QString& name);
-    // "\t" + value for each name, in order.
+    // "\t" + value for each name, in order; a TAB, CR or LF in a value is written as a blank.
     QString values(const QStringList& names);
 
     // The customised-field block of a report head; empty when no customised

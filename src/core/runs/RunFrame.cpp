@@ -10,6 +10,7 @@
 #include "core/app/ProgramIdentity.h"
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
+#include "core/app/TabText.h"
 #include "core/query/QueryRunner.h"
 #include "gw/ObjectModel.h"
 
@@ -28,6 +29,20 @@ QString RunFrame::countsText(const QString& prefix, int successes, int failures)
     return prefix + QString::number(successes) + QStringLiteral("/ Failed = ") + QString::number(failures);
 }
 
+QString RunFrame::stoppedText(const QString& text)
+{
+    QString stopped = text;
+    stopped.replace(QLatin1String("Completed"), QLatin1String("stopped"));
+    if (stopped.startsWith(QLatin1String("stopped")))
+        stopped[0] = QLatin1Char('S');
+    return stopped;
+}
+
+QString RunFrame::endText(const QString& text, const RunOutcome& outcome)
+{
+    return outcome.stopped() ? stoppedText(text) : text;
+}
+
 QString RunFrame::reportPath() const
 {
     return m_inputs->reportDirectory + m_definition->reportName;
@@ -38,6 +53,8 @@ RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& input
     m_definition = &definition;
     m_inputs = &inputs;
     m_outcome = RunOutcome {};
+    m_headWritten = false;
+    m_closingWritten = false;
     // A report removed during the run starts again, in a new file, with the head a new file gets.
     m_report.setNewFileHeader([this] { return newFileHeader(); });
     m_services.view.setProgress(0);
@@ -102,16 +119,20 @@ void RunFrame::writeHead()
 {
     const QString stamp = DateTimeText::format(m_services.clock());
     QStringList lines {QString(),
-                       m_definition->runHeadPrefix + m_services.refs.selectedLibrary->Name()
+                       m_definition->runHeadPrefix + TabText::cell(m_services.refs.selectedLibrary->Name())
                            + QStringLiteral(" - Started at ") + stamp};
-    if (m_definition->headAfterStart)
-        lines += m_definition->headAfterStart(m_outcome.mode);
+    // The lines after it are single texts (the query line): a TAB in the expression starts no column.
+    if (m_definition->headAfterStart) {
+        for (const QString& line : m_definition->headAfterStart(m_outcome.mode))
+            lines.append(TabText::cell(line));
+    }
     const QStringList extraFields = m_definition->customFieldColumns ? m_inputs->extraFields : QStringList();
     if (m_definition->customFieldColumns)
         lines += FieldColumns::definitionBlock(m_services.customFields);
     if (m_definition->columnHeader)
         lines.append(m_definition->columnHeader(extraFields));
     writeReport(lines, newFileHeader());
+    m_headWritten = true;
 }
 
 QStringList RunFrame::newFileHeader() const
@@ -142,13 +163,20 @@ void RunFrame::walk(const Span& span)
         }
     }
     // The completion text is written after a cancel too.
-    const QString closing = closingText(m_definition->completionText(m_outcome.cancelled));
+    writeClosing();
+    m_report.close();
+}
+
+// The completion text with the counts; after a stop it says so ("... stopped - Successful = ...").
+void RunFrame::writeClosing()
+{
+    m_closingWritten = true;
+    const QString closing = closingText(endText(m_definition->completionText(m_outcome.cancelled), m_outcome));
     m_services.log.ErrorCheck(closing, true, true);
-    if (m_definition->closingLineInReport) {
+    if (m_definition->closingLineInReport && m_headWritten) {
         m_report.checkPathBeforeNextWrite();
         writeReport({closing});
     }
-    m_report.close();
 }
 
 QString RunFrame::closingText(const QString& prefix) const
@@ -305,10 +333,13 @@ void RunFrame::stopAfterError(const QString& message)
 {
     m_outcome.error = message;
     const QString text = QStringLiteral("Run stopped after an error: ") + message;
+    // The error stays in the log, followed by the counts the run had reached when it stopped.
     try {
         m_services.log.ErrorCheck(text, true, true);
+        if (!m_closingWritten)
+            writeClosing();
     } catch (const IoError&) {
-        // The daily log itself may be what failed; the message box still tells the user.
+        // The daily log or the report may be what failed; the message box still tells the user.
     }
     m_services.host.showMessage(kProgramTitle, text, RunHost::Icon::Error);
 }
@@ -322,7 +353,7 @@ void RunFrame::endRun()
     }
     m_services.state.CancelRequested = false;
     m_services.view.clearFilesInProcess();
-    m_services.view.setRunStatus(m_definition->finalStatus);
+    m_services.view.setRunStatus(endText(m_definition->finalStatus, m_outcome));
     m_services.refs.currentDocument.reset();
     m_services.refs.currentVersion.reset();
     m_services.host.setBusyCursor(false);

@@ -32,6 +32,11 @@ public:
 
     // prefix + successes + "/ Failed = " + failures, with no blank before the slash.
     static QString countsText(const QString& prefix, int successes, int failures);
+    // A run's closing text as it reads when an error stopped the run: "stopped" where it says
+    // "Completed" ("Report of Documents stopped - ...", "Stopped Document Check Out").
+    static QString stoppedText(const QString& text);
+    // `text` for a run that ended as `outcome` says: stoppedText(text) when an error stopped it.
+    static QString endText(const QString& text, const RunOutcome& outcome);
 
 private:
     struct Span
@@ -52,6 +57,7 @@ private:
     void handleOutcome(const RunDefinition::Outcome& outcome);
     void add(RunDefinition::Count count);
     QString closingText(const QString& prefix) const;
+    void writeClosing();
     void stopAfterError(const QString& message);
     void append(const QString& line) override;
     void appendLines(const QStringList& lines) override;
@@ -66,6 +72,8 @@ private:
     const RunInputs* m_inputs = nullptr;
     RunOutcome m_outcome;
     qint64 m_counter = 0;
+    bool m_headWritten = false;
+    bool m_closingWritten = false;
     // The report file, open from the head to the end of the run.
     LineFile m_report;
 };

@@ -20,6 +20,8 @@ struct RunOutcome
     bool cancelled = false;
     QString error;
     std::optional<DocumentRange> range;
+
+    bool stopped() const { return !error.isEmpty(); }
 };
 
 } // namespace tw

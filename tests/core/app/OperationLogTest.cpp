@@ -67,10 +67,12 @@ TEST_F(OperationLogTest, EveryCallPumpsEventsWhateverTheFlags)
     EXPECT_EQ(m_host.statusLines, QStringList {"Last Operation b"});
 }
 
-TEST_F(OperationLogTest, TabsAreWrittenUnchanged)
+// The message is one column after the stamp, on one line: a TAB, CR or LF in a value it names
+// (a subject, a file name) is written as a blank.
+TEST_F(OperationLogTest, TabsAndLineBreaksInAMessageAreWrittenAsBlanks)
 {
-    m_log.ErrorCheck("one\ttwo\t", false, true);
-    EXPECT_TRUE(fileFor(m_now.date()).endsWith("09/12/2026 10:11:12\tone\ttwo\t\r\n"));
+    m_log.ErrorCheck("one\ttwo\r\nthree\n", false, true);
+    EXPECT_TRUE(fileFor(m_now.date()).endsWith("09/12/2026 10:11:12\tone two  three \r\n"));
 }
 
 TEST_F(OperationLogTest, MessagesAfterMidnightGoToTheNextDaysFile)

@@ -154,7 +154,7 @@ TEST_F(DocInfoTest, OneVersionDisablesTheSelector)
     EXPECT_EQ(m_view.values.documentType, "Memo");
     EXPECT_EQ(m_view.values.status, "Available");
     EXPECT_EQ(m_view.values.fileSize, "5 bytes");
-    EXPECT_EQ(m_view.values.lastModifiedOn, "30/12/1899") << "never retrieved";
+    EXPECT_EQ(m_view.values.lastModifiedOn, "<Never>") << "never retrieved";
     EXPECT_TRUE(m_view.official);
     EXPECT_TRUE(m_view.current);
     EXPECT_EQ(m_host.lastStatus(), "Last Operation Completed retrieving information for Document 1");

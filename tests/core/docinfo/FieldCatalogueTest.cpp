@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FieldCase {"Date Created", 1, false, "04/03/2025 09:30:00"},
                     FieldCase {"Date Last Used", 1, false, "02/01/2026 14:15:16"},
                     FieldCase {"Date Last Used", 2, false, "<Never>"},
-                    FieldCase {"Expiration Date", 1, false, "30/12/1899"},
+                    FieldCase {"Expiration Date", 1, false, "<Never>"},
                     FieldCase {"Doc. Status", 1, false, "Available"}, FieldCase {"Original File Type", 1, false, "txt"},
                     FieldCase {"Staged File Name", 1, false, ""}, FieldCase {"Last Used By", 1, false, "Bob Baker"},
                     FieldCase {"Last Used By", 1, true, "BOB"}, FieldCase {"Size", 1, false, "4"},

@@ -26,14 +26,25 @@ protected:
         return tw::ReportDocs(services()).run(inputs);
     }
     QString reportPath() { return reportDir() + QStringLiteral("Library.rpt"); }
-    void expectIdle()
+    void expectIdle(const char* status = "Report Completed")
     {
         EXPECT_TRUE(m_state.OperationIdle);
         EXPECT_FALSE(m_state.CancelRequested);
         EXPECT_FALSE(m_host.busyCursor);
         EXPECT_FALSE(m_refs.currentDocument);
-        EXPECT_EQ(m_view.statuses.last(), "Report Completed");
+        EXPECT_EQ(m_view.statuses.last(), status);
         EXPECT_GE(m_view.clears, 1) << "the Files in Process boxes are emptied";
+    }
+    // A run an error stopped: the error and then the counts it reached are logged, the
+    // label says so, and nothing claims the run completed.
+    void expectStopped(const QString& error, const QString& counts)
+    {
+        const QString log = logText();
+        const qsizetype at = log.indexOf("\tRun stopped after an error: " + error + "\r\n");
+        EXPECT_GE(at, 0) << log.toStdString();
+        EXPECT_GT(log.indexOf("\tReport of Documents stopped - " + counts + "\r\n"), at) << log.toStdString();
+        EXPECT_FALSE(log.contains("Completed")) << log.toStdString();
+        expectIdle("Report stopped");
     }
 };
 
@@ -203,8 +214,8 @@ TEST_F(RunFrameTest, AReportDirectoryThatVanishesMidRunEndsIdleWithAMessage)
     EXPECT_TRUE(outcome.error.contains("Library.rpt")) << outcome.error.toStdString();
     ASSERT_FALSE(m_host.messages.isEmpty());
     EXPECT_TRUE(m_host.messages.last().text.startsWith("Run stopped after an error: Cannot open the file"));
-    EXPECT_TRUE(logText().contains("\tRun stopped after an error: "));
-    expectIdle();
+    // Document 2 counted when it was fetched, before its line found no directory.
+    expectStopped(outcome.error, "Successful = 2/ Failed = 0");
 }
 
 TEST_F(RunFrameTest, AReportDeletedMidRunGoesOnInANewFileWithTheNewFilesHead)
@@ -251,7 +262,7 @@ TEST_F(RunFrameTest, AnUnguardedObjectModelErrorEndsTheRunIdleAndKeepsFinishedLi
     EXPECT_EQ(m_host.messages.last().text, "Run stopped after an error: Subject unreadable");
     const QStringList lines = readLines(reportPath());
     EXPECT_EQ(lines.last(), "1\t2");
-    expectIdle();
+    expectStopped(outcome.error, "Successful = 1/ Failed = 0");
 }
 
 TEST_F(RunFrameTest, AMalformedQueryEndsTheRunIdle)
@@ -262,7 +273,7 @@ TEST_F(RunFrameTest, AMalformedQueryEndsTheRunIdle)
     EXPECT_FALSE(outcome.error.isEmpty());
     EXPECT_EQ(m_host.messages.size(), 1);
     EXPECT_FALSE(QFileInfo::exists(reportPath()));
-    expectIdle();
+    expectStopped(outcome.error, "Successful = 0/ Failed = 0");
 }
 
 TEST_F(RunFrameTest, ADocumentRunWithoutCountsGetsItsWorkOncePerDocument)

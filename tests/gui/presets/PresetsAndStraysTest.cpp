@@ -4,6 +4,7 @@
 #include "gui/widgets/RadioGroup.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
+#include "support/FileLines.h"
 #include "support/ReportFiles.h"
 #include "support/SmallLibrary.h"
 
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -97,6 +99,7 @@ private Q_SLOTS:
     void printFollowsTheSortAndShowPdfsOpensThePdf();
     void printTitleNamesThePresetTheListWasMadeWith();
     void savedAndPrintedPdfsShareThePreviewsPaperAndInformation();
+    void aValueWithTabsStaysWholeInTheListOnly();
 };
 
 void PresetsAndStraysTest::presetListSortsAndCopies()
@@ -313,6 +316,28 @@ void PresetsAndStraysTest::savedAndPrintedPdfsShareThePreviewsPaperAndInformatio
     const QMap<QString, QString> printedInfo = tw::test::pdfInfo(printed);
     for (const char* key : {"Page size", "Pages", "Author", "Title", "Subject"})
         QCOMPARE(printedInfo.value(QLatin1String(key)), savedInfo.value(QLatin1String(key)));
+void PresetsAndStraysTest::aValueWithTabsStaysWholeInTheListOnly()
+{
+    const QString subject = QStringLiteral("Del\tta\r\nX");
+    SessionWindow window({QStringLiteral("ANN"), [&subject](store::StoreBuilder& s) {
+                              presetLibrary(s);
+                              QSqlQuery q(s.store().database());
+                              q.prepare(QStringLiteral("UPDATE documents SET subject = ? WHERE number = 4"));
+                              q.addBindValue(subject);
+                              q.exec();
+                          }});
+    QTemporaryDir reports;
+    window.type(QStringLiteral("Edit30"), reports.path());
+    runPreset(window, QStringLiteral("9 - Information"));
+    auto* list = window.find<QTreeView>(QStringLiteral("LV_Presets"));
+    QCOMPARE(column(list, 2).last(), subject);
+
+    // In the copied text and in the report file the subject is one column on one line.
+    const QString row = QStringLiteral("       4\t1\tDel ta  X\tAnn Archer\tAvailable\t02/01/2026\tIn Library");
+    window.find<QPushButton>(QStringLiteral("Button13"))->click();
+    QVERIFY(QApplication::clipboard()->text().split(QStringLiteral("\r\n")).contains(row));
+    const QStringList report = tw::test::fileLines(reports.path() + QStringLiteral("/Presets.rpt"));
+    QVERIFY2(report.contains(row), qPrintable(report.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(PresetsAndStraysTest)

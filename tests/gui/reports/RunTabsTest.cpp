@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +91,7 @@ private Q_SLOTS:
     void cancelDuringRun();
     void busyProgramIgnoresTheRunButtons();
     void vanishedDirectoryEndsIdle();
+    void exportLeavesAVersionWhoseTypeNamesNoFile();
     void librarySelectorIsLockedDuringARun();
     void noSelectedLibrary_data();
     void noSelectedLibrary();
@@ -455,8 +457,42 @@ void RunTabsTest::vanishedDirectoryEndsIdle()
     QCOMPARE(prompts.size(), 1);
     QVERIFY2(prompts.first().startsWith(QStringLiteral("Tarnwick: Run stopped after an error: ")),
              qPrintable(prompts.first()));
+    // Stopped, not completed: the log has the error and the counts, and the tab says so.
+    const QStringList log = window.logLines();
+    QVERIFY(logHas(log, QStringLiteral("Report of Documents stopped - Successful = 0/ Failed = 0")));
+    QVERIFY(log.filter(QStringLiteral("Report of Documents Completed")).isEmpty());
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label65"))->text(), QStringLiteral("Report stopped"));
     QCOMPARE(window.find<QPushButton>(QStringLiteral("BClose"))->text(), QStringLiteral("Close"));
     QVERIFY(window.screen().OperationIdle());
+}
+
+void RunTabsTest::exportLeavesAVersionWhoseTypeNamesNoFile()
+{
+    // The top output directory is a folder of `outer`: a type that leads out of it would land there.
+    QTemporaryDir outer;
+    const QString top = outer.filePath(QStringLiteral("top"));
+    QVERIFY(QDir().mkdir(top));
+    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
+                              tw::test::addSmallLibrary(s);
+                              QSqlQuery(s.store().database())
+                                  .exec(QStringLiteral("UPDATE versions SET file_type = '/../../escape' WHERE "
+                                                       "document_id = (SELECT id FROM documents WHERE number = 4)"));
+                          }});
+    window.type(QStringLiteral("EDocOutputDir"), top);
+    chooseRange(window, QStringLiteral("RadioGroup6"), QString(), QString());
+    window.host().prompts().queue(PromptSeam::Kind::ExportOptions, QStringLiteral("ok +CBShortName"));
+    window.find<QPushButton>(QStringLiteral("BExport"))->click();
+
+    QCOMPARE(QDir(outer.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(top).entryList(QDir::Files),
+             (QStringList {QStringLiteral("1_1.txt"), QStringLiteral("2_1.txt"), QStringLiteral("2_2.txt"),
+                           QStringLiteral("Export.rpt")}));
+    const QStringList lines = fileLines(top + QStringLiteral("/Export.rpt"));
+    QCOMPARE(lines.mid(lines.size() - 2),
+             (QStringList {QStringLiteral("Failure\t") + withSeparator(top) + QStringLiteral("4_1\t4\t1"),
+                           QStringLiteral("Export of Documents Completed - Successful = 3/ Failed = 1")}));
+    QVERIFY(logHas(window.logLines(),
+                   QStringLiteral("Failed to Export Document 4 Version 1 - File Type not usable in a File Name")));
 }
 
 void RunTabsTest::librarySelectorIsLockedDuringARun()

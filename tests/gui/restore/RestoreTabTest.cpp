@@ -1,5 +1,6 @@
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
+#include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "support/SmallLibrary.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void cleanup() { tw::DateTimeText::resetLocale(); }
     void historyLookupAndRestore();
     void restoreActsOnTheDocumentLoaded();
+    void historyShowsValuesWholeAndCopiesThemAsOneColumn();
 };
 
 void RestoreTabTest::historyLookupAndRestore()
@@ -142,6 +145,34 @@ void RestoreTabTest::restoreActsOnTheDocumentLoaded()
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label89"))->text(), QStringLiteral("Salvaged Successfully"));
     QCOMPARE(window.logLines().filter(QStringLiteral("Successfully Reimported File for Document 2 Version 1")).size(),
              1);
+void RestoreTabTest::historyShowsValuesWholeAndCopiesThemAsOneColumn()
+{
+    SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
+                              tw::test::addSmallLibrary(s);
+                              s.setLibraryRights(QStringLiteral("LIB1"), QStringLiteral("ANN"), true);
+                              s.addUser(QStringLiteral("PO1"), QStringLiteral("DAVE"), QStringLiteral("Da\tve"),
+                                        QStringLiteral("Dunn"));
+                              const QDateTime when(QDate(2026, 2, 3), QTime(4, 5, 6));
+                              s.addEvent(QStringLiteral("LIB1"), 1, 1, 13, QStringLiteral("DAVE"), when);
+                              s.addEvent(QStringLiteral("LIB1"), 1, 1, 14, QStringLiteral("BOB"), when);
+                              // An event without a date.
+                              QSqlQuery(s.store().database())
+                                  .exec(QStringLiteral("UPDATE events SET created = NULL WHERE event_type = 14"));
+                          }});
+    auto* history = window.find<QTreeWidget>(QStringLiteral("LV_Restores"));
+    window.type(QStringLiteral("Edit33"), QStringLiteral("1"));
+    QTreeWidgetItem* viewed = rowWithAction(history, QStringLiteral("Viewed"));
+    QTreeWidgetItem* opened = rowWithAction(history, QStringLiteral("Opened"));
+    QVERIFY(viewed && opened);
+    QCOMPARE(viewed->text(1), QStringLiteral("Da\tve Dunn"));
+    QCOMPARE(opened->text(0), QStringLiteral("<Never>"));
+
+    window.find<QPushButton>(QStringLiteral("BCopytoClip"))->click();
+    const QStringList copied = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    const QStringList line = copied.filter(QStringLiteral("\tViewed\t"));
+    QCOMPARE(line.size(), 1);
+    QVERIFY2(line.first().startsWith(viewed->text(0) + QStringLiteral("\tDa ve Dunn\tViewed\t")),
+             qPrintable(line.first()));
 }
 
 QTEST_MAIN(RestoreTabTest)
