@@ -244,7 +244,13 @@ void RunFrame::handleDocument(qint64 index, const Span& span)
     if (!document)
         return;
 
-    view.setSubject(document->Subject());
+    // The subject is only shown: a document whose subject cannot be read is still worked on, and
+    // the run's own reads report what they cannot read.
+    try {
+        view.setSubject(document->Subject());
+    } catch (const gw::Error&) {
+        view.setSubject(QString());
+    }
     if (m_definition->countedPer == RunDefinition::CountedPer::Document)
         add(RunDefinition::Count::Success);
     if (m_definition->unit == RunDefinition::Unit::Document)

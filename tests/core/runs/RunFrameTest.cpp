@@ -255,14 +255,27 @@ TEST_F(RunFrameTest, AReportDeletedMidRunGoesOnInANewFileWithTheNewFilesHead)
 
 TEST_F(RunFrameTest, AnUnguardedObjectModelErrorEndsTheRunIdleAndKeepsFinishedLines)
 {
-    addFault("Subject", 2, 0, "Subject unreadable");
+    addFault("DocumentVersions", 2, 0, "Versions unreadable");
     open();
     const RunOutcome outcome = report();
-    EXPECT_EQ(outcome.error, "Subject unreadable");
-    EXPECT_EQ(m_host.messages.last().text, "Run stopped after an error: Subject unreadable");
+    EXPECT_EQ(outcome.error, "Versions unreadable");
+    EXPECT_EQ(m_host.messages.last().text, "Run stopped after an error: Versions unreadable");
     const QStringList lines = readLines(reportPath());
     EXPECT_EQ(lines.last(), "1\t2");
     expectStopped(outcome.error, "Successful = 1/ Failed = 0");
+}
+
+// The subject the frame shows beside the document number is only shown: a document whose
+// subject cannot be read is still worked on.
+TEST_F(RunFrameTest, AnUnreadableSubjectDoesNotStopTheRun)
+{
+    addFault("Subject", 2, 0, "Subject unreadable");
+    open();
+    const RunOutcome outcome = report();
+    EXPECT_TRUE(outcome.error.isEmpty()) << outcome.error.toStdString();
+    EXPECT_TRUE(readLines(reportPath()).contains("2\t1"));
+    EXPECT_EQ(outcome.successes, 4);
+    expectIdle();
 }
 
 TEST_F(RunFrameTest, AMalformedQueryEndsTheRunIdle)
