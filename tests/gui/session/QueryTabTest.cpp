@@ -120,11 +120,11 @@ void QueryTabTest::fieldExits_data()
                                        << "Budget plan"
                                        << "DOCREFERENCE AND SUBJECT CONTAINS (\"Budget\" AND \"plan\")"
                                        << "";
-    QTest::addRow("quote copied unchanged") << "Edit3"
-                                            << "O\"Neil"
-                                            << "O\"Neil"
-                                            << "DOCREFERENCE AND AUTHOR CONTAINS \"O\"Neil\""
-                                            << "";
+    QTest::addRow("quote doubled in the query") << "Edit3"
+                                                << "O\"Neil"
+                                                << "O\"Neil"
+                                                << "DOCREFERENCE AND AUTHOR CONTAINS \"O\"\"Neil\""
+                                                << "";
     QTest::addRow("created date") << "Edit5"
                                   << "1/2/2024"
                                   << "01/02/2024"
@@ -365,9 +365,9 @@ void QueryTabTest::failingQueryEndsIdle_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::addRow("malformed expression") << "Edit2"
-                                          << "\""
-                                          << "Tarnwick: ";
+    QTest::addRow("number left unchecked") << "Edit34"
+                                           << "7 OR DOCREFERENCE"
+                                           << "Tarnwick: \"7 OR DOCREFERENCE\" is not a number";
     QTest::addRow("date left unchecked") << "Edit6"
                                          << "someday"
                                          << "Tarnwick: \"someday\" is not a valid date";
