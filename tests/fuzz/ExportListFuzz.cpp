@@ -1,5 +1,5 @@
 // "Export.lst": any file reads as entries sorted character by character, each once, none holding a
-// line end; the entries written back one per line (CR LF) read as the same entries.
+// line end; the entries written back one per line (UTF-8, CR LF) read as the same entries.
 
 #include "FuzzCheck.h"
 #include "core/app/IoError.h"
@@ -37,7 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         TW_FUZZ_CHECK(i == 0 || QString::compare(entries.at(i - 1), entry, Qt::CaseSensitive) < 0,
                       QStringLiteral("%1 before %2").arg(tw::fuzz::shown(entries.at(i - 1)), tw::fuzz::shown(entry)));
     }
-    QByteArray written;
+    // A byte-order mark first, as an editor saving UTF-8 may write it: the file's first entry may
+    // itself begin with U+FEFF, which a leading mark of the file's own would otherwise swallow.
+    QByteArray written("\xef\xbb\xbf");
     for (const QString& entry : entries)
         written += entry.toUtf8() + "\r\n";
     write(path, written);
