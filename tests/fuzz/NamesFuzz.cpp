@@ -11,8 +11,11 @@
 #include "core/strays/StrayName.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
+#include <optional>
 
 namespace {
 

@@ -17,7 +17,9 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QVariant>
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace {

@@ -5,6 +5,7 @@
 #include "store/Sql.h"
 
 #include <QSet>
+#include <algorithm>
 #include <limits>
 
 namespace tw::fuzz {
