@@ -300,8 +300,8 @@ void DocumentBuilder::setRights(const QString& library, qint64 number, const Rig
         int position = 0;
         for (const SharingSpec& entry : *rights.sharing) {
             checkMasks(entry.masks);
-            QVariant user(QMetaType(QMetaType::LongLong));
-            QVariant list(QMetaType(QMetaType::LongLong));
+            QVariant user {QMetaType(QMetaType::LongLong)};
+            QVariant list {QMetaType(QMetaType::LongLong)};
             QString display = entry.name.trimmed();
             QSqlQuery u
                 = Sql::run(db, QStringLiteral("SELECT id, display_name FROM users WHERE user_id = ?"), {display});

@@ -15,6 +15,19 @@ bool sortsBefore(const QString& a, const QString& b)
     return caseless != 0 ? caseless < 0 : a < b;
 }
 
+// Where the text after the first `count` characters of `line` begins. A character outside the Basic
+// Multilingual Plane takes two UTF-16 units; cutting between them would leave half a character in the
+// name, which a save writes as U+FFFD.
+qsizetype afterCharacters(const QString& line, int count)
+{
+    qsizetype at = 0;
+    for (int i = 0; i < count && at < line.size(); ++i) {
+        const bool pair = line.at(at).isHighSurrogate() && at + 1 < line.size() && line.at(at + 1).isLowSurrogate();
+        at += pair ? 2 : 1;
+    }
+    return at;
+}
+
 } // namespace
 
 int EditList::find(const QString& original) const
@@ -98,7 +111,7 @@ QString EditList::fileLine(const EditRow& row)
 bool EditList::parseLine(const QString& line, EditRow* row)
 {
     // The first character is the tick; the second, the TAB after it, is skipped as written.
-    const QString text = line.mid(2);
+    const QString text = line.mid(afterCharacters(line, 2));
     const QStringList parts = text.split(QLatin1Char('\t'));
     if (line.isEmpty() || parts.size() < 4)
         return false;

@@ -58,7 +58,9 @@ QueryToken QueryLexer::next()
         m_pos = start + (start + 1 < m_text.size() && m_text.at(start + 1) == QLatin1Char('=') ? 2 : 1);
         return make(QueryToken::Kind::Compare, start, m_pos);
     }
-    m_pos = start + 1;
+    // A character outside the Basic Multilingual Plane is one token, so an error never quotes half of it.
+    const bool pair = c.isHighSurrogate() && start + 1 < m_text.size() && m_text.at(start + 1).isLowSurrogate();
+    m_pos = start + (pair ? 2 : 1);
     return make(QueryToken::Kind::Invalid, start, m_pos);
 }
 

@@ -173,7 +173,8 @@ QString QueryPlan::likePattern(const QString& word)
 }
 
 // A subject that must contain (or begin with) a word is tested in SQL first, so the rows that cannot match never reach
-// the program.
+// the program. LIKE reads a text only up to its first NUL character, so a subject holding one is left to the
+// evaluator.
 void QueryPlan::addSubjectCondition(const QueryTerm& term)
 {
     if (term.words.size() != 1 || (term.op != QueryOp::Contains && term.op != QueryOp::BeginsWith)) {
@@ -184,7 +185,7 @@ void QueryPlan::addSubjectCondition(const QueryTerm& term)
             continue;
         }
         const QString pattern = likePattern(word) + QLatin1Char('%');
-        m_conditions << QStringLiteral("d.subject LIKE ? ESCAPE '\\'");
+        m_conditions << QStringLiteral("(d.subject LIKE ? ESCAPE '\\' OR instr(d.subject, char(0)) > 0)");
         m_binds << (term.op == QueryOp::Contains ? QLatin1Char('%') + pattern : pattern);
     }
 }

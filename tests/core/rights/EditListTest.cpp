@@ -117,9 +117,38 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase {"rightsWithTabs", "1\tA\tB\tReplace\t1:4\textra\r\n", {"1|A|B|Replace|1:4\textra"}, 0},
         LoadCase {"otherAction", "1\tA\tB\tRename\t0\r\n1\t\tB\tReplace\t0\r\n", {}, 2},
         LoadCase {"notText", "1\tA\xff\xfe\tB\tReplace\t0\r\n0\tC\t-\tDelete\t0\r\n", {"0|C|-|Delete|0"}, 1},
+        // The tick and the character after it are characters, whatever their size in the file.
+        LoadCase {"wideSecond",
+                  "1\xf0\x9f\x98\x80"
+                  "Ann\tBob\tReplace\t0\r\n",
+                  {"1|Ann|Bob|Replace|0"},
+                  0},
+        LoadCase {"wideTick", "\xf0\x90\x90\x80\tAnn\t-\tDelete\t0\r\n", {"0|Ann|-|Delete|0"}, 0},
         LoadCase {
             "longLine", "0\t" + kLong + "\t-\tDelete\t0\r\n", {"0|" + QString::fromLatin1(kLong) + "|-|Delete|0"}, 0}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+// A list loaded and saved again loads as it was: no name loses half a character on the way.
+TEST(EditListTest, ALoadedListSavedAgainLoadsTheSame)
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("first.txt");
+    const QString second = dir.filePath("EditList.txt");
+    QFile file(first);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1\xf0\x9f\x98\x80\xf0\x9f\x98\x80"
+               "Ann\tBob\tReplace\t0\r\n");
+    file.close();
+    EditList loaded;
+    ASSERT_EQ(loaded.load(first).rows, 1);
+    ASSERT_EQ(loaded.save(second), EditList::SaveResult::Saved);
+    EditList again;
+    EXPECT_EQ(again.load(second).leftOut, 0);
+    EXPECT_EQ(rowsOf(again), rowsOf(loaded));
+    EXPECT_EQ(rowsOf(again),
+              QStringList {QString::fromUtf8("1|\xf0\x9f\x98\x80"
+                                             "Ann|Bob|Replace|0")});
+}
 
 TEST(EditListTest, LoadingAMissingFileLeavesTheListEmpty)
 {

@@ -80,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase {"<Client, STRING> > \"x\"",
                        "Query error at position 18: expected CONTAINS, MATCHES, BEGINSWITH, DOESNOTCONTAIN, = or <> "
                        "but found \">\""},
-        MalformedCase {"<Client, DATE> = 5", "Query error at position 1: expected a term but found \"<\""}));
+        MalformedCase {"<Client, DATE> = 5", "Query error at position 1: expected a term but found \"<\""},
+        // The whole character, not the first half of its UTF-16 pair.
+        MalformedCase {"SIZE > 10 AND \xf0\x9f\x98\x80 SIZE",
+                       "Query error at position 15: expected a term but found \"\xf0\x9f\x98\x80\""}));
 
 TEST(QueryNesting, IsBoundedWithAClearError)
 {

@@ -168,6 +168,29 @@ TEST(StoreQueryFind, KeepsTheOrderOfTheReferencesAndDropsTheOthers)
                  gw::Error);
 }
 
+// The SQL's LIKE reads a text only up to a NUL character; the words after one must still be found.
+TEST(StoreQueryFind, FindsASubjectWordAfterANulCharacter)
+{
+    QueryFixtureStore fixture;
+    QSqlDatabase db = fixture.store()->database();
+    const qint64 library = fixture.libraryRow(QStringLiteral("LIB2"));
+    store::Sql::run(db, QStringLiteral("UPDATE documents SET subject = ? WHERE library_id = ? AND number = 1"),
+                    {QString(QStringLiteral("Annual") + QChar(0) + QStringLiteral("budget")), library});
+    const qint64 version
+        = store::Sql::scalar(db,
+                             QStringLiteral("SELECT v.id FROM versions v JOIN documents d ON d.id = v.document_id "
+                                            "WHERE d.library_id = ? AND d.number = 1"),
+                             {library})
+              .toLongLong();
+    for (const QString& expression :
+         {QStringLiteral("SUBJECT CONTAINS \"budget\""), QStringLiteral("SUBJECT CONTAINS (\"annual\" AND \"budget\")"),
+          QStringLiteral("SUBJECT BEGINSWITH \"annual\" AND SUBJECT CONTAINS \"dget\"")}) {
+        EXPECT_EQ(store::matchVersions(fixture.contextOf(QStringLiteral("AUTH")), expression, {version}),
+                  std::vector<qint64> {version})
+            << expression.toStdString();
+    }
+}
+
 } // namespace
 
 namespace {
