@@ -1,6 +1,9 @@
+#include "gui/host/BusyGate.h"
+
 #include "SessionWindow.h"
 #include "core/app/DateTimeText.h"
 #include "gui/app/MainMenus.h"
+#include "gui/host/GuiHost.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/ReportPreview.h"
 #include "store/StoreBuilder.h"
@@ -264,6 +267,7 @@ private Q_SLOTS:
     void eachEntryActsWhenIdle();
     void nothingElseRunsInsideAnOperation_data();
     void nothingElseRunsInsideAnOperation();
+    void aFollowedSelectionWaitsAndOnlyItsLatestRuns();
 };
 
 // The probe of the table below can fail: each entry leaves a trace when the program is idle.
@@ -338,6 +342,36 @@ void BusyGateTest::nothingElseRunsInsideAnOperation()
     QCOMPARE(w.button("BClose")->text(), QStringLiteral("Close"));
     QVERIFY(w.screen().isVisible());
     w.window().host().prompts().clear();
+}
+
+// A selection that changes while an operation runs (arrow keys held over the history) is looked
+// up once the operation ends, only for the row last chosen and never inside another lookup.
+void BusyGateTest::aFollowedSelectionWaitsAndOnlyItsLatestRuns()
+{
+    tw::RunState state;
+    QPushButton close(QStringLiteral("Close"));
+    tw::GuiHost host;
+    tw::BusyGate gate(state, &close, host);
+    QStringList ran;
+    int depth = 0;
+    const auto lookup = [&](const QString& row) {
+        return [&, row] {
+            ++depth;
+            QVERIFY(depth == 1);
+            ran.append(row);
+            --depth;
+        };
+    };
+    gate.enter(tw::BusyGate::Kind::Cancellable, [&] {
+        for (const char* row : {"1", "2", "3"})
+            gate.follow(QStringLiteral("Row"), tw::BusyGate::Kind::Plain, lookup(QLatin1String(row)));
+        gate.follow(QStringLiteral("Version"), tw::BusyGate::Kind::Plain, lookup(QStringLiteral("v2")));
+        QVERIFY(ran.isEmpty());
+    });
+    QCOMPARE(ran, QStringList({QStringLiteral("3"), QStringLiteral("v2")}));
+    QVERIFY(state.OperationIdle);
+    gate.follow(QStringLiteral("Row"), tw::BusyGate::Kind::Plain, lookup(QStringLiteral("4")));
+    QCOMPARE(ran.last(), QStringLiteral("4"));
 }
 
 QTEST_MAIN(BusyGateTest)
