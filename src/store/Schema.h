@@ -9,7 +9,7 @@ namespace store {
 // milliseconds since 1970-01-01 UTC; NULL is "never" (the platform's 0).
 // Flags are INTEGER 0/1. Rows refer to each other by their INTEGER id.
 //
-//   meta(key PK, value)                  'schema_version'
+//   meta(key PK, value)                  'schema_version'; 'building' while a store is built
 //   settings(key PK, value)              'client.user' (user ID), 'MajorVersion' (8)
 //   domains(id, name UNIQUE, dn, path)
 //   post_offices(id, domain_id, name, dn)                 UNIQUE(domain_id, name)
@@ -50,15 +50,25 @@ namespace store {
 //               message, calls)
 //         raise message when member is read or called on the named object (NULL
 //         scope = any); occurrence k > 0: only the k-th matching call
+//   pending(id, owner, kind, stage, version_id, folder, new_file, old_file, detail, created)
+//         a change of content files under way (README: the write order): owner names the
+//         program's entry in STORE/owners/; folder is the library's directory; stage 0 until
+//         the change's database step is committed, 1 after; new_file the content file the
+//         change makes, old_file the one it retires into the salvage area; detail (JSON) what a
+//         kind needs besides (PendingChange)
+//
+// Version 2 added pending; a store of version 1 is brought to version 2 when it is opened.
 class Schema
 {
 public:
-    static constexpr int Version = 1;
+    static constexpr int Version = 2;
 
     // Creates every table and index in an empty database.
     static void create(QSqlDatabase& db);
     // The schema version recorded in the database, 0 when there is none.
     static int versionOf(QSqlDatabase& db);
+    // Brings a database of an earlier version to this one, in the caller's transaction.
+    static void migrate(QSqlDatabase& db, int from);
 };
 
 } // namespace store

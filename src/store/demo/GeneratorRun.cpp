@@ -68,7 +68,7 @@ void GeneratorRun::prepare()
                                          " file_name) VALUES(?, ?, ?, ?, ?, ?)"));
 }
 
-Generator::Result GeneratorRun::run(qint64 documents)
+Generator::Result GeneratorRun::run(qint64 documents, qint64 firstFile)
 {
     prepare();
     // The transaction holds the write lock from the first insert of the types on, so the row
@@ -77,6 +77,7 @@ Generator::Result GeneratorRun::run(qint64 documents)
         = Sql::scalar(m_db, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM documents")).toLongLong();
     m_firstVersionRow = Sql::scalar(m_db, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM versions")).toLongLong();
     m_nextVersionRow = m_firstVersionRow;
+    m_firstFile = firstFile > 0 ? firstFile : m_firstVersionRow;
     Generator::Result result;
     result.firstNumber = Sql::scalar(m_db,
                                      QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM documents"
@@ -118,7 +119,7 @@ void GeneratorRun::addDocument(qint64 number)
 
 QString GeneratorRun::fileNameOf(qint64 versionRow) const
 {
-    return QStringLiteral("G%1.TXT").arg(versionRow, 7, 16, QLatin1Char('0')).toUpper();
+    return Generator::fileNameOf(m_firstFile + versionRow - m_firstVersionRow);
 }
 
 void GeneratorRun::addVersion(qint64 documentRow, qint64 number, int version, const QDateTime& created)
