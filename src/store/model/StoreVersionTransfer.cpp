@@ -47,6 +47,20 @@ QString canonical(const QString& path)
     return c.isEmpty() ? QFileInfo(path).absoluteFilePath() : c;
 }
 
+// True when the files hold the same bytes.
+bool sameContent(const QString& one, const QString& other)
+{
+    QFile a(one);
+    QFile b(other);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
+        return false;
+    while (!a.atEnd()) {
+        if (a.read(1 << 16) != b.read(1 << 16))
+            return false;
+    }
+    return true;
+}
+
 QJsonValue jsonDate(const StoredDate& date)
 {
     return date.valid ? QJsonValue(date.ms) : QJsonValue();
@@ -157,6 +171,12 @@ void StoreVersion::checkInFrom(const QString& path)
 {
     const VersionRow current = reload();
     if (!current.checkedOut) {
+        // The file is the version's content already: checked in by a run that ended before it
+        // could delete the file. Checking it in again changes nothing.
+        if (!current.contentFile.isEmpty() && QFileInfo(path).isFile()
+            && sameContent(path, QDir(m_library->directory).filePath(current.contentFile))) {
+            return;
+        }
         throw gw::Error(describe() + QStringLiteral(" is not checked out"));
     }
     requireHolder(current);
