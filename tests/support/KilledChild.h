@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QProcessEnvironment>
+#include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <gtest/gtest.h>
+#include <iostream>
 
 namespace tw::test {
 
@@ -38,5 +42,49 @@ private:
     QProcessEnvironment m_environment;
     QString m_errors;
 };
+
+// Kills the child of fresh scenes, one scene per kill: at `atCalls` points spread over the file
+// changes of a whole run (counted first in a scene of its own) and at `atRandom` random moments
+// of it. `judge` looks at each scene after its kill and gives the leftovers found; the kills and
+// the leftovers are printed for the record.
+template <typename Scene>
+void killEverywhere(const char* name, int atCalls, int atRandom, const std::function<QStringList(Scene&)>& judge)
+{
+    qint64 calls = 0;
+    qint64 runMs = 0;
+    {
+        Scene scene;
+        QElapsedTimer timer;
+        timer.start();
+        KilledChild child = scene.child();
+        calls = child.countCalls();
+        runMs = timer.elapsed();
+        ASSERT_GT(calls, 0) << "the run failed: " << child.errors().toStdString();
+    }
+    int kills = 0;
+    QStringList found;
+    const auto once = [&](const std::function<bool(KilledChild&)>& kill, const QString& when) {
+        Scene scene;
+        KilledChild child = scene.child();
+        if (!kill(child))
+            return; // the run was over before the moment came
+        ++kills;
+        for (const QString& leftover : judge(scene))
+            found << when + QStringLiteral(": ") + leftover;
+    };
+    for (int i = 1; i <= atCalls; ++i) {
+        const qint64 k = calls * i / (atCalls + 1);
+        once([k](KilledChild& child) { return child.killAtCall(k); },
+             QStringLiteral("call %1 of %2").arg(k).arg(calls));
+    }
+    for (int i = 0; i < atRandom; ++i) {
+        const int ms = int(QRandomGenerator::global()->bounded(qMax<qint64>(runMs, 1)));
+        once([ms](KilledChild& child) { return child.killAfter(ms); }, QStringLiteral("%1 ms").arg(ms));
+    }
+    std::cout << name << ": " << kills << " kills (" << calls << " file changes in a whole run), " << found.size()
+              << " leftovers after restart" << std::endl;
+    EXPECT_GE(kills, atCalls / 2) << "too few kills came before the end of the run";
+    EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+}
 
 } // namespace tw::test
