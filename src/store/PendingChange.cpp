@@ -13,6 +13,11 @@ namespace store {
 
 PendingChange::PendingChange(Store& store, const Spec& spec) : m_store(store), m_spec(spec)
 {
+    // Inside a caller's transaction the row would only go in with the batch it is part of: the
+    // batch answers for its files (a store built beside its place). A hold belongs to its own
+    // check-out's transaction and is recorded there.
+    if (Savepoint::active() && spec.kind != Kind::Hold)
+        return;
     QSqlDatabase db = m_store.database();
     const QVariant version = spec.versionRow ? QVariant(spec.versionRow) : QVariant(QMetaType(QMetaType::LongLong));
     const QString detail = spec.detail.isEmpty()
@@ -29,12 +34,16 @@ PendingChange::PendingChange(Store& store, const Spec& spec) : m_store(store), m
 void PendingChange::committed(QSqlDatabase& db, const QString& oldFile)
 {
     m_spec.oldFile = oldFile;
+    if (m_row == 0)
+        return;
     Sql::cached(db, QStringLiteral("UPDATE pending SET stage = 1, old_file = ? WHERE id = ?"), {oldFile, m_row})
         .finish();
 }
 
 void PendingChange::finish()
 {
+    if (m_row == 0)
+        return;
     try {
         QSqlDatabase db = m_store.database();
         Sql::cached(db, QStringLiteral("DELETE FROM pending WHERE id = ?"), {m_row}).finish();

@@ -34,9 +34,10 @@ public:
         QJsonObject detail;
     };
 
-    // Records the change. With no transaction open on this thread's connection the row is
-    // committed at once, before any file step; inside a caller's transaction (a batch that
-    // builds a store) it goes in with the batch, whose own build is what a kill then leaves.
+    // Records the change: the row is committed at once, before any file step. Inside a caller's
+    // transaction (a batch that builds a store beside its place) nothing is recorded: the
+    // batch's own build answers for what a kill leaves. A hold is recorded in the transaction
+    // of its check-out.
     PendingChange(Store& store, const Spec& spec);
 
     qint64 row() const { return m_row; }

@@ -151,6 +151,20 @@ bool StoreOwner::isAlive(const QString& token) const
 #endif
 }
 
+bool StoreOwner::inUse(const QString& directory)
+{
+#ifdef Q_OS_UNIX
+    const QDir folder(folderOf(directory));
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (heldByAnother(folder.filePath(name)))
+            return true;
+    }
+    return false;
+#else
+    return QDir(folderOf(directory)).exists();
+#endif
+}
+
 void StoreOwner::markForLookOver(const QString& directory)
 {
     QDir().mkpath(folderOf(directory));

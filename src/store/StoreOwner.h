@@ -55,6 +55,8 @@ public:
     // True when the program of `token` has the store open (this program included).
     bool isAlive(const QString& token) const;
 
+    // True when a program (this one included) has the store at `directory` open.
+    static bool inUse(const QString& directory);
     // The owners folder of the store at `directory`.
     static QString folderOf(const QString& directory);
     // Leaves an entry of a program that is gone, so that the next program that has the store

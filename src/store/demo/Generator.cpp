@@ -57,34 +57,27 @@ Generator::Result Generator::generate(Store& store, const QString& library, qint
         throw StoreError(QStringLiteral("A library name is needed"));
     QSqlDatabase db = store.database();
     // The write order: the files the run may write are recorded first, so that the next open
-    // removes them should the run be killed before its one commit. Inside a caller's batch (a
-    // store built beside its place) the batch answers for that.
-    std::optional<PendingChange> change;
-    qint64 firstFile = 0;
-    if (!Savepoint::active()) {
-        firstFile = Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM versions")).toLongLong();
-        change.emplace(store,
-                       PendingChange::Spec {PendingChange::Kind::Generate, 0, QString(), QString(), QString(),
-                                            QJsonObject {{QStringLiteral("first"), firstFile},
-                                                         {QStringLiteral("count"), documents * versionsPerDocument}}});
-    }
+    // removes them should the run be killed before its one commit (PendingChange).
+    const qint64 firstFile
+        = Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM versions")).toLongLong();
+    PendingChange change(store,
+                         {PendingChange::Kind::Generate, 0, QString(), QString(), QString(),
+                          QJsonObject {{QStringLiteral("first"), firstFile},
+                                       {QStringLiteral("count"), documents * versionsPerDocument}}});
     std::optional<GeneratorRun> run;
     try {
         Savepoint whole(db);
         const qint64 libraryRow = libraryFor(store, library.trimmed());
         run.emplace(store, libraryRow, authorFor(store, libraryRow, library.trimmed()), versionsPerDocument);
         const Result result = run->run(documents, firstFile);
-        if (change)
-            change->committed(db, QString());
+        change.committed(db, QString());
         whole.commit();
-        if (change)
-            change->finish();
+        change.finish();
         return result;
     } catch (...) {
         if (run)
             run->removeWrittenFiles();
-        if (change)
-            change->abandon();
+        change.abandon();
         throw;
     }
 }

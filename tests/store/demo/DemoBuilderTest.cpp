@@ -147,6 +147,25 @@ TEST_F(DemoStoreTest, HasThePromisedVariety)
     expectWholeContentAndSalvage();
 }
 
+// The demo is built beside its place and renamed into it: what it records of its own files names
+// them where they are now, and nothing of the building is left beside it.
+TEST_F(DemoStoreTest, NamesItsFilesWhereTheyLieAndLeavesNothingBeside)
+{
+    const QString place = s_dir->filePath("store") + "/";
+    QSqlDatabase db = m_store->database();
+    auto names = store::Sql::run(db,
+                                 "SELECT file_name FROM events WHERE file_name <> '' UNION ALL SELECT path FROM "
+                                 "domains");
+    int named = 0;
+    while (names.next()) {
+        EXPECT_TRUE(names.value(0).toString().startsWith(place)) << names.value(0).toString().toStdString();
+        ++named;
+    }
+    EXPECT_GT(named, 2000);
+    EXPECT_EQ(QDir(s_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList {"store"});
+}
+
 TEST_F(DemoStoreTest, OsUserIsClientAndDomainAdministratorFoundThroughTheDirectory)
 {
     EXPECT_EQ(m_store->clientUser(), "TESTER");

@@ -195,6 +195,15 @@ INSTANTIATE_TEST_SUITE_P(
                          "the disk is full"}),
     [](const testing::TestParamInfo<FailingStepCase>& info) { return info.param.label; });
 
+// A store whose building stopped before the end is named so, and is not taken for a store.
+TEST_F(StoreCliTest, AHalfBuiltStoreIsNamedSo)
+{
+    store::Store::createUnfinished(store());
+    const Outcome info = run({"info"});
+    EXPECT_EQ(info.code, 1);
+    EXPECT_TRUE(info.err.contains("is half built")) << info.err.toStdString();
+}
+
 TEST_F(StoreCliTest, InitRefusesAnExistingStoreAndOtherCommandsNeedOne)
 {
     EXPECT_EQ(run({"info"}).code, 1);
