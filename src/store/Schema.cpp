@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/StoreError.h"
+#include "store/StorePaths.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -127,6 +128,9 @@ void Schema::migrate(QSqlDatabase& db, int from)
     QSqlQuery q(db);
     if (from < 2) {
         exec(q, QString::fromLatin1(kPendingTable), "add the table of changes under way");
+    }
+    if (from < 3) {
+        StorePaths::migrateAll(db);
     }
     exec(q, QStringLiteral("UPDATE meta SET value = '%1' WHERE key = 'schema_version'").arg(Version),
          "record the schema version");

@@ -5,6 +5,7 @@
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/StoreError.h"
+#include "store/StorePaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,7 @@ GeneratorRun::GeneratorRun(Store& store, qint64 libraryRow, qint64 authorRow, in
     const QString folder
         = Sql::scalar(m_db, QStringLiteral("SELECT directory FROM libraries WHERE id = ?"), {libraryRow}).toString();
     m_directory = store.libraryDirectory(folder);
+    m_recordedDirectory = StorePaths::recorded(store.directory(), m_directory);
     if (!QDir().mkpath(m_directory))
         throw StoreError(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     const QString library
@@ -154,7 +156,7 @@ void GeneratorRun::addVersion(qint64 documentRow, qint64 number, int version, co
     m_insertEvent.bindValue(2, m_authorRow);
     m_insertEvent.bindValue(3, m_authorName);
     m_insertEvent.bindValue(4, created.toMSecsSinceEpoch());
-    m_insertEvent.bindValue(5, path);
+    m_insertEvent.bindValue(5, QString(m_recordedDirectory + QLatin1Char('/') + name));
     exec(m_insertEvent);
 }
 

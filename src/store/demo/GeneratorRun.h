@@ -39,6 +39,7 @@ private:
     QString m_authorName;
     int m_versions;
     QString m_directory;
+    QString m_recordedDirectory; // as events record it, relative to the store
     qint64 m_typeRows[2] = {0, 0};
     qint64 m_firstVersionRow = 0;
     qint64 m_nextVersionRow = 0;

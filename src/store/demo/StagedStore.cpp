@@ -20,24 +20,13 @@ bool emptyOrMissing(const QString& directory)
     return !dir.exists() || dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// Fills the store in one transaction, then writes the paths it recorded under `from` as under
-// `to` (the place the store is renamed to) and takes the half-built mark off with them.
-void fillAndFinish(Store& store, const std::function<void(Store&)>& fill, const QString& from, const QString& to)
+// Fills the store in one transaction and takes the half-built mark off with it. What the store
+// records of its own files is relative to its directory, so the rename changes none of it.
+void fillAndFinish(Store& store, const std::function<void(Store&)>& fill)
 {
     QSqlDatabase db = store.database();
     Savepoint whole(db);
     fill(store);
-    if (from != to) {
-        const QString prefix = from + QLatin1Char('/');
-        for (const char* column : {"events.file_name", "domains.path"}) {
-            const QString table = QString::fromLatin1(column).section(QLatin1Char('.'), 0, 0);
-            const QString field = QString::fromLatin1(column).section(QLatin1Char('.'), 1);
-            Sql::run(
-                db,
-                QStringLiteral("UPDATE %1 SET %2 = ? || substr(%2, ?) WHERE substr(%2, 1, ?) = ?").arg(table, field),
-                {QString(to + QLatin1Char('/')), qint64(prefix.size() + 1), qint64(prefix.size()), prefix});
-        }
-    }
     store.markFinished();
     whole.commit();
 }
@@ -58,7 +47,7 @@ std::shared_ptr<Store> StagedStore::build(const QString& place, const std::funct
     if (!emptyOrMissing(target)) {
         // Other files are there: the store is built among them, half built until the end.
         auto store = Store::createUnfinished(target);
-        fillAndFinish(*store, fill, target, target);
+        fillAndFinish(*store, fill);
         return store;
     }
     const QString beside = besideOf(target);
@@ -71,7 +60,7 @@ std::shared_ptr<Store> StagedStore::build(const QString& place, const std::funct
     try {
         {
             auto store = Store::createUnfinished(beside);
-            fillAndFinish(*store, fill, beside, target);
+            fillAndFinish(*store, fill);
         }
         // rename(2) takes the place of an empty folder in one step, and of nothing else.
         if (std::rename(QFile::encodeName(beside).constData(), QFile::encodeName(target).constData()) != 0)
