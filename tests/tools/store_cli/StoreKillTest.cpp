@@ -101,10 +101,10 @@ TEST_P(StoreKillTest, AKilledBuildLeavesNothingOrTheWholeOfIt)
 INSTANTIATE_TEST_SUITE_P(
     Tool, StoreKillTest,
     testing::Values(
-        BuildCase {"init", {"init"}, false, 0, 5, 1},
         BuildCase {"demo", {"demo", "--user", "ANN"}, false, 2140, 3, 1},
         BuildCase {"generate into a new store", {"generate", "BIG", "3000", "--versions", "1"}, false, 3000, 10, 4},
-        BuildCase {"generate into a store", {"generate", "BIG", "3000", "--versions", "1"}, true, 0, 10, 4}),
+        BuildCase {"generate into a store", {"generate", "BIG", "3000", "--versions", "1"}, true, 0, 10, 4},
+        BuildCase {"init", {"init"}, false, 0, 5, 1}),
     [](const testing::TestParamInfo<BuildCase>& info) {
         std::string name;
         for (const char c : std::string(info.param.label))
