@@ -14,10 +14,8 @@ std::shared_ptr<store::Store> openStore(const QString& directory)
 void init(const QString& dir, const QStringList& arguments, QTextStream& out)
 {
     Args(arguments, {}, {}).expectCount(0, 0);
-    if (store::Store::exists(dir))
-        throw store::StoreError(QStringLiteral("a store exists already at %1").arg(dir));
     // Built beside its place and renamed into it, as a demo is: a kill leaves no store that
-    // does not open.
+    // does not open. A store there already, whole or half built, is refused and named.
     store::StagedStore::build(dir, [](store::Store&) {});
     out << "created an empty store at " << dir << "\n";
 }

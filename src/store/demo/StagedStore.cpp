@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <cstdio>
 
 namespace store {
@@ -31,6 +33,51 @@ void fillAndFinish(Store& store, const std::function<void(Store&)>& fill)
     whole.commit();
 }
 
+// True when the store at `directory` is marked half built, read without opening it as a program
+// does (which would recover and migrate it).
+bool markedHalfBuilt(const QString& directory)
+{
+    const QString name = QStringLiteral("tw_staged_store_check");
+    bool marked = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.setDatabaseName(QDir(directory).filePath(QStringLiteral("store.db")));
+        if (db.open()) {
+            QSqlQuery q(db);
+            marked = q.exec(QStringLiteral("SELECT 1 FROM meta WHERE key = 'building'")) && q.next();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return marked;
+}
+
+// Builds the store among the other files of `target` and, should the build fail, removes what
+// it made there and nothing else.
+std::shared_ptr<Store> buildAmongOthers(const QString& target, const std::function<void(Store&)>& fill)
+{
+    const QDir place(target);
+    const QStringList before = place.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    try {
+        auto store = Store::createUnfinished(target);
+        fillAndFinish(*store, fill);
+        return store;
+    } catch (...) {
+        const QStringList after
+            = place.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& name : after) {
+            const QString path = place.filePath(name);
+            if (before.contains(name))
+                continue;
+            if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
+                QDir(path).removeRecursively();
+            else
+                QFile::remove(path);
+        }
+        throw;
+    }
+}
+
 } // namespace
 
 QString StagedStore::besideOf(const QString& place)
@@ -42,13 +89,15 @@ QString StagedStore::besideOf(const QString& place)
 std::shared_ptr<Store> StagedStore::build(const QString& place, const std::function<void(Store&)>& fill)
 {
     const QString target = QDir::cleanPath(QDir(place).absolutePath());
+    if (Store::exists(target) && markedHalfBuilt(target))
+        throw StoreError(QStringLiteral("A half-built store is in %1: its building stopped before the end. Remove it "
+                                        "and build it again.")
+                             .arg(QDir::toNativeSeparators(target)));
     if (Store::exists(target))
         throw StoreError(QStringLiteral("A store exists already in %1").arg(QDir::toNativeSeparators(target)));
     if (!emptyOrMissing(target)) {
         // Other files are there: the store is built among them, half built until the end.
-        auto store = Store::createUnfinished(target);
-        fillAndFinish(*store, fill);
-        return store;
+        return buildAmongOthers(target, fill);
     }
     const QString beside = besideOf(target);
     if (QFileInfo::exists(beside)) {

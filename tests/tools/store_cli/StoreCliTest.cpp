@@ -199,9 +199,26 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(StoreCliTest, AHalfBuiltStoreIsNamedSo)
 {
     store::Store::createUnfinished(store());
-    const Outcome info = run({"info"});
-    EXPECT_EQ(info.code, 1);
-    EXPECT_TRUE(info.err.contains("is half built")) << info.err.toStdString();
+    for (const QStringList& command : {QStringList {"info"}, QStringList {"demo"}, QStringList {"init"}}) {
+        const Outcome o = run(command);
+        EXPECT_EQ(o.code, 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(o.err.contains("half built") || o.err.contains("half-built")) << o.err.toStdString();
+    }
+}
+
+// A store built among other files, as in a folder that holds notes, and failing part way leaves
+// the folder as it found it.
+TEST_F(StoreCliTest, ABuildThatFailsAmongOtherFilesLeavesOnlyThem)
+{
+    ASSERT_TRUE(QDir().mkpath(store()));
+    QFile notes(store() + "/notes.txt");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    const Outcome o = run({"generate", " ", "5"});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(o.err.contains("A library name is needed")) << o.err.toStdString();
+    EXPECT_EQ(QDir(store()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList {"notes.txt"});
 }
 
 TEST_F(StoreCliTest, InitRefusesAnExistingStoreAndOtherCommandsNeedOne)
