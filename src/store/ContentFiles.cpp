@@ -52,29 +52,26 @@ QString ContentFiles::pathOf(const QString& name) const
     return QDir(m_directory).filePath(name);
 }
 
-QString ContentFiles::storeFile(const QString& source, const QString& fileType, qint64& size) const
+qint64 ContentFiles::storeFileAs(const QString& source, const QString& name) const
 {
     if (!QDir().mkpath(m_directory)) {
         throw gw::Error(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     }
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const QString name = freshName(fileType);
-        const QString temporary = FileCopy::toTemporary(source, pathOf(name));
-        size = QFileInfo(temporary).size();
-        if (QFile::rename(temporary, pathOf(name))) {
-            return name;
-        }
+    const QString temporary = FileCopy::toTemporary(source, pathOf(name));
+    const qint64 size = QFileInfo(temporary).size();
+    // QFile::rename never replaces a file: a name taken meanwhile fails the change.
+    if (!QFile::rename(temporary, pathOf(name))) {
         QFile::remove(temporary);
+        throw gw::Error(QStringLiteral("Cannot store content in %1").arg(m_directory));
     }
-    throw gw::Error(QStringLiteral("Cannot store content in %1").arg(m_directory));
+    return size;
 }
 
-QString ContentFiles::storeBytes(const QByteArray& bytes, const QString& fileType, qint64& size) const
+qint64 ContentFiles::storeBytesAs(const QByteArray& bytes, const QString& name) const
 {
     if (!QDir().mkpath(m_directory)) {
         throw gw::Error(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     }
-    const QString name = freshName(fileType);
     const QString temporary = FileCopy::temporaryBeside(pathOf(name));
     QFile out(temporary);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
@@ -87,8 +84,7 @@ QString ContentFiles::storeBytes(const QByteArray& bytes, const QString& fileTyp
         QFile::remove(temporary);
         throw gw::Error(QStringLiteral("Cannot store content in %1").arg(m_directory));
     }
-    size = bytes.size();
-    return name;
+    return bytes.size();
 }
 
 void ContentFiles::copyOut(const QString& source, const QString& target, bool overwrite)

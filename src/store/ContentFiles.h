@@ -18,9 +18,10 @@ public:
     QString freshName(const QString& fileType) const;
     QString pathOf(const QString& name) const;
 
-    // Stores a copy of source / the bytes; gives the new name and size.
-    QString storeFile(const QString& source, const QString& fileType, qint64& size) const;
-    QString storeBytes(const QByteArray& bytes, const QString& fileType, qint64& size) const;
+    // Stores a copy of source / the bytes as `name` (a fresh name, recorded as a change under
+    // way before), through a temporary name beside it; never replaces a file. Gives the size.
+    qint64 storeFileAs(const QString& source, const QString& name) const;
+    qint64 storeBytesAs(const QByteArray& bytes, const QString& name) const;
 
     // Copies a content file out, never showing half a copy under target's
     // name (FileCopy::copy). overwrite false fails when target exists

@@ -5,6 +5,7 @@
 #include "store/ContentFiles.h"
 #include "store/EventLog.h"
 #include "store/FieldValue.h"
+#include "store/PendingChange.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
@@ -12,11 +13,21 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QSqlQuery>
+#include <optional>
 
 namespace store {
 
 DocumentBuilder::DocumentBuilder(Store& store) : m_store(store) { }
+
+struct DocumentBuilder::StoredContent
+{
+    std::optional<PendingChange> change;
+    QString name;
+    QString fileType;
+    qint64 size = 0;
+};
 
 namespace {
 
@@ -67,6 +78,21 @@ qint64 DocumentBuilder::importDocument(const NewDocument& document, const NewVer
     }
     const UserRef author = userOf(db, document.author);
     const UserRef creator = document.creator.isEmpty() ? author : userOf(db, document.creator);
+    StoredContent content = storeContent(libraryFolderOf(lib), firstVersion);
+    try {
+        const qint64 number = insertDocument(lib, document, author.row, creator.row, firstVersion, content);
+        content.change->finish();
+        return number;
+    } catch (...) {
+        content.change->abandon();
+        throw;
+    }
+}
+
+qint64 DocumentBuilder::insertDocument(qint64 lib, const NewDocument& document, qint64 authorRow, qint64 creatorRow,
+                                       const NewVersion& firstVersion, StoredContent& content)
+{
+    QSqlDatabase db = m_store.database();
     Savepoint sp(db);
     qint64 number = document.number;
     if (number == 0) {
@@ -88,7 +114,7 @@ qint64 DocumentBuilder::importDocument(const NewDocument& document, const NewVer
         db,
         QStringLiteral("INSERT INTO documents(library_id, number, subject, author_id, creator_id, type_id, created) "
                        "VALUES(?, ?, ?, ?, ?, ?, ?)"),
-        {lib, number, document.subject, author.row, creator.row, typeRow, Sql::fromDate(created)});
+        {lib, number, document.subject, authorRow, creatorRow, typeRow, Sql::fromDate(created)});
     const qint64 docRow = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
     Sql::run(db,
              QStringLiteral("INSERT INTO rights(document_id, kind, official, current, other) VALUES(?, 0, ?, ?, ?), "
@@ -104,7 +130,7 @@ qint64 DocumentBuilder::importDocument(const NewDocument& document, const NewVer
     if (!version.created.isValid()) {
         version.created = created;
     }
-    addVersionTo(docRow, version);
+    addVersionTo(docRow, version, content);
     sp.commit();
     return number;
 }
@@ -150,10 +176,44 @@ qint64 DocumentBuilder::requireVersion(qint64 documentRow, int version)
 
 int DocumentBuilder::addVersion(const QString& library, qint64 number, const NewVersion& version)
 {
-    return addVersionTo(requireDocument(requireLibrary(library), number), version);
+    const qint64 lib = requireLibrary(library);
+    const qint64 docRow = requireDocument(lib, number);
+    StoredContent content = storeContent(libraryFolderOf(lib), version);
+    try {
+        QSqlDatabase db = m_store.database();
+        Savepoint sp(db);
+        const int added = addVersionTo(docRow, version, content);
+        sp.commit();
+        content.change->finish();
+        return added;
+    } catch (...) {
+        content.change->abandon();
+        throw;
+    }
 }
 
-int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version)
+DocumentBuilder::StoredContent DocumentBuilder::storeContent(const QString& folder, const NewVersion& version)
+{
+    if (!version.sourceFile.isEmpty() && !QFileInfo(version.sourceFile).isFile()) {
+        throw StoreError(QStringLiteral("No file %1 to import").arg(version.sourceFile));
+    }
+    StoredContent content;
+    content.fileType = version.fileType.isEmpty() ? suffixOf(version.sourceFile) : version.fileType;
+    const ContentFiles files(m_store.libraryDirectory(folder));
+    content.name = files.freshName(content.fileType);
+    content.change.emplace(
+        m_store, PendingChange::Spec {PendingChange::Kind::Import, 0, folder, content.name, QString(), QJsonObject()});
+    try {
+        content.size = version.sourceFile.isEmpty() ? files.storeBytesAs(version.content, content.name)
+                                                    : files.storeFileAs(version.sourceFile, content.name);
+    } catch (...) {
+        content.change->abandon();
+        throw;
+    }
+    return content;
+}
+
+int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version, StoredContent& content)
 {
     QSqlDatabase db = m_store.database();
     QSqlQuery lq = Sql::run(db,
@@ -163,44 +223,30 @@ int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version)
     if (!lq.next()) {
         throw StoreError(QStringLiteral("No such document in the store"));
     }
-    const QString folder = lq.value(0).toString();
+    const ContentFiles files(m_store.libraryDirectory(lq.value(0).toString()));
     UserRef creator;
     if (version.creator.isEmpty()) {
         creator.row = lq.value(1).toLongLong();
     } else {
         creator = userOf(db, version.creator);
     }
-    if (!version.sourceFile.isEmpty() && !QFileInfo(version.sourceFile).isFile()) {
-        throw StoreError(QStringLiteral("No file %1 to import").arg(version.sourceFile));
-    }
-    const QString fileType = version.fileType.isEmpty() ? suffixOf(version.sourceFile) : version.fileType;
-    ContentFiles files(m_store.libraryDirectory(folder));
-    qint64 size = 0;
-    const QString name = version.sourceFile.isEmpty() ? files.storeBytes(version.content, fileType, size)
-                                                      : files.storeFile(version.sourceFile, fileType, size);
-    try {
-        Savepoint sp(db);
-        const int versionNumber
-            = Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM versions WHERE document_id = ?"),
-                          {docRow})
-                  .toInt();
-        const QDateTime created = version.created.isValid() ? version.created : QDateTime::currentDateTime();
-        Sql::run(db,
-                 QStringLiteral("INSERT INTO versions(document_id, number, creator_id, created, expires, description, "
-                                "file_type, content_file, size) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                 {docRow, versionNumber, creator.row, Sql::fromDate(created), Sql::fromDate(version.expires),
-                  version.description, fileType, name, size});
-        const qint64 versionRow = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-        Sql::run(db, QStringLiteral("UPDATE documents SET current_version = ? WHERE id = ?"), {versionNumber, docRow});
-        const QString creatorName
-            = Sql::scalar(db, QStringLiteral("SELECT display_name FROM users WHERE id = ?"), {creator.row}).toString();
-        EventLog::record(db, versionRow, gw::EventCreated, creator.row, creatorName, files.pathOf(name), created);
-        sp.commit();
-        return versionNumber;
-    } catch (...) {
-        QFile::remove(files.pathOf(name));
-        throw;
-    }
+    const int versionNumber
+        = Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM versions WHERE document_id = ?"),
+                      {docRow})
+              .toInt();
+    const QDateTime created = version.created.isValid() ? version.created : QDateTime::currentDateTime();
+    Sql::run(db,
+             QStringLiteral("INSERT INTO versions(document_id, number, creator_id, created, expires, description, "
+                            "file_type, content_file, size) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+             {docRow, versionNumber, creator.row, Sql::fromDate(created), Sql::fromDate(version.expires),
+              version.description, content.fileType, content.name, content.size});
+    const qint64 versionRow = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    Sql::run(db, QStringLiteral("UPDATE documents SET current_version = ? WHERE id = ?"), {versionNumber, docRow});
+    const QString creatorName
+        = Sql::scalar(db, QStringLiteral("SELECT display_name FROM users WHERE id = ?"), {creator.row}).toString();
+    EventLog::record(db, versionRow, gw::EventCreated, creator.row, creatorName, files.pathOf(content.name), created);
+    content.change->committed(db, QString());
+    return versionNumber;
 }
 
 void DocumentBuilder::setFieldValue(const QString& library, qint64 number, const QString& field, const QVariant& value)
@@ -266,15 +312,40 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
         = Sql::scalar(db, QStringLiteral("SELECT display_name FROM users WHERE id = ?"), {deletor}).toString();
     const QString name
         = Sql::scalar(db, QStringLiteral("SELECT content_file FROM versions WHERE id = ?"), {versionRow}).toString();
-    const QString path = ContentFiles(m_store.libraryDirectory(libraryFolderOf(lib))).pathOf(name);
+    const QString folder = libraryFolderOf(lib);
+    const QString path = ContentFiles(m_store.libraryDirectory(folder)).pathOf(name);
     if (name.isEmpty() || !QFileInfo(path).isFile()) {
         throw StoreError(
             QStringLiteral("Version %1 of document %2 has no content file to purge").arg(version).arg(number));
     }
+    // The write order: the purge is recorded, the deletion event committed with it, and only
+    // then is the file moved; a move that fails takes the event back, so nothing has changed.
+    PendingChange change(m_store,
+                         {PendingChange::Kind::Purge, versionRow, folder, QString(), name,
+                          QJsonObject {{QStringLiteral("by"), deletorName}}});
+    qint64 event = 0;
+    try {
+        Savepoint sp(db);
+        EventLog::record(db, versionRow, gw::EventDeleted, deletor, deletorName, path);
+        event = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+        change.committed(db, name);
+        sp.commit();
+    } catch (...) {
+        change.abandon();
+        throw;
+    }
     if (!ContentFiles::salvage(path, deletorName)) {
+        try {
+            Savepoint sp(db);
+            Sql::run(db, QStringLiteral("DELETE FROM events WHERE id = ?"), {event});
+            Sql::run(db, QStringLiteral("DELETE FROM pending WHERE id = ?"), {change.row()});
+            sp.commit();
+        } catch (const StoreError&) {
+            // Locked now: the change stays committed, and the next open moves the file.
+        }
         throw StoreError(QStringLiteral("Cannot move %1 into the salvage area").arg(path));
     }
-    EventLog::record(db, versionRow, gw::EventDeleted, deletor, deletorName, path);
+    change.finish();
 }
 
 void DocumentBuilder::setRights(const QString& library, qint64 number, const RightsSpec& rights)

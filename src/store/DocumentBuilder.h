@@ -38,7 +38,13 @@ private:
     QString libraryFolderOf(qint64 libraryRow);
     qint64 requireDocument(qint64 libraryRow, qint64 number);
     qint64 requireVersion(qint64 documentRow, int version);
-    int addVersionTo(qint64 documentRow, const NewVersion& version);
+    struct StoredContent;
+    qint64 insertDocument(qint64 lib, const NewDocument& document, qint64 authorRow, qint64 creatorRow,
+                          const NewVersion& firstVersion, StoredContent& content);
+    // A new version's content, in the write order: the change is recorded, then the file written.
+    StoredContent storeContent(const QString& folder, const NewVersion& version);
+    // Inserts the version that names the stored content, in the caller's transaction.
+    int addVersionTo(qint64 documentRow, const NewVersion& version, StoredContent& content);
     void setFieldValueOf(qint64 documentRow, const QString& field, const QVariant& value);
 
     Store& m_store;

@@ -1,6 +1,7 @@
 #include "store/EventLog.h"
 
 #include "store/Sql.h"
+#include "store/StorePaths.h"
 
 namespace store {
 
@@ -13,7 +14,7 @@ void EventLog::record(QSqlDatabase& db, qint64 versionRow, int eventType, qint64
         QStringLiteral("INSERT INTO events(version_id, event_type, user_id, user_name, created, file_name) "
                        "VALUES(?, ?, ?, ?, ?, ?)"),
         {versionRow, eventType, userRow == 0 ? QVariant(QMetaType(QMetaType::LongLong)) : QVariant(userRow), userName,
-         Sql::fromDate(when), fileName});
+         Sql::fromDate(when), StorePaths::recorded(StorePaths::directoryOf(db), fileName)});
     q.finish();
 }
 

@@ -7,7 +7,7 @@
 namespace store {
 
 // Records activity events of versions: who did what, when, to which
-// content file (its full path).
+// content file (given as its full path, recorded relative to the store: StorePaths).
 class EventLog
 {
 public:

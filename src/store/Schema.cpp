@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/StoreError.h"
+#include "store/StorePaths.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -8,6 +9,19 @@
 namespace store {
 
 namespace {
+
+const char* const kPendingTable
+    = "CREATE TABLE pending(id INTEGER PRIMARY KEY, owner TEXT NOT NULL, kind INTEGER NOT NULL,"
+      " stage INTEGER NOT NULL DEFAULT 0, version_id INTEGER, folder TEXT NOT NULL DEFAULT '',"
+      " new_file TEXT NOT NULL DEFAULT '', old_file TEXT NOT NULL DEFAULT '', detail TEXT NOT NULL DEFAULT '',"
+      " created INTEGER)";
+
+void exec(QSqlQuery& q, const QString& statement, const char* what)
+{
+    if (!q.exec(statement)) {
+        throw StoreError(QStringLiteral("Cannot %1: %2").arg(QLatin1String(what), q.lastError().text()));
+    }
+}
 
 const char* const kStatements[] = {
     "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT)",
@@ -68,6 +82,7 @@ const char* const kStatements[] = {
     "CREATE TABLE fault_rules(id INTEGER PRIMARY KEY, member TEXT NOT NULL, library TEXT, document INTEGER,"
     " version INTEGER, event INTEGER, entry INTEGER, occurrence INTEGER NOT NULL DEFAULT 0,"
     " message TEXT NOT NULL, calls INTEGER NOT NULL DEFAULT 0)",
+    kPendingTable,
     // Fetching a document and its versions are indexed lookups; so are the
     // per-version reads (events, references) and the per-document rights.
     "CREATE INDEX versions_by_document ON versions(document_id, number)",
@@ -90,9 +105,7 @@ void Schema::create(QSqlDatabase& db)
 {
     QSqlQuery q(db);
     for (const char* statement : kStatements) {
-        if (!q.exec(QString::fromLatin1(statement))) {
-            throw StoreError(QStringLiteral("Cannot create the store's tables: %1").arg(q.lastError().text()));
-        }
+        exec(q, QString::fromLatin1(statement), "create the store's tables");
     }
     q.prepare(QStringLiteral("INSERT INTO meta(key, value) VALUES('schema_version', ?)"));
     q.addBindValue(QString::number(Version));
@@ -108,6 +121,19 @@ int Schema::versionOf(QSqlDatabase& db)
         return 0;
     }
     return q.value(0).toInt();
+}
+
+void Schema::migrate(QSqlDatabase& db, int from)
+{
+    QSqlQuery q(db);
+    if (from < 2) {
+        exec(q, QString::fromLatin1(kPendingTable), "add the table of changes under way");
+    }
+    if (from < 3) {
+        StorePaths::migrateAll(db);
+    }
+    exec(q, QStringLiteral("UPDATE meta SET value = '%1' WHERE key = 'schema_version'").arg(Version),
+         "record the schema version");
 }
 
 } // namespace store

@@ -9,9 +9,9 @@ namespace store {
 // milliseconds since 1970-01-01 UTC; NULL is "never" (the platform's 0).
 // Flags are INTEGER 0/1. Rows refer to each other by their INTEGER id.
 //
-//   meta(key PK, value)                  'schema_version'
+//   meta(key PK, value)                  'schema_version'; 'building' while a store is built
 //   settings(key PK, value)              'client.user' (user ID), 'MajorVersion' (8)
-//   domains(id, name UNIQUE, dn, path)
+//   domains(id, name UNIQUE, dn, path)      path relative to STORE when inside it
 //   post_offices(id, domain_id, name, dn)                 UNIQUE(domain_id, name)
 //   users(id, post_office_id, user_id UNIQUE COLLATE NOCASE, given_name, surname,
 //         display_name, active, default_library_id)
@@ -39,6 +39,7 @@ namespace store {
 //         a sharing entry names a user or a list, or only display_name for a
 //         user no longer in the system
 //   events(id, version_id, event_type, user_id, user_name, created, file_name)
+//         file_name: the content file, relative to STORE (files/FOLDER/NAME)
 //   refs(id, owner_id, version_id, message_id UNIQUE, created, in_trash, deleted)
 //         document references of a user's Documents folder; in_trash after Delete,
 //         deleted after Delete in the trash
@@ -50,15 +51,27 @@ namespace store {
 //               message, calls)
 //         raise message when member is read or called on the named object (NULL
 //         scope = any); occurrence k > 0: only the k-th matching call
+//   pending(id, owner, kind, stage, version_id, folder, new_file, old_file, detail, created)
+//         a change of content files under way (README: the write order): owner names the
+//         program's entry in STORE/owners/; folder is the library's directory; stage 0 until
+//         the change's database step is committed, 1 after; new_file the content file the
+//         change makes, old_file the one it retires into the salvage area; detail (JSON) what a
+//         kind needs besides (PendingChange)
+//
+// Version 2 added pending; version 3 records paths inside the store relative to its directory
+// (events.file_name, domains.path; StorePaths). A store of an earlier version is brought to
+// this one when it is opened.
 class Schema
 {
 public:
-    static constexpr int Version = 1;
+    static constexpr int Version = 3;
 
     // Creates every table and index in an empty database.
     static void create(QSqlDatabase& db);
     // The schema version recorded in the database, 0 when there is none.
     static int versionOf(QSqlDatabase& db);
+    // Brings a database of an earlier version to this one, in the caller's transaction.
+    static void migrate(QSqlDatabase& db, int from);
 };
 
 } // namespace store

@@ -151,6 +151,11 @@ Savepoint::~Savepoint()
     }
 }
 
+bool Savepoint::active()
+{
+    return t_savepointDepth > 0;
+}
+
 void Savepoint::commit()
 {
     const QString failure = failureOf(m_db, QStringLiteral("RELEASE ") + m_name);

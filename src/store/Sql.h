@@ -35,6 +35,9 @@ public:
     explicit Savepoint(QSqlDatabase& db);
     ~Savepoint();
     void commit();
+    // True while a savepoint of this thread is open: a statement run now joins its transaction
+    // and is committed with it, not at once.
+    static bool active();
 
 private:
     QSqlDatabase& m_db;

@@ -1,5 +1,6 @@
 #include "store/Store.h"
 
+#include "store/Recovery.h"
 #include "store/Schema.h"
 #include "store/Sql.h"
 #include "store/StoreError.h"
@@ -56,7 +57,15 @@ std::shared_ptr<Store> Store::open(const QString& directory)
         throw StoreError(QStringLiteral("No library store at %1").arg(QDir(directory).absolutePath()));
     }
     std::shared_ptr<Store> store(new Store(directory));
-    store->openDatabase(false);
+    const bool migrated = store->openDatabase(Opening::Existing);
+    // The entry is made before the recovery looks at the others, so that a program opening
+    // the store meanwhile counts this one in.
+    store->m_owner = StoreOwner::claim(store->m_directory);
+    if (migrated) {
+        // Stores of the earlier layout may hold what killed programs left: looked over once.
+        StoreOwner::markForLookOver(store->m_directory);
+    }
+    Recovery(*store, *store->m_owner).run();
     return store;
 }
 
@@ -69,8 +78,29 @@ std::shared_ptr<Store> Store::create(const QString& directory)
         throw StoreError(QStringLiteral("Cannot create the store directory %1").arg(directory));
     }
     std::shared_ptr<Store> store(new Store(directory));
-    store->openDatabase(true);
+    store->openDatabase(Opening::New);
+    store->m_owner = StoreOwner::claim(store->m_directory);
     return store;
+}
+
+std::shared_ptr<Store> Store::createUnfinished(const QString& directory)
+{
+    if (exists(directory)) {
+        throw StoreError(QStringLiteral("A store exists already in %1").arg(QDir::toNativeSeparators(directory)));
+    }
+    if (!QDir().mkpath(QDir(directory).filePath(QStringLiteral("files")))) {
+        throw StoreError(QStringLiteral("Cannot create the store directory %1").arg(directory));
+    }
+    std::shared_ptr<Store> store(new Store(directory));
+    store->openDatabase(Opening::NewUnfinished);
+    store->m_owner = StoreOwner::claim(store->m_directory);
+    return store;
+}
+
+void Store::markFinished()
+{
+    QSqlDatabase db = database();
+    Sql::run(db, QStringLiteral("DELETE FROM meta WHERE key = 'building'"));
 }
 
 QString Store::databasePath() const
@@ -146,16 +176,35 @@ void Store::releaseThreadConnection()
     QSqlDatabase::removeDatabase(name);
 }
 
-void Store::openDatabase(bool create)
+bool Store::openDatabase(Opening opening)
 {
     QSqlDatabase db = database();
-    if (create) {
+    if (opening != Opening::Existing) {
         Savepoint sp(db);
         Schema::create(db);
         Sql::run(db, QStringLiteral("INSERT INTO settings(key, value) VALUES('MajorVersion', '8')"));
+        if (opening == Opening::NewUnfinished) {
+            Sql::run(db, QStringLiteral("INSERT INTO meta(key, value) VALUES('building', '1')"));
+        }
         sp.commit();
     }
-    const int version = Schema::versionOf(db);
+    int version = Schema::versionOf(db);
+    const bool migrating = version > 0 && version < Schema::Version;
+    if (migrating) {
+        try {
+            Savepoint sp(db);
+            Schema::migrate(db, version);
+            sp.commit();
+        } catch (const StoreError& e) {
+            throw StoreError(QStringLiteral("The library store at %1 has schema version %2 and cannot be brought to "
+                                            "version %3: %4")
+                                 .arg(m_directory)
+                                 .arg(version)
+                                 .arg(Schema::Version)
+                                 .arg(e.message()));
+        }
+        version = Schema::versionOf(db);
+    }
     if (version != Schema::Version) {
         throw StoreError(QStringLiteral("The library store at %1 has schema version %2; this program needs schema "
                                         "version %3")
@@ -163,7 +212,14 @@ void Store::openDatabase(bool create)
                              .arg(version)
                              .arg(Schema::Version));
     }
+    if (opening == Opening::Existing
+        && Sql::scalar(db, QStringLiteral("SELECT 1 FROM meta WHERE key = 'building'")).isValid()) {
+        throw StoreError(QStringLiteral("The library store at %1 is half built: its building stopped before the end. "
+                                        "Remove it and build it again.")
+                             .arg(QDir::toNativeSeparators(m_directory)));
+    }
     m_faults.load(db);
+    return migrating;
 }
 
 QString Store::setting(const QString& key, const QString& fallback)

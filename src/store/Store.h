@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/FaultRules.h"
+#include "store/StoreOwner.h"
 #include "store/StoreTypes.h"
 
 #include <QHash>
@@ -25,10 +26,16 @@ public:
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
 
-    // Raises StoreError when there is no store or its schema version differs.
+    // Raises StoreError when there is no store, its schema version is a later one or it is
+    // half built. A store of an earlier schema version is brought to this one. The changes that
+    // programs now gone left under way are finished or rolled back first (Recovery).
     static std::shared_ptr<Store> open(const QString& directory);
     // Creates an empty store (or opens the one already there).
     static std::shared_ptr<Store> create(const QString& directory);
+    // Creates an empty store marked half built, for a builder that fills it and then calls
+    // markFinished(); until then it opens with a message that says so.
+    static std::shared_ptr<Store> createUnfinished(const QString& directory);
+    void markFinished();
     static bool exists(const QString& directory);
     // TARNWICK_STORE, else the per-user data folder's "tarnwick/store".
     static QString defaultLocation();
@@ -40,6 +47,9 @@ public:
 
     QSqlDatabase database();
     void releaseThreadConnection();
+    // This program's entry among the programs that have the store open; the changes under way
+    // that it records name it.
+    QString ownerToken() const { return m_owner ? m_owner->token() : QString(); }
     FaultRules& faults() { return m_faults; }
 
     QString setting(const QString& key, const QString& fallback = QString());
@@ -58,10 +68,13 @@ public:
 
 private:
     explicit Store(const QString& directory);
-    void openDatabase(bool create);
+    enum class Opening { Existing, New, NewUnfinished };
+    // True when the database was brought from an earlier schema version.
+    bool openDatabase(Opening opening);
     QString connectionName() const;
 
     QString m_directory;
+    std::shared_ptr<StoreOwner> m_owner;
     FaultRules m_faults;
     QMutex m_connectionsMutex;
     QHash<void*, QString> m_connections;

@@ -81,7 +81,7 @@ qint64 StoreBuilder::addDomain(const QString& name)
         return existing.toLongLong();
     }
     const QString dn = QStringLiteral("CN=%1.O=%1").arg(domain);
-    const QString path = QDir(m_store.directory()).filePath(QStringLiteral("domains/") + domain);
+    const QString path = QStringLiteral("domains/") + domain; // relative to the store (StorePaths)
     Sql::run(db, QStringLiteral("INSERT INTO domains(name, dn, path) VALUES(?, ?, ?)"), {domain, dn, path});
     return Sql::scalar(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), {domain}).toLongLong();
 }

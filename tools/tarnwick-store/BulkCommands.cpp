@@ -3,6 +3,7 @@
 #include "store/StoreError.h"
 #include "store/demo/DemoBuilder.h"
 #include "store/demo/Generator.h"
+#include "store/demo/StagedStore.h"
 
 #include <QElapsedTimer>
 #include <pwd.h>
@@ -39,10 +40,18 @@ void generate(const QString& dir, const QStringList& arguments, QTextStream& out
     const qint64 versions = args.numberOption("versions", 3, 1);
     if (versions > store::Generator::MaxVersions)
         throw UsageError(QStringLiteral("--versions is at most %1").arg(store::Generator::MaxVersions));
-    auto s = store::Store::exists(dir) ? store::Store::open(dir) : store::Store::create(dir);
     QElapsedTimer timer;
     timer.start();
-    const auto result = store::Generator::generate(*s, args.at(0), documents, static_cast<int>(versions));
+    store::Generator::Result result;
+    const auto run = [&](store::Store& s) {
+        result = store::Generator::generate(s, args.at(0), documents, static_cast<int>(versions));
+    };
+    // A new store is built beside its place and renamed into it whole; an existing one takes
+    // the batch in its write order. Either way a kill leaves no half of it.
+    if (store::Store::exists(dir))
+        run(*store::Store::open(dir));
+    else
+        store::StagedStore::build(dir, run);
     out << "generated documents " << result.firstNumber << " to " << result.lastNumber << " (" << result.versions
         << " versions) in " << args.at(0) << " in " << timer.elapsed() / 1000.0 << " s\n";
 }

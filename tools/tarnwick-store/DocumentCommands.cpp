@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "gw/VersionEvent.h"
 #include "gw/VersionSecurity.h"
+#include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/StoreError.h"
@@ -174,8 +175,12 @@ void checkout(const QString& dir, const QStringList& arguments, QTextStream& out
     state.retrieved = QDateTime::currentDateTime();
     if (args.has("staged"))
         state.stagedFile = args.value("staged");
+    // The state and its event change together or not at all.
+    QSqlDatabase db = s->database();
+    store::Savepoint both(db);
     build.setVersionState(args.at(0), number, version, state);
     build.addEvent(args.at(0), number, version, gw::EventCheckedOut, user, QDateTime::currentDateTime());
+    both.commit();
     out << "document " << number << " version " << version << " is checked out to " << user << "\n";
 }
 

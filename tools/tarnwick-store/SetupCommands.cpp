@@ -2,6 +2,7 @@
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/StoreError.h"
+#include "store/demo/StagedStore.h"
 
 namespace {
 
@@ -13,9 +14,9 @@ std::shared_ptr<store::Store> openStore(const QString& directory)
 void init(const QString& dir, const QStringList& arguments, QTextStream& out)
 {
     Args(arguments, {}, {}).expectCount(0, 0);
-    if (store::Store::exists(dir))
-        throw store::StoreError(QStringLiteral("a store exists already at %1").arg(dir));
-    store::Store::create(dir);
+    // Built beside its place and renamed into it, as a demo is: a kill leaves no store that
+    // does not open. A store there already, whole or half built, is refused and named.
+    store::StagedStore::build(dir, [](store::Store&) {});
     out << "created an empty store at " << dir << "\n";
 }
 

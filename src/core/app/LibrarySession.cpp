@@ -25,7 +25,10 @@ bool LibrarySession::GWLogin()
     GwRefs& refs = m_parts.refs;
     try {
         refs.session = m_platform.CreateSession();
-    } catch (const gw::Error&) {
+    } catch (const gw::Error& error) {
+        // The system's message is all the box says; the daily log keeps why (a store that is
+        // missing, half built, ...).
+        m_parts.log.ErrorCheck(error.message(), false, true);
         m_parts.host.showMessage(QStringLiteral("Error"), QStringLiteral("Could not create a GroupWise Ole object."),
                                  RunHost::Icon::Information);
         return false;

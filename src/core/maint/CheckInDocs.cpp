@@ -158,7 +158,8 @@ void CheckInDocs::checkInEntry(const QString& directory, const QString& name)
                 + parsed.numberText + QStringLiteral(" Version ") + parsed.versionText,
             true, true);
         if (!s.refs.currentVersion->CheckedOut()) {
-            log(QStringLiteral("FAIL - ") + which + QStringLiteral(" not Checked Out"), true, true);
+            if (!checkedInBefore(*s.refs.currentVersion, parsed, directory + name))
+                log(QStringLiteral("FAIL - ") + which + QStringLiteral(" not Checked Out"), true, true);
             return;
         }
         checkInVersion(*s.refs.currentVersion, parsed, directory + name);
@@ -205,6 +206,29 @@ void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed
         return;
     }
     log(QStringLiteral("SUCCESS - Successfully Checked In") + which, true, true);
+    deleteCheckedIn(path);
+}
+
+// The store takes a file that its version already holds as checked in again and changes
+// nothing; any other file of a version that is not checked out it refuses.
+bool CheckInDocs::checkedInBefore(gw::Version& version, const CheckInName& parsed, const QString& path)
+{
+    try {
+        version.CheckIn(path, 0);
+    } catch (const gw::Error&) {
+        return false;
+    }
+    if (version.CheckedOut())
+        return false;
+    log(QStringLiteral("SUCCESS - Document Number ") + parsed.numberText + QStringLiteral(" Version ")
+            + parsed.versionText + QStringLiteral(" already Checked In"),
+        true, true);
+    deleteCheckedIn(path);
+    return true;
+}
+
+void CheckInDocs::deleteCheckedIn(const QString& path)
+{
     // Deleted only now that the version holds it.
     if (!QFile::remove(path))
         log(QStringLiteral("PARTIAL - Failed to Delete File ") + path, true, true);

@@ -16,7 +16,9 @@ struct CheckInName;
 // the mass check-out names it, checks the file in as the new content of the
 // version it names (checked out), corrects the version's file type when the
 // extension changed, and deletes the file once the version reads as checked
-// in. Not the run frame's walk: a directory, not documents, and no report
+// in. A file whose version is not checked out but already holds exactly that
+// file (checked in by a run stopped before it deleted the file) is deleted as
+// after its check-in. Not the run frame's walk: a directory, not documents, and no report
 // file; its outcomes go to the status bar and the daily log. It pumps events
 // and pauses 50 ms after every entry and does not stop on Cancel.
 class CheckInDocs
@@ -37,6 +39,8 @@ private:
     void pauseAfterEntry();
     void checkInEntry(const QString& directory, const QString& name);
     void checkInVersion(gw::Version& version, const CheckInName& parsed, const QString& path);
+    bool checkedInBefore(gw::Version& version, const CheckInName& parsed, const QString& path);
+    void deleteCheckedIn(const QString& path);
     void log(const QString& text, bool show, bool write);
 
     RunServices m_services;

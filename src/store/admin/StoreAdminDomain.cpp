@@ -1,6 +1,7 @@
 #include "StoreAdminDomain.h"
 
 #include "store/Store.h"
+#include "store/StorePaths.h"
 
 namespace store {
 
@@ -24,7 +25,7 @@ QString StoreAdminDomain::Path()
 {
     m_data->checkFault(QStringLiteral("Path"));
     const QString path = m_data->text(QStringLiteral("SELECT path FROM domains WHERE id = ?"), {m_row});
-    return path.isEmpty() ? m_data->store().directory() : path;
+    return path.isEmpty() ? m_data->store().directory() : StorePaths::resolved(m_data->store().directory(), path);
 }
 
 } // namespace store

@@ -5,6 +5,7 @@
 #include "store/StoreError.h"
 #include "store/demo/DemoDomain.h"
 #include "store/demo/DemoLibrary.h"
+#include "store/demo/StagedStore.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -48,25 +49,8 @@ void fill(Store& store, const QString& osUser)
 std::shared_ptr<Store> DemoBuilder::build(const QString& storePath, const QString& osUser)
 {
     const QString userId = userIdOf(osUser);
-    if (Store::exists(storePath))
-        throw StoreError(QStringLiteral("A store exists already in %1").arg(QDir::toNativeSeparators(storePath)));
-    // A directory that was empty before may be removed again after a failure; one holding
-    // anything else is left alone.
-    const QDir target(storePath);
-    const bool ours = !target.exists() || target.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    try {
-        auto store = Store::create(storePath);
-        QSqlDatabase db = store->database();
-        // One transaction for the whole domain: the demo appears whole or not at all.
-        Savepoint whole(db);
-        fill(*store, userId);
-        whole.commit();
-        return store;
-    } catch (...) {
-        if (ours)
-            QDir(storePath).removeRecursively();
-        throw;
-    }
+    // Built beside its place and renamed into it whole: a kill leaves nothing there or the demo.
+    return StagedStore::build(storePath, [&userId](Store& store) { fill(store, userId); });
 }
 
 } // namespace store

@@ -18,7 +18,8 @@ public:
     static constexpr int ProjectsDocuments = 2000;
 
     // Raises StoreError when a store exists there already or the OS user is not a usable ID;
-    // a build that fails part way removes what it made.
+    // a build that fails part way removes what it made, and one that is killed leaves nothing
+    // at the place (StagedStore).
     static std::shared_ptr<Store> build(const QString& storePath, const QString& osUser);
 };
 

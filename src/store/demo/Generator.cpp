@@ -1,10 +1,14 @@
 #include "Generator.h"
 
+#include "store/PendingChange.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/StoreError.h"
 #include "store/demo/GeneratorRun.h"
+
+#include <QJsonObject>
+#include <optional>
 
 namespace store {
 
@@ -52,17 +56,35 @@ Generator::Result Generator::generate(Store& store, const QString& library, qint
     if (library.trimmed().isEmpty())
         throw StoreError(QStringLiteral("A library name is needed"));
     QSqlDatabase db = store.database();
-    Savepoint whole(db);
-    const qint64 libraryRow = libraryFor(store, library.trimmed());
-    GeneratorRun run(store, libraryRow, authorFor(store, libraryRow, library.trimmed()), versionsPerDocument);
+    // The write order: the files the run may write are recorded first, so that the next open
+    // removes them should the run be killed before its one commit (PendingChange).
+    const qint64 firstFile
+        = Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM versions")).toLongLong();
+    PendingChange change(store,
+                         {PendingChange::Kind::Generate, 0, QString(), QString(), QString(),
+                          QJsonObject {{QStringLiteral("first"), firstFile},
+                                       {QStringLiteral("count"), documents * versionsPerDocument}}});
+    std::optional<GeneratorRun> run;
     try {
-        const Result result = run.run(documents);
+        Savepoint whole(db);
+        const qint64 libraryRow = libraryFor(store, library.trimmed());
+        run.emplace(store, libraryRow, authorFor(store, libraryRow, library.trimmed()), versionsPerDocument);
+        const Result result = run->run(documents, firstFile);
+        change.committed(db, QString());
         whole.commit();
+        change.finish();
         return result;
     } catch (...) {
-        run.removeWrittenFiles();
+        if (run)
+            run->removeWrittenFiles();
+        change.abandon();
         throw;
     }
+}
+
+QString Generator::fileNameOf(qint64 number)
+{
+    return QStringLiteral("G%1.TXT").arg(number, 7, 16, QLatin1Char('0')).toUpper();
 }
 
 } // namespace store

@@ -27,6 +27,9 @@ public:
     // written and leaves the store as it was.
     static Result generate(Store& store, const QString& library, qint64 documents, int versionsPerDocument);
 
+    // The content file of the generated file numbered `number`: G and seven hexadecimal digits.
+    static QString fileNameOf(qint64 number);
+
     static constexpr qint64 MaxDocuments = 10'000'000;
     static constexpr int MaxVersions = 100;
 };

@@ -5,6 +5,7 @@
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/StoreError.h"
+#include "store/StorePaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,7 @@ GeneratorRun::GeneratorRun(Store& store, qint64 libraryRow, qint64 authorRow, in
     const QString folder
         = Sql::scalar(m_db, QStringLiteral("SELECT directory FROM libraries WHERE id = ?"), {libraryRow}).toString();
     m_directory = store.libraryDirectory(folder);
+    m_recordedDirectory = StorePaths::recorded(store.directory(), m_directory);
     if (!QDir().mkpath(m_directory))
         throw StoreError(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     const QString library
@@ -68,7 +70,7 @@ void GeneratorRun::prepare()
                                          " file_name) VALUES(?, ?, ?, ?, ?, ?)"));
 }
 
-Generator::Result GeneratorRun::run(qint64 documents)
+Generator::Result GeneratorRun::run(qint64 documents, qint64 firstFile)
 {
     prepare();
     // The transaction holds the write lock from the first insert of the types on, so the row
@@ -77,6 +79,7 @@ Generator::Result GeneratorRun::run(qint64 documents)
         = Sql::scalar(m_db, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM documents")).toLongLong();
     m_firstVersionRow = Sql::scalar(m_db, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM versions")).toLongLong();
     m_nextVersionRow = m_firstVersionRow;
+    m_firstFile = firstFile > 0 ? firstFile : m_firstVersionRow;
     Generator::Result result;
     result.firstNumber = Sql::scalar(m_db,
                                      QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM documents"
@@ -118,7 +121,7 @@ void GeneratorRun::addDocument(qint64 number)
 
 QString GeneratorRun::fileNameOf(qint64 versionRow) const
 {
-    return QStringLiteral("G%1.TXT").arg(versionRow, 7, 16, QLatin1Char('0')).toUpper();
+    return Generator::fileNameOf(m_firstFile + versionRow - m_firstVersionRow);
 }
 
 void GeneratorRun::addVersion(qint64 documentRow, qint64 number, int version, const QDateTime& created)
@@ -153,7 +156,7 @@ void GeneratorRun::addVersion(qint64 documentRow, qint64 number, int version, co
     m_insertEvent.bindValue(2, m_authorRow);
     m_insertEvent.bindValue(3, m_authorName);
     m_insertEvent.bindValue(4, created.toMSecsSinceEpoch());
-    m_insertEvent.bindValue(5, path);
+    m_insertEvent.bindValue(5, QString(m_recordedDirectory + QLatin1Char('/') + name));
     exec(m_insertEvent);
 }
 

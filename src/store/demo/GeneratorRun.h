@@ -19,7 +19,8 @@ class GeneratorRun
 public:
     GeneratorRun(Store& store, qint64 libraryRow, qint64 authorRow, int versionsPerDocument);
 
-    Generator::Result run(qint64 documents);
+    // `firstFile` numbers the first content file (the run's first version row when 0).
+    Generator::Result run(qint64 documents, qint64 firstFile = 0);
     // Removes the content files the run wrote (after a failure).
     void removeWrittenFiles() const;
 
@@ -28,6 +29,7 @@ private:
     void addDocument(qint64 number);
     void addVersion(qint64 documentRow, qint64 number, int version, const QDateTime& created);
     QString fileNameOf(qint64 versionRow) const;
+    qint64 m_firstFile = 0;
     static void exec(QSqlQuery& query);
 
     StoreBuilder m_store;
@@ -37,6 +39,7 @@ private:
     QString m_authorName;
     int m_versions;
     QString m_directory;
+    QString m_recordedDirectory; // as events record it, relative to the store
     qint64 m_typeRows[2] = {0, 0};
     qint64 m_firstVersionRow = 0;
     qint64 m_nextVersionRow = 0;

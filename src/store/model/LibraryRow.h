@@ -12,6 +12,7 @@ struct LibraryRow
     QString libraryId; // domain.postoffice.library
     QString description;
     QString directory; // absolute path of its content folder
+    QString folder; // the folder's name under STORE/files
 };
 
 } // namespace store

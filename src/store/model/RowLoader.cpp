@@ -47,7 +47,8 @@ LibraryRow libraryFrom(Store& store, const QSqlQuery& q)
     l.name = q.value(1).toString();
     l.libraryId = q.value(2).toString();
     l.description = q.value(3).toString();
-    l.directory = store.libraryDirectory(q.value(4).toString());
+    l.folder = q.value(4).toString();
+    l.directory = store.libraryDirectory(l.folder);
     return l;
 }
 

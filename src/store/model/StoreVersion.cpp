@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/Sql.h"
+#include "store/StorePaths.h"
 #include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
 #include "store/model/ListCollection.h"
@@ -164,8 +165,8 @@ std::shared_ptr<gw::Collection<gw::VersionEvent>> StoreVersion::DocumentVersionE
     while (q.next()) {
         point.event = int(events.size()) + 1;
         events.push_back(std::make_shared<StoreVersionEvent>(
-            m_context, point, int(q.integer(0)), StoreAddressEntry::user(m_context, q.integer(1), q.text(2)), q.text(4),
-            q.date(3).toDateTime()));
+            m_context, point, int(q.integer(0)), StoreAddressEntry::user(m_context, q.integer(1), q.text(2)),
+            StorePaths::resolved(m_context->store->directory(), q.text(4)), q.date(3).toDateTime()));
     }
     auto context = m_context;
     auto base = m_point;

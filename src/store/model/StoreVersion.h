@@ -6,6 +6,7 @@
 #include "store/model/LibraryRow.h"
 #include "store/model/VersionRow.h"
 
+#include <QSqlDatabase>
 #include <memory>
 
 namespace store {
@@ -54,6 +55,8 @@ private:
     void markCheckedOut(const QString& stagedFile, const QString& writtenFile);
     void checkInFrom(const QString& path);
     void clearCheckOut();
+    // The check-out is over: a hold of it for a check-in (Checkout()) is no longer under way.
+    void endHolds(QSqlDatabase& db);
     QString describe() const;
 
     ContextPtr m_context;

@@ -1,12 +1,15 @@
 // Check-out, check-in and copy-out of a store version: content moves through
 // temporary names, and the database change that makes new content current is
-// committed only once the file is whole.
+// committed only once the file is whole. A check-in keeps the store's write order
+// (README): the change is recorded first, then the new file is written, then one
+// commit makes it current, then the replaced file goes into the salvage area.
 #include "gw/Error.h"
 #include "gw/VersionEvent.h"
 #include "gw/VersionSecurity.h"
 #include "store//Access.h"
 #include "store/ContentFiles.h"
 #include "store/EventLog.h"
+#include "store/PendingChange.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/model/StoreVersion.h"
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QSqlQuery>
 
 namespace store {
@@ -41,6 +45,25 @@ QString canonical(const QString& path)
 {
     const QString c = QFileInfo(path).canonicalFilePath();
     return c.isEmpty() ? QFileInfo(path).absoluteFilePath() : c;
+}
+
+// True when the files hold the same bytes.
+bool sameContent(const QString& one, const QString& other)
+{
+    QFile a(one);
+    QFile b(other);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
+        return false;
+    while (!a.atEnd()) {
+        if (a.read(1 << 16) != b.read(1 << 16))
+            return false;
+    }
+    return true;
+}
+
+QJsonValue jsonDate(const StoredDate& date)
+{
+    return date.valid ? QJsonValue(date.ms) : QJsonValue();
 }
 
 } // namespace
@@ -85,6 +108,17 @@ void StoreVersion::markCheckedOut(const QString& stagedFile, const QString& writ
         }
         EventLog::record(db, m_row.row, gw::EventCheckedOut, m_context->userRow, m_context->displayName,
                          QDir(m_library->directory).filePath(current.contentFile), now);
+        if (writtenFile.isEmpty() && !current.checkedOut) {
+            // A check-out without a file holds the version for the check-in that follows (the
+            // restore's): should this program end before that, the next open lets it go.
+            const QJsonObject hold {
+                {QStringLiteral("user"), m_context->userRow},
+                {QStringLiteral("at"), now.toMSecsSinceEpoch()},
+                {QStringLiteral("retriever"), current.retrieverRow ? QJsonValue(current.retrieverRow) : QJsonValue()},
+                {QStringLiteral("retrieved"), jsonDate(current.retrieved)},
+                {QStringLiteral("event"), Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong()}};
+            PendingChange(*m_context->store, {PendingChange::Kind::Hold, m_row.row, m_library->folder, {}, {}, hold});
+        }
         sp.commit();
     } catch (...) {
         if (!writtenFile.isEmpty()) {
@@ -137,6 +171,12 @@ void StoreVersion::checkInFrom(const QString& path)
 {
     const VersionRow current = reload();
     if (!current.checkedOut) {
+        // The file is the version's content already: checked in by a run that ended before it
+        // could delete the file. Checking it in again changes nothing.
+        if (!current.contentFile.isEmpty() && QFileInfo(path).isFile()
+            && sameContent(path, QDir(m_library->directory).filePath(current.contentFile))) {
+            return;
+        }
         throw gw::Error(describe() + QStringLiteral(" is not checked out"));
     }
     requireHolder(current);
@@ -144,11 +184,18 @@ void StoreVersion::checkInFrom(const QString& path)
         throw gw::Error(QStringLiteral("No file to check in at ") + path);
     }
     ContentFiles files(m_library->directory);
-    qint64 size = 0;
-    const QString name = files.storeFile(path, current.fileType, size);
+    const QString name = files.freshName(current.fileType);
+    PendingChange change(*m_context->store,
+                         {PendingChange::Kind::CheckIn,
+                          m_row.row,
+                          m_library->folder,
+                          name,
+                          current.contentFile,
+                          {{QStringLiteral("by"), m_context->displayName}}});
     const QString oldPath = current.contentFile.isEmpty() ? QString() : files.pathOf(current.contentFile);
     QSqlDatabase db = m_context->store->database();
     try {
+        const qint64 size = files.storeFileAs(path, name);
         Savepoint sp(db);
         const QDateTime now = QDateTime::currentDateTime();
         QSqlQuery& q = Sql::cached(db,
@@ -166,16 +213,19 @@ void StoreVersion::checkInFrom(const QString& path)
         }
         EventLog::record(db, m_row.row, gw::EventCheckedIn, m_context->userRow, m_context->displayName,
                          files.pathOf(name), now);
+        endHolds(db);
+        change.committed(db, current.contentFile);
         sp.commit();
     } catch (...) {
-        QFile::remove(files.pathOf(name));
+        change.abandon();
         throw;
     }
     // The replaced content goes to the salvage area, unless it is the very
     // file being checked in (a salvaged file brought back): that one belongs
-    // to the caller.
-    if (!oldPath.isEmpty() && QFileInfo(oldPath).isFile() && canonical(oldPath) != canonical(path)) {
-        ContentFiles::salvage(oldPath, m_context->displayName);
+    // to the caller. A move that fails leaves the change for the next open.
+    if (oldPath.isEmpty() || !QFileInfo(oldPath).isFile() || canonical(oldPath) == canonical(path)
+        || ContentFiles::salvage(oldPath, m_context->displayName)) {
+        change.finish();
     }
     m_row = reload();
 }
@@ -197,8 +247,16 @@ void StoreVersion::clearCheckOut()
     EventLog::record(db, m_row.row, gw::EventStatusReset, m_context->userRow, m_context->displayName,
                      current.contentFile.isEmpty() ? QString()
                                                    : QDir(m_library->directory).filePath(current.contentFile));
+    endHolds(db);
     sp.commit();
     m_row = reload();
+}
+
+void StoreVersion::endHolds(QSqlDatabase& db)
+{
+    Sql::cached(db, QStringLiteral("DELETE FROM pending WHERE kind = ? AND version_id = ?"),
+                {int(PendingChange::Kind::Hold), m_row.row})
+        .finish();
 }
 
 void StoreVersion::Copyout(const QString& path)

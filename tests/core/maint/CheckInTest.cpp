@@ -225,6 +225,24 @@ TEST_F(CheckInTest, AFailedCheckInLeavesTheFileAndTheVersionAsTheyWere)
     EXPECT_TRUE(version(1, 2)->CheckedOut());
 }
 
+// A run stopped after a check-in and before it deleted the file leaves the file of a version that
+// is no longer checked out. Run again, the check-in deletes it, as the version holds exactly that
+// file; a file that differs from its version's content stays.
+TEST_F(CheckInTest, AFileItsVersionHoldsAlreadyIsDeletedAndOneThatDiffersIsKept)
+{
+    prepare();
+    writeFile(inDir() + "1_1.txt", "checked in before");
+    version(1, 1)->CheckIn(inDir() + "1_1.txt", 0);
+    writeFile(inDir() + "4_1.xls", "not the version's content");
+    run();
+    EXPECT_FALSE(QFileInfo::exists(inDir() + "1_1.txt"));
+    EXPECT_TRUE(logHas("SUCCESS - Document Number 1 Version 1 already Checked In"));
+    EXPECT_EQ(content(1, 1), "checked in before");
+    EXPECT_TRUE(QFileInfo::exists(inDir() + "4_1.xls"));
+    EXPECT_TRUE(logHas("FAIL - Document Number 4 Version 1 not Checked Out"));
+    EXPECT_FALSE(version(4, 1)->CheckedOut());
+}
+
 TEST_F(CheckInTest, ALinkIsCheckedInThroughAndOnlyTheLinkIsRemoved)
 {
     prepare();

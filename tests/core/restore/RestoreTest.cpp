@@ -10,9 +10,12 @@
 #include "store/StorePlatform.h"
 #include "support/GTestQt.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -303,6 +306,55 @@ TEST_F(RestoreTest, RestoresTheSalvagedFileIntoItsVersion)
         EXPECT_TRUE(logText().contains(line)) << line;
     EXPECT_EQ(m_host.questions, QStringList {"Absolutely Sure About This ?"});
     EXPECT_FALSE(m_refs.currentVersion);
+}
+
+// Copies the directory tree `from` to `to`, as a backup or a copy by hand does.
+void copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        ASSERT_TRUE(QDir().mkpath(it.fileInfo().isDir() ? target : QFileInfo(target).path()));
+        if (!it.fileInfo().isDir()) {
+            ASSERT_TRUE(QFile::copy(source, target)) << target.toStdString();
+        }
+    }
+}
+
+// A copy of a store restores from its own salvage area, and the store it was copied from keeps
+// its salvaged file and its versions as they were.
+TEST_F(RestoreTest, ACopyOfTheStoreRestoresFromItsOwnSalvageArea)
+{
+    QSqlDatabase db = m_fixture.store().database();
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    QTemporaryDir copyDir;
+    const QString copy = copyDir.filePath(QStringLiteral("copy"));
+    copyTree(m_fixture.path(), copy);
+    const QString original = m_fixture.path() + QLatin1Char('/');
+    const auto salvageOfOriginal = [&original] {
+        return QDir(original + QStringLiteral("files/LIB1/.salvage")).entryList(QDir::Files | QDir::Hidden);
+    };
+    const QStringList salvagedBefore = salvageOfOriginal();
+    ASSERT_FALSE(salvagedBefore.isEmpty());
+
+    m_platform = std::make_shared<store::StorePlatform>(copy);
+    m_server = m_platform->CreateFileServer();
+    open();
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    EXPECT_TRUE(created.file.startsWith(copy + QLatin1Char('/'))) << created.file.toStdString();
+    m_host.yesNoAnswers.enqueue(true);
+    file().BRestoreClick("1", "1", created);
+    EXPECT_EQ(created.state, tw::FileState::Salvaged);
+    EXPECT_EQ(contentOfVersion1(), "alpha");
+
+    EXPECT_EQ(salvageOfOriginal(), salvagedBefore);
+    m_platform = m_fixture.platform();
+    m_server = m_platform->CreateFileServer();
+    open();
+    EXPECT_EQ(contentOfVersion1(), "edited alpha");
 }
 
 TEST_F(RestoreTest, RefusesAVersionThatIsCheckedOutAndAnAnswerOfNo)

@@ -152,6 +152,19 @@ TEST_F(LibrarySessionTest, LoginFailures)
     EXPECT_TRUE(m_host.messages.isEmpty()) << "a refused login ends the program silently";
 }
 
+// A store whose building was stopped is named so in the daily log, beside the system's message.
+TEST_F(LibrarySessionTest, AHalfBuiltStoreIsNamedInTheDailyLog)
+{
+    store::Store::createUnfinished(m_logDir.filePath("half"));
+    store::StorePlatform half(m_logDir.filePath("half"));
+    ScriptedHost host;
+    LibrarySession session(half, {m_refs, m_state, m_log, host, m_view});
+    EXPECT_FALSE(session.GWLogin());
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_EQ(host.messages[0].text, "Could not create a GroupWise Ole object.");
+    EXPECT_TRUE(logText().contains("is half built")) << logText().toStdString();
+}
+
 struct LoginFault
 {
     const char* member;

@@ -603,8 +603,9 @@ void ScriptRunTest::restoreOfAPurgedVersion()
     buildLibrary(fixture);
     fixture.builder().purgeVersion(QStringLiteral("LIB1"), 2, 1, QStringLiteral("ANN"));
     QSqlDatabase db = fixture.store().database();
-    const QString file
-        = store::Sql::scalar(db, QStringLiteral("SELECT file_name FROM events WHERE event_type = 9")).toString();
+    // Recorded relative to the store.
+    const QString file = fixture.path() + QLatin1Char('/')
+        + store::Sql::scalar(db, QStringLiteral("SELECT file_name FROM events WHERE event_type = 9")).toString();
     const QString deletedAt
         = QDateTime::fromMSecsSinceEpoch(
               store::Sql::scalar(db, QStringLiteral("SELECT created FROM events WHERE event_type = 9")).toLongLong())

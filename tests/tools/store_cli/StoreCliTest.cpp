@@ -1,9 +1,13 @@
 #include "store/Store.h"
 #include "support/GTestQt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -124,6 +128,98 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase {"BadFieldType", {"library", "field", "Main", "When", "clock"}, 2, "text, numeric or date"},
         BadCase {"FaultWithoutMessage", {"fault", "add", "Subject"}, 2, "missing arguments"}),
     [](const testing::TestParamInfo<BadCase>& info) { return info.param.label; });
+
+struct FailingStepCase
+{
+    const char* label;
+    QStringList arguments;
+    const char* hold; // what another program does to the store meanwhile
+    const char* message;
+};
+
+void PrintTo(const FailingStepCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
+class StoreCliFailingStepTest : public StoreCliTest, public testing::WithParamInterface<FailingStepCase>
+{
+};
+
+// While another program holds the store's lock, or the store refuses to record the event (as a
+// full disk does), a command that changes a file and the database changes neither: the content
+// stays in its folder, out of the salvage area, and the version as it was.
+TEST_P(StoreCliFailingStepTest, ChangesNothingWhenItsDatabaseStepFails)
+{
+    const FailingStepCase& c = GetParam();
+    buildSmallDomain();
+    ASSERT_EQ(run({"import", "Main", file("a.txt", "alpha")}).code, 0);
+    const QDir folder(store() + "/files/MAIN");
+    const QStringList before = folder.entryList(QDir::Files);
+    ASSERT_EQ(before.size(), 1);
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+        other.setDatabaseName(store() + "/store.db");
+        ASSERT_TRUE(other.open());
+        QSqlQuery q(other);
+        ASSERT_TRUE(q.exec(c.hold)) << q.lastError().text().toStdString();
+        const Outcome o = run(c.arguments);
+        EXPECT_EQ(o.code, 1) << o.out.toStdString();
+        EXPECT_TRUE(o.err.contains(c.message)) << o.err.toStdString();
+        q.exec(QString(c.hold).startsWith("BEGIN") ? "ROLLBACK" : "DROP TRIGGER refuse");
+        EXPECT_EQ(folder.entryList(QDir::Files), before);
+        EXPECT_TRUE(QDir(folder.filePath(".salvage")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        ASSERT_TRUE(q.exec("SELECT (SELECT COUNT(*) FROM events), checked_out FROM versions"));
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toInt(), 1) << "only the creation";
+        EXPECT_EQ(q.value(1).toInt(), 0);
+        q.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("other-program");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, StoreCliFailingStepTest,
+    testing::Values(
+        FailingStepCase {"PurgeWhileLocked", {"purge", "Main", "1", "1"}, "BEGIN IMMEDIATE", "database is locked"},
+        FailingStepCase {"PurgeRefused",
+                         {"purge", "Main", "1", "1"},
+                         "CREATE TRIGGER refuse BEFORE INSERT ON events BEGIN SELECT RAISE(ABORT, "
+                         "'the disk is full'); END",
+                         "the disk is full"},
+        FailingStepCase {"CheckoutRefused",
+                         {"checkout", "Main", "1", "1"},
+                         "CREATE TRIGGER refuse BEFORE INSERT ON events BEGIN SELECT RAISE(ABORT, "
+                         "'the disk is full'); END",
+                         "the disk is full"}),
+    [](const testing::TestParamInfo<FailingStepCase>& info) { return info.param.label; });
+
+// A store whose building stopped before the end is named so, and is not taken for a store.
+TEST_F(StoreCliTest, AHalfBuiltStoreIsNamedSo)
+{
+    store::Store::createUnfinished(store());
+    for (const QStringList& command : {QStringList {"info"}, QStringList {"demo"}, QStringList {"init"}}) {
+        const Outcome o = run(command);
+        EXPECT_EQ(o.code, 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(o.err.contains("half built") || o.err.contains("half-built")) << o.err.toStdString();
+    }
+}
+
+// A store built among other files, as in a folder that holds notes, and failing part way leaves
+// the folder as it found it.
+TEST_F(StoreCliTest, ABuildThatFailsAmongOtherFilesLeavesOnlyThem)
+{
+    ASSERT_TRUE(QDir().mkpath(store()));
+    QFile notes(store() + "/notes.txt");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    const Outcome o = run({"generate", " ", "5"});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(o.err.contains("A library name is needed")) << o.err.toStdString();
+    EXPECT_EQ(QDir(store()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList {"notes.txt"});
+}
 
 TEST_F(StoreCliTest, InitRefusesAnExistingStoreAndOtherCommandsNeedOne)
 {
