@@ -60,14 +60,15 @@ void checkMasks(const LevelMasks& masks)
 
 qint64 DocumentBuilder::importDocument(const NewDocument& document, const NewVersion& firstVersion)
 {
-    QSqlDatabase db = m_store.database();
-    const qint64 lib = requireLibrary(document.library);
     if (document.number < 0) {
         throw StoreError(QStringLiteral("A document number cannot be negative"));
     }
+    QSqlDatabase db = m_store.database();
+    // The next number is read and taken under one lock: two imports at once number on.
+    WriteTransaction transaction(db);
+    const qint64 lib = requireLibrary(document.library);
     const UserRef author = userOf(db, document.author);
     const UserRef creator = document.creator.isEmpty() ? author : userOf(db, document.creator);
-    Savepoint sp(db);
     qint64 number = document.number;
     if (number == 0) {
         number
@@ -105,7 +106,7 @@ qint64 DocumentBuilder::importDocument(const NewDocument& document, const NewVer
         version.created = created;
     }
     addVersionTo(docRow, version);
-    sp.commit();
+    transaction.commit();
     return number;
 }
 
@@ -156,18 +157,20 @@ int DocumentBuilder::addVersion(const QString& library, qint64 number, const New
 int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version)
 {
     QSqlDatabase db = m_store.database();
-    QSqlQuery lq = Sql::run(db,
-                            QStringLiteral("SELECT l.directory, d.creator_id FROM documents d JOIN libraries l ON "
-                                           "l.id = d.library_id WHERE d.id = ?"),
-                            {docRow});
-    if (!lq.next()) {
-        throw StoreError(QStringLiteral("No such document in the store"));
-    }
-    const QString folder = lq.value(0).toString();
+    QString folder;
     UserRef creator;
-    if (version.creator.isEmpty()) {
+    {
+        QSqlQuery lq = Sql::run(db,
+                                QStringLiteral("SELECT l.directory, d.creator_id FROM documents d JOIN libraries l ON "
+                                               "l.id = d.library_id WHERE d.id = ?"),
+                                {docRow});
+        if (!lq.next()) {
+            throw StoreError(QStringLiteral("No such document in the store"));
+        }
+        folder = lq.value(0).toString();
         creator.row = lq.value(1).toLongLong();
-    } else {
+    }
+    if (!version.creator.isEmpty()) {
         creator = userOf(db, version.creator);
     }
     if (!version.sourceFile.isEmpty() && !QFileInfo(version.sourceFile).isFile()) {
@@ -179,7 +182,7 @@ int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version)
     const QString name = version.sourceFile.isEmpty() ? files.storeBytes(version.content, fileType, size)
                                                       : files.storeFile(version.sourceFile, fileType, size);
     try {
-        Savepoint sp(db);
+        WriteTransaction transaction(db);
         const int versionNumber
             = Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM versions WHERE document_id = ?"),
                           {docRow})
@@ -195,7 +198,7 @@ int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version)
         const QString creatorName
             = Sql::scalar(db, QStringLiteral("SELECT display_name FROM users WHERE id = ?"), {creator.row}).toString();
         EventLog::record(db, versionRow, gw::EventCreated, creator.row, creatorName, files.pathOf(name), created);
-        sp.commit();
+        transaction.commit();
         return versionNumber;
     } catch (...) {
         QFile::remove(files.pathOf(name));
@@ -225,6 +228,8 @@ void DocumentBuilder::setFieldValueOf(qint64 documentRow, const QString& field, 
 void DocumentBuilder::setVersionState(const QString& library, qint64 number, int version, const VersionState& state)
 {
     QSqlDatabase db = m_store.database();
+    // The flags not named are written back as read: nobody changes them in between.
+    WriteTransaction transaction(db);
     const qint64 docRow = requireDocument(requireLibrary(library), number);
     const qint64 versionRow = requireVersion(docRow, version);
     QSqlQuery q = Sql::run(db,
@@ -241,7 +246,6 @@ void DocumentBuilder::setVersionState(const QString& library, qint64 number, int
         retriever = state.retriever->isEmpty() ? QVariant(QMetaType(QMetaType::LongLong))
                                                : QVariant(requireUserRow(*state.retriever));
     }
-    Savepoint sp(db);
     Sql::run(db,
              QStringLiteral("UPDATE versions SET archived = ?, checked_out = ?, in_use = ?, read_write = ?, "
                             "retriever_id = ?, retrieved = ?, staged_file = ? WHERE id = ?"),
@@ -253,12 +257,14 @@ void DocumentBuilder::setVersionState(const QString& library, qint64 number, int
         Sql::run(db, QStringLiteral("UPDATE documents SET official_version = ? WHERE id = ?"),
                  {*state.officialVersion, docRow});
     }
-    sp.commit();
+    transaction.commit();
 }
 
 void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int version, const QString& deletorId)
 {
     QSqlDatabase db = m_store.database();
+    // The content file purged is the one current when its deletion is recorded.
+    WriteTransaction transaction(db);
     const qint64 lib = requireLibrary(library);
     const qint64 versionRow = requireVersion(requireDocument(lib, number), version);
     const qint64 deletor = requireUserRow(deletorId);
@@ -275,13 +281,14 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
         throw StoreError(QStringLiteral("Cannot move %1 into the salvage area").arg(path));
     }
     EventLog::record(db, versionRow, gw::EventDeleted, deletor, deletorName, path);
+    transaction.commit();
 }
 
 void DocumentBuilder::setRights(const QString& library, qint64 number, const RightsSpec& rights)
 {
     QSqlDatabase db = m_store.database();
+    WriteTransaction transaction(db);
     const qint64 docRow = requireDocument(requireLibrary(library), number);
-    Savepoint sp(db);
     auto setHolder = [&](int kind, const LevelMasks& masks) {
         checkMasks(masks);
         Sql::run(db, QStringLiteral("DELETE FROM rights WHERE document_id = ? AND kind = ?"), {docRow, kind});
@@ -327,7 +334,7 @@ void DocumentBuilder::setRights(const QString& library, qint64 number, const Rig
                       entry.masks.other, entry.revokeAll ? 1 : 0, entry.modifySecurity ? 1 : 0});
         }
     }
-    sp.commit();
+    transaction.commit();
 }
 
 void DocumentBuilder::addEvent(const QString& library, qint64 number, int version, int eventType, const QString& userId,

@@ -150,7 +150,7 @@ void Store::openDatabase(bool create)
 {
     QSqlDatabase db = database();
     if (create) {
-        Savepoint sp(db);
+        WriteTransaction sp(db);
         Schema::create(db);
         Sql::run(db, QStringLiteral("INSERT INTO settings(key, value) VALUES('MajorVersion', '8')"));
         sp.commit();

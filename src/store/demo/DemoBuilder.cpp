@@ -58,7 +58,7 @@ std::shared_ptr<Store> DemoBuilder::build(const QString& storePath, const QStrin
         auto store = Store::create(storePath);
         QSqlDatabase db = store->database();
         // One transaction for the whole domain: the demo appears whole or not at all.
-        Savepoint whole(db);
+        WriteTransaction whole(db);
         fill(*store, userId);
         whole.commit();
         return store;

@@ -52,7 +52,7 @@ Generator::Result Generator::generate(Store& store, const QString& library, qint
     if (library.trimmed().isEmpty())
         throw StoreError(QStringLiteral("A library name is needed"));
     QSqlDatabase db = store.database();
-    Savepoint whole(db);
+    WriteTransaction whole(db);
     const qint64 libraryRow = libraryFor(store, library.trimmed());
     GeneratorRun run(store, libraryRow, authorFor(store, libraryRow, library.trimmed()), versionsPerDocument);
     try {

@@ -57,15 +57,15 @@ void StoreDocument::setSubject(const QString& subject)
 {
     check("Subject");
     QSqlDatabase db = m_context->store->database();
+    WriteTransaction transaction(db);
     if ((Access::effectiveRights(db, m_context->userRow, m_row.row) & gw::RightEdit) == 0) {
         throw gw::Error(QStringLiteral("You do not have rights to edit document %1").arg(m_row.number));
     }
-    Savepoint sp(db);
     Sql::run(db, QStringLiteral("UPDATE documents SET subject = ? WHERE id = ?"), {subject, m_row.row});
     const auto official = versionNumbered(m_row.officialVersion);
     EventLog::record(db, official->row(), gw::EventPropertiesUpdated, m_context->userRow, m_context->displayName,
                      official->contentPath());
-    sp.commit();
+    transaction.commit();
     m_row.subject = subject;
 }
 
