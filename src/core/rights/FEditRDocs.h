@@ -6,6 +6,7 @@
 #include "core/runs/RunOutcome.h"
 #include "core/runs/RunServices.h"
 
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,7 @@ private:
     std::shared_ptr<gw::AddressEntry> address(const QString& name) const;
     QString replacementName(const EditRow& row) const;
     RunDefinition::Outcome editDocument(RunReport& report);
+    void editRows(gw::Document& document, RunReport& report);
     bool markRows(gw::Document& document);
     void editRow(gw::Document& document, const EditRow& row, const RightsLines& lines, RunReport& report);
     Handover handOver(gw::Document& document, const EditRow& row, const HolderRights& old, const RightsLines& lines,
@@ -56,6 +58,8 @@ private:
     EditList& m_list;
     // The address entries of the replacement users, gathered once per run.
     std::vector<std::shared_ptr<gw::AddressEntry>> m_addresses;
+    // Messages of the document in hand, shown once its change is over.
+    QStringList m_messages;
     qint64 m_counter = 0;
 };
 

@@ -10,6 +10,7 @@
 #include "store/model/ListCollection.h"
 #include "store/model/RowLoader.h"
 #include "store/model/StoreAddressEntry.h"
+#include "store/model/StoreDocumentChange.h"
 #include "store/model/StoreDocumentType.h"
 #include "store/model/StoreFields.h"
 #include "store/model/StoreRightsHolder.h"
@@ -192,6 +193,20 @@ std::shared_ptr<gw::SharingList> StoreDocument::AdditionalRights()
 {
     check("AdditionalRights");
     return std::make_shared<StoreSharingList>(m_context, m_point, m_row.row);
+}
+
+std::shared_ptr<gw::DocumentChange> StoreDocument::BeginChange()
+{
+    check("BeginChange");
+    auto change = std::make_shared<StoreDocumentChange>(m_context, m_point);
+    // Read again under the lock: a subject, say, is tested and written in one change.
+    QSqlDatabase db = m_context->store->database();
+    const auto row = RowLoader::documentByRow(db, m_row.row);
+    if (!row) {
+        throw gw::Error(QStringLiteral("Document %1 no longer exists").arg(m_row.number));
+    }
+    m_row = *row;
+    return change;
 }
 
 } // namespace store
