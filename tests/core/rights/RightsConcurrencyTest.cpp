@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <iostream>
 
@@ -109,11 +110,21 @@ protected:
     QProcess* start(const QString& storePath, const QString& list)
     {
         const QString reports = storePath + QStringLiteral("-") + list;
-        QDir().mkpath(reports);
+        return startChild({QStringLiteral("rightsedit"), storePath, QStringLiteral("BULK"), dir(list), reports});
+    }
+
+    // Starts a full rights report that removes every explicit deny, logging into `reports`.
+    QProcess* startDenyRemoval(const QString& reports)
+    {
+        return startChild({QStringLiteral("denyremoval"), m_fixture.path(), QStringLiteral("BULK"), reports, reports});
+    }
+
+    QProcess* startChild(const QStringList& arguments)
+    {
+        QDir().mkpath(arguments.last());
         auto* child = new QProcess;
         child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child->start(QStringLiteral(TW_RUN_KILL_CHILD),
-                     {QStringLiteral("rightsedit"), storePath, QStringLiteral("BULK"), dir(list), reports});
+        child->start(QStringLiteral(TW_RUN_KILL_CHILD), arguments);
         EXPECT_TRUE(child->waitForStarted());
         return child;
     }
@@ -132,8 +143,8 @@ protected:
         finish(start(storePath, second));
     }
 
-    // Every error line the daily logs of a run's folder hold.
-    QStringList errors(const QString& reports) const
+    // The lines of the daily logs of a run's folder that hold one of `words`.
+    static QStringList logLines(const QString& reports, const QStringList& words)
     {
         QStringList found;
         for (const QFileInfo& log : QDir(reports).entryInfoList({QStringLiteral("*.log")}, QDir::Files)) {
@@ -141,11 +152,17 @@ protected:
             if (!file.open(QIODevice::ReadOnly))
                 continue;
             for (const QString& line : QString::fromLocal8Bit(file.readAll()).split(QStringLiteral("\r\n"))) {
-                if (line.contains(QStringLiteral("Error")) || line.contains(QStringLiteral("Failed")))
+                if (std::any_of(words.cbegin(), words.cend(), [&line](const QString& w) { return line.contains(w); }))
                     found << line;
             }
         }
         return found;
+    }
+
+    // Every error line the daily logs of a run's folder hold.
+    static QStringList errors(const QString& reports)
+    {
+        return logLines(reports, {QStringLiteral("Error"), QStringLiteral("Failed")});
     }
 
     // Each document's sharing list in order, as "name official/current/other deny modify".
@@ -213,6 +230,40 @@ TEST_F(RightsConcurrencyTest, TwoProgramsEditingRightsAtOnceEndAsOneAfterTheOthe
             ASSERT_FALSE(entry.startsWith("John Smith") || entry.startsWith("Mary Jones")) << entry.toStdString();
     }
     std::cout << "compared the sharing lists of " << compared << " documents\n";
+}
+
+// Two programs removing the explicit denies of the same documents at once: each deny goes once,
+// told once by the program that removed it, and neither program fails on a deny the other
+// removed meanwhile. (A program's report of a document can still miss an entry the other
+// removes while it reads the list entry by entry; it says so, and the other removes the deny.)
+TEST_F(RightsConcurrencyTest, TwoProgramsRemovingDeniesAtOnceRemoveEachOnce)
+{
+    const QMap<qint64, QStringList> before = sharing(m_fixture.path());
+    int denies = 0;
+    for (const QStringList& entries : before)
+        denies += int(entries.filter(QStringLiteral(" 1 ")).size());
+    ASSERT_EQ(denies, kDocuments / 3);
+
+    QProcess* first = startDenyRemoval(dir(QStringLiteral("first")));
+    QProcess* second = startDenyRemoval(dir(QStringLiteral("second")));
+    finish(first);
+    finish(second);
+
+    QStringList removed;
+    for (const QString& reports : {dir(QStringLiteral("first")), dir(QStringLiteral("second"))}) {
+        EXPECT_EQ(logLines(reports, {QStringLiteral("Error Removing")}), QStringList());
+        removed << logLines(reports, {QStringLiteral("Explicit Deny Rights removed for")});
+    }
+    EXPECT_EQ(removed.size(), denies);
+    const QMap<qint64, QStringList> after = sharing(m_fixture.path());
+    ASSERT_EQ(after.size(), kDocuments);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        QStringList kept = it.value();
+        kept.erase(std::remove_if(kept.begin(), kept.end(),
+                                  [](const QString& entry) { return entry.contains(QStringLiteral(" 1 ")); }),
+                   kept.end());
+        EXPECT_EQ(after.value(it.key()), kept) << "document " << it.key();
+    }
 }
 
 } // namespace
