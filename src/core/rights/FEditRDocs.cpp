@@ -143,7 +143,8 @@ void FEditRDocs::outcome(RunReport& report, const QString& text)
 // kept, so every mask read here is still true when it is written back, and the two programs end
 // as if one had run after the other. The report lines and messages of the edit wait until then
 // too: a message box must not hold the other program up, and a program stopped before the change
-// is kept has done nothing it could report.
+// is kept has done nothing it could report. A document that cannot be read is told as in every
+// rights run (the error leaves through here, and the change is undone on the way).
 RunDefinition::Outcome FEditRDocs::editDocument(RunReport& report)
 {
     gw::Document& document = *m_services.refs.currentDocument;
@@ -151,23 +152,44 @@ RunDefinition::Outcome FEditRDocs::editDocument(RunReport& report)
     m_services.log.ErrorCheck(QStringLiteral("Checking Document ") + QString::number(document.DocumentNumber()), true,
                               false);
     m_messages.clear();
-    PendingReport pending(report);
-    RunDefinition::Outcome outcome;
+    // Declared before the change, so that the messages are shown once it is over, however it ends.
+    struct ShownAfterTheChange
+    {
+        FEditRDocs& run;
+        ~ShownAfterTheChange() { run.showMessages(); }
+    } shown {*this};
+    std::shared_ptr<gw::DocumentChange> change;
     try {
-        const auto change = document.BeginChange();
-        editRows(document, pending);
-        change->Commit();
-        pending.release();
+        change = document.BeginChange();
     } catch (const gw::Error& error) {
-        // Nothing of the document's edit was kept.
-        const QString text = errorText(QStringLiteral("Error: Rights Edit Not Saved for ") + documentText(), error);
-        m_services.log.ErrorCheck(text, true, true);
-        report.append(text);
-        outcome.count = RunDefinition::Count::Failure;
+        return notSaved(report, error);
     }
+    PendingReport pending(report);
+    editRows(document, pending);
+    try {
+        change->Commit();
+    } catch (const gw::Error& error) {
+        return notSaved(report, error);
+    }
+    pending.release();
+    return {};
+}
+
+// Nothing of the document's edit was kept.
+RunDefinition::Outcome FEditRDocs::notSaved(RunReport& report, const gw::Error& error)
+{
+    const QString text = errorText(QStringLiteral("Error: Rights Edit Not Saved for ") + documentText(), error);
+    m_services.log.ErrorCheck(text, true, true);
+    report.append(text);
+    RunDefinition::Outcome outcome;
+    outcome.count = RunDefinition::Count::Failure;
+    return outcome;
+}
+
+void FEditRDocs::showMessages()
+{
     for (const QString& message : std::exchange(m_messages, {}))
         m_services.host.showMessage(kProgramTitle, message, RunHost::Icon::Warning);
-    return outcome;
 }
 
 void FEditRDocs::editRows(gw::Document& document, RunReport& report)

@@ -13,6 +13,7 @@
 namespace gw {
 class AddressEntry;
 class Document;
+class Error;
 class SharingEntry;
 } // namespace gw
 
@@ -44,6 +45,8 @@ private:
     QString replacementName(const EditRow& row) const;
     RunDefinition::Outcome editDocument(RunReport& report);
     void editRows(gw::Document& document, RunReport& report);
+    RunDefinition::Outcome notSaved(RunReport& report, const gw::Error& error);
+    void showMessages();
     bool markRows(gw::Document& document);
     void editRow(gw::Document& document, const EditRow& row, const RightsLines& lines, RunReport& report);
     Handover handOver(gw::Document& document, const EditRow& row, const HolderRights& old, const RightsLines& lines,
