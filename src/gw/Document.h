@@ -2,6 +2,7 @@
 
 #include "gw/AddressEntry.h"
 #include "gw/Collection.h"
+#include "gw/DocumentChange.h"
 #include "gw/DocumentType.h"
 #include "gw/Fields.h"
 #include "gw/RightsHolder.h"
@@ -36,6 +37,11 @@ public:
     virtual std::shared_ptr<RightsHolder> AuthorCreatorRights() = 0;
     virtual std::shared_ptr<RightsHolder> DefaultRights() = 0;
     virtual std::shared_ptr<SharingList> AdditionalRights() = 0;
+
+    // Begins a change of the document (see DocumentChange) and reads the document afresh under
+    // it. Waits while another program changes the store, up to the store's time limit, and raises
+    // gw::Error when that runs out or the document is gone.
+    virtual std::shared_ptr<DocumentChange> BeginChange() = 0;
 };
 
 } // namespace gw

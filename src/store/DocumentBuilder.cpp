@@ -71,11 +71,11 @@ void checkMasks(const LevelMasks& masks)
 
 qint64 DocumentBuilder::importDocument(const NewDocument& document, const NewVersion& firstVersion)
 {
-    QSqlDatabase db = m_store.database();
-    const qint64 lib = requireLibrary(document.library);
     if (document.number < 0) {
         throw StoreError(QStringLiteral("A document number cannot be negative"));
     }
+    QSqlDatabase db = m_store.database();
+    const qint64 lib = requireLibrary(document.library);
     const UserRef author = userOf(db, document.author);
     const UserRef creator = document.creator.isEmpty() ? author : userOf(db, document.creator);
     StoredContent content = storeContent(libraryFolderOf(lib), firstVersion);
@@ -93,7 +93,8 @@ qint64 DocumentBuilder::insertDocument(qint64 lib, const NewDocument& document, 
                                        const NewVersion& firstVersion, StoredContent& content)
 {
     QSqlDatabase db = m_store.database();
-    Savepoint sp(db);
+    // The next number is read and taken under one lock: two imports at once number on.
+    WriteTransaction sp(db);
     qint64 number = document.number;
     if (number == 0) {
         number
@@ -181,7 +182,7 @@ int DocumentBuilder::addVersion(const QString& library, qint64 number, const New
     StoredContent content = storeContent(libraryFolderOf(lib), version);
     try {
         QSqlDatabase db = m_store.database();
-        Savepoint sp(db);
+        WriteTransaction sp(db);
         const int added = addVersionTo(docRow, version, content);
         sp.commit();
         content.change->finish();
@@ -216,20 +217,23 @@ DocumentBuilder::StoredContent DocumentBuilder::storeContent(const QString& fold
 int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version, StoredContent& content)
 {
     QSqlDatabase db = m_store.database();
-    QSqlQuery lq = Sql::run(db,
-                            QStringLiteral("SELECT l.directory, d.creator_id FROM documents d JOIN libraries l ON "
-                                           "l.id = d.library_id WHERE d.id = ?"),
-                            {docRow});
-    if (!lq.next()) {
-        throw StoreError(QStringLiteral("No such document in the store"));
-    }
-    const ContentFiles files(m_store.libraryDirectory(lq.value(0).toString()));
+    QString folder;
     UserRef creator;
-    if (version.creator.isEmpty()) {
+    {
+        QSqlQuery lq = Sql::run(db,
+                                QStringLiteral("SELECT l.directory, d.creator_id FROM documents d JOIN libraries l ON "
+                                               "l.id = d.library_id WHERE d.id = ?"),
+                                {docRow});
+        if (!lq.next()) {
+            throw StoreError(QStringLiteral("No such document in the store"));
+        }
+        folder = lq.value(0).toString();
         creator.row = lq.value(1).toLongLong();
-    } else {
+    }
+    if (!version.creator.isEmpty()) {
         creator = userOf(db, version.creator);
     }
+    const ContentFiles files(m_store.libraryDirectory(folder));
     const int versionNumber
         = Sql::scalar(db, QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM versions WHERE document_id = ?"),
                       {docRow})
@@ -271,6 +275,8 @@ void DocumentBuilder::setFieldValueOf(qint64 documentRow, const QString& field, 
 void DocumentBuilder::setVersionState(const QString& library, qint64 number, int version, const VersionState& state)
 {
     QSqlDatabase db = m_store.database();
+    // The flags not named are written back as read: nobody changes them in between.
+    WriteTransaction transaction(db);
     const qint64 docRow = requireDocument(requireLibrary(library), number);
     const qint64 versionRow = requireVersion(docRow, version);
     QSqlQuery q = Sql::run(db,
@@ -287,7 +293,6 @@ void DocumentBuilder::setVersionState(const QString& library, qint64 number, int
         retriever = state.retriever->isEmpty() ? QVariant(QMetaType(QMetaType::LongLong))
                                                : QVariant(requireUserRow(*state.retriever));
     }
-    Savepoint sp(db);
     Sql::run(db,
              QStringLiteral("UPDATE versions SET archived = ?, checked_out = ?, in_use = ?, read_write = ?, "
                             "retriever_id = ?, retrieved = ?, staged_file = ? WHERE id = ?"),
@@ -299,7 +304,7 @@ void DocumentBuilder::setVersionState(const QString& library, qint64 number, int
         Sql::run(db, QStringLiteral("UPDATE documents SET official_version = ? WHERE id = ?"),
                  {*state.officialVersion, docRow});
     }
-    sp.commit();
+    transaction.commit();
 }
 
 void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int version, const QString& deletorId)
@@ -325,7 +330,7 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
                           QJsonObject {{QStringLiteral("by"), deletorName}}});
     qint64 event = 0;
     try {
-        Savepoint sp(db);
+        WriteTransaction sp(db);
         EventLog::record(db, versionRow, gw::EventDeleted, deletor, deletorName, path);
         event = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
         change.committed(db, name);
@@ -336,7 +341,7 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
     }
     if (!ContentFiles::salvage(path, deletorName)) {
         try {
-            Savepoint sp(db);
+            WriteTransaction sp(db);
             Sql::run(db, QStringLiteral("DELETE FROM events WHERE id = ?"), {event});
             Sql::run(db, QStringLiteral("DELETE FROM pending WHERE id = ?"), {change.row()});
             sp.commit();
@@ -351,8 +356,8 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
 void DocumentBuilder::setRights(const QString& library, qint64 number, const RightsSpec& rights)
 {
     QSqlDatabase db = m_store.database();
+    WriteTransaction transaction(db);
     const qint64 docRow = requireDocument(requireLibrary(library), number);
-    Savepoint sp(db);
     auto setHolder = [&](int kind, const LevelMasks& masks) {
         checkMasks(masks);
         Sql::run(db, QStringLiteral("DELETE FROM rights WHERE document_id = ? AND kind = ?"), {docRow, kind});
@@ -398,7 +403,7 @@ void DocumentBuilder::setRights(const QString& library, qint64 number, const Rig
                       entry.masks.other, entry.revokeAll ? 1 : 0, entry.modifySecurity ? 1 : 0});
         }
     }
-    sp.commit();
+    transaction.commit();
 }
 
 void DocumentBuilder::addEvent(const QString& library, qint64 number, int version, int eventType, const QString& userId,

@@ -16,9 +16,9 @@ PendingChange::PendingChange(Store& store, const Spec& spec) : m_store(store), m
     // Inside a caller's transaction the row would only go in with the batch it is part of: the
     // batch answers for its files (a store built beside its place). A hold belongs to its own
     // check-out's transaction and is recorded there.
-    if (Savepoint::active() && spec.kind != Kind::Hold)
-        return;
     QSqlDatabase db = m_store.database();
+    if (WriteTransaction::active(db) && spec.kind != Kind::Hold)
+        return;
     const QVariant version = spec.versionRow ? QVariant(spec.versionRow) : QVariant(QMetaType(QMetaType::LongLong));
     const QString detail = spec.detail.isEmpty()
         ? QString()

@@ -183,7 +183,7 @@ void Recovery::recover(const Pending& change)
 void Recovery::releaseHold(const Pending& change)
 {
     QSqlDatabase db = m_store.database();
-    Savepoint sp(db);
+    WriteTransaction sp(db);
     const QJsonObject& d = change.detail;
     const QVariant at = d.value(QLatin1String("at")).toVariant();
     QSqlQuery q = Sql::run(db,

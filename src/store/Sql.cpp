@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QSqlError>
 #include <memory>
+#include <sqlite3.h>
 #include <unordered_map>
 
 namespace store {
@@ -25,6 +26,16 @@ QVariant bindable(const QVariant& value)
 
 // Prepared statements per connection of this thread.
 thread_local std::unordered_map<QString, std::unordered_map<QString, std::unique_ptr<QSqlQuery>>> t_statements;
+
+// The transactions open on each connection of this thread. A savepoint is named by its depth, so
+// that every mass run starts, releases and rolls back the same few prepared statements; a name
+// met again further in names the inner savepoint, and savepoints end in the order they began.
+struct OpenTransactions
+{
+    int depth = 0;
+    bool writing = false;
+};
+thread_local std::unordered_map<QString, OpenTransactions> t_open;
 
 } // namespace
 
@@ -82,6 +93,7 @@ void Sql::dropCache(const QString& connectionName)
 {
     DirectRead::dropCache(connectionName);
     t_statements.erase(connectionName);
+    t_open.erase(connectionName);
 }
 
 QVariant Sql::scalar(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
@@ -108,12 +120,7 @@ QDateTime Sql::toDate(const QVariant& value)
 
 namespace {
 
-// Savepoints of this thread, innermost last. A savepoint is named by its depth, so that every
-// mass run starts, releases and rolls back the same few prepared statements; a name met again
-// further in names the inner savepoint, and savepoints end in the order they began.
-thread_local int t_savepointDepth = 0;
-
-// Runs a savepoint statement; the driver's text of its failure, or an empty text.
+// Runs a transaction statement; the driver's text of its failure, or an empty text.
 QString failureOf(QSqlDatabase& db, const QString& sql)
 {
     QString failure;
@@ -131,39 +138,109 @@ QString failureOf(QSqlDatabase& db, const QString& sql)
     return failure;
 }
 
-} // namespace
-
-Savepoint::Savepoint(QSqlDatabase& db) : m_db(db), m_name(QStringLiteral("tw_sp_%1").arg(t_savepointDepth + 1))
+// A statement of the connection that has begun reading and not finished, or an empty text.
+QString readInProgress(QSqlDatabase& db)
 {
-    const QString failure = failureOf(m_db, QStringLiteral("SAVEPOINT ") + m_name);
+    sqlite3* handle = DirectRead::handleOf(db);
+    for (sqlite3_stmt* s = sqlite3_next_stmt(handle, nullptr); s; s = sqlite3_next_stmt(handle, s)) {
+        if (sqlite3_stmt_busy(s))
+            return QStringLiteral("a read is still open (%1)").arg(QString::fromUtf8(sqlite3_sql(s)));
+    }
+    return QString();
+}
+
+enum class Kind { Read, Write };
+
+// Begins a transaction, or a savepoint inside the one open; the savepoint's name, empty for a
+// transaction.
+QString begin(QSqlDatabase& db, Kind kind)
+{
+    OpenTransactions& open = t_open[db.connectionName()];
+    QString savepoint;
+    QString failure;
+    if (open.depth == 0) {
+        if (kind == Kind::Write)
+            failure = readInProgress(db);
+        if (failure.isEmpty())
+            failure = failureOf(db, kind == Kind::Write ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+    } else if (kind == Kind::Write && !open.writing) {
+        failure = QStringLiteral("a write cannot begin inside a read transaction");
+    } else {
+        savepoint = QStringLiteral("tw_sp_%1").arg(open.depth);
+        failure = failureOf(db, QStringLiteral("SAVEPOINT ") + savepoint);
+    }
     if (!failure.isEmpty()) {
         throw StoreError(QStringLiteral("Cannot start a store transaction: %1").arg(failure));
     }
-    ++t_savepointDepth;
+    if (open.depth == 0)
+        open.writing = kind == Kind::Write;
+    ++open.depth;
+    return savepoint;
 }
 
-Savepoint::~Savepoint()
+void ended(QSqlDatabase& db)
 {
-    if (!m_done) {
-        failureOf(m_db, QStringLiteral("ROLLBACK TO ") + m_name);
-        failureOf(m_db, QStringLiteral("RELEASE ") + m_name);
-        --t_savepointDepth;
-    }
+    OpenTransactions& open = t_open[db.connectionName()];
+    if (--open.depth == 0)
+        open.writing = false;
 }
 
-bool Savepoint::active()
+// Commits the transaction or releases the savepoint; on failure it stays open for the undo.
+void commitOf(QSqlDatabase& db, const QString& savepoint)
 {
-    return t_savepointDepth > 0;
-}
-
-void Savepoint::commit()
-{
-    const QString failure = failureOf(m_db, QStringLiteral("RELEASE ") + m_name);
+    const QString failure
+        = failureOf(db, savepoint.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint);
     if (!failure.isEmpty()) {
         throw StoreError(QStringLiteral("Cannot commit a store transaction: %1").arg(failure));
     }
+    ended(db);
+}
+
+void undo(QSqlDatabase& db, const QString& savepoint)
+{
+    if (savepoint.isEmpty()) {
+        failureOf(db, QStringLiteral("ROLLBACK"));
+    } else {
+        failureOf(db, QStringLiteral("ROLLBACK TO ") + savepoint);
+        failureOf(db, QStringLiteral("RELEASE ") + savepoint);
+    }
+    ended(db);
+}
+
+} // namespace
+
+WriteTransaction::WriteTransaction(QSqlDatabase db) : m_db(std::move(db)), m_savepoint(begin(m_db, Kind::Write)) { }
+
+WriteTransaction::~WriteTransaction()
+{
+    if (!m_done)
+        undo(m_db, m_savepoint);
+}
+
+void WriteTransaction::commit()
+{
+    commitOf(m_db, m_savepoint);
     m_done = true;
-    --t_savepointDepth;
+}
+
+bool WriteTransaction::active(const QSqlDatabase& db)
+{
+    const auto open = t_open.find(db.connectionName());
+    return open != t_open.end() && open->second.depth > 0;
+}
+
+ReadTransaction::ReadTransaction(QSqlDatabase db) : m_db(std::move(db)), m_savepoint(begin(m_db, Kind::Read)) { }
+
+ReadTransaction::~ReadTransaction()
+{
+    if (!m_done)
+        undo(m_db, m_savepoint);
+}
+
+void ReadTransaction::commit()
+{
+    commitOf(m_db, m_savepoint);
+    m_done = true;
 }
 
 } // namespace store

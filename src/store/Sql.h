@@ -27,21 +27,47 @@ public:
     static QDateTime toDate(const QVariant& value);
 };
 
-// A savepoint: released by commit(), rolled back when it goes out of scope
-// without it. Savepoints nest, so a building call inside a batch stays whole.
-class Savepoint
+// The store's one way of changing its database: every read-modify-write runs in one write
+// transaction, taken before its first read, so that two programs on one store give the result
+// of running one after the other. The outermost one takes the write lock at once
+// (BEGIN IMMEDIATE), waiting for another program's lock up to the busy timeout; a transaction
+// that read first and wanted the lock later could not wait, as the other program's commit
+// would have made its reads stale. One begun inside another is a savepoint of it, so a building
+// call inside a batch stays whole. commit() ends it; going out of scope without commit() undoes
+// everything since it began. A statement of this connection still being read when the
+// outermost one begins is refused: it would hold the reads from before the lock.
+class WriteTransaction
 {
 public:
-    explicit Savepoint(QSqlDatabase& db);
-    ~Savepoint();
+    explicit WriteTransaction(QSqlDatabase db);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
     void commit();
-    // True while a savepoint of this thread is open: a statement run now joins its transaction
-    // and is committed with it, not at once.
-    static bool active();
+    // True while this thread has a transaction open on the connection: a statement run now
+    // joins it and is committed with it, not at once.
+    static bool active(const QSqlDatabase& db);
 
 private:
-    QSqlDatabase& m_db;
-    QString m_name;
+    QSqlDatabase m_db;
+    QString m_savepoint; // empty for the outermost transaction
+    bool m_done = false;
+};
+
+// A read transaction: every read inside it sees one state of the store, and in WAL mode it
+// never holds up a writer. A write transaction cannot begin inside it.
+class ReadTransaction
+{
+public:
+    explicit ReadTransaction(QSqlDatabase db);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+    void commit();
+
+private:
+    QSqlDatabase m_db;
+    QString m_savepoint;
     bool m_done = false;
 };
 

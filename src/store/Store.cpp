@@ -180,7 +180,7 @@ bool Store::openDatabase(Opening opening)
 {
     QSqlDatabase db = database();
     if (opening != Opening::Existing) {
-        Savepoint sp(db);
+        WriteTransaction sp(db);
         Schema::create(db);
         Sql::run(db, QStringLiteral("INSERT INTO settings(key, value) VALUES('MajorVersion', '8')"));
         if (opening == Opening::NewUnfinished) {
@@ -192,7 +192,7 @@ bool Store::openDatabase(Opening opening)
     const bool migrating = version > 0 && version < Schema::Version;
     if (migrating) {
         try {
-            Savepoint sp(db);
+            WriteTransaction sp(db);
             Schema::migrate(db, version);
             sp.commit();
         } catch (const StoreError& e) {

@@ -76,6 +76,7 @@ qint64 StoreBuilder::addDomain(const QString& name)
 {
     const QString domain = requireName(name, "domain");
     QSqlDatabase db = m_store.database();
+    WriteTransaction transaction(db);
     const QVariant existing = Sql::scalar(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), {domain});
     if (existing.isValid()) {
         return existing.toLongLong();
@@ -83,14 +84,16 @@ qint64 StoreBuilder::addDomain(const QString& name)
     const QString dn = QStringLiteral("CN=%1.O=%1").arg(domain);
     const QString path = QStringLiteral("domains/") + domain; // relative to the store (StorePaths)
     Sql::run(db, QStringLiteral("INSERT INTO domains(name, dn, path) VALUES(?, ?, ?)"), {domain, dn, path});
-    return Sql::scalar(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), {domain}).toLongLong();
+    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), {domain}).toLongLong();
+    transaction.commit();
+    return row;
 }
 
 qint64 StoreBuilder::addPostOffice(const QString& domain, const QString& name)
 {
     const QString po = requireName(name, "post office");
     QSqlDatabase db = m_store.database();
-    Savepoint sp(db);
+    WriteTransaction transaction(db);
     const qint64 domainRow = addDomain(domain);
     if (Sql::scalar(db, QStringLiteral("SELECT 1 FROM post_offices WHERE name = ?"), {po}).isValid()) {
         throw StoreError(QStringLiteral("Post office %1 exists already").arg(po));
@@ -98,7 +101,7 @@ qint64 StoreBuilder::addPostOffice(const QString& domain, const QString& name)
     const QString dn = QStringLiteral("CN=%1.O=%2").arg(po, domain.trimmed());
     Sql::run(db, QStringLiteral("INSERT INTO post_offices(domain_id, name, dn) VALUES(?, ?, ?)"), {domainRow, po, dn});
     const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-    sp.commit();
+    transaction.commit();
     return row;
 }
 
@@ -110,6 +113,7 @@ qint64 StoreBuilder::addUser(const QString& postOffice, const QString& userId, c
         throw StoreError(QStringLiteral("A user ID cannot hold dots, blanks or quotes: %1").arg(userId));
     }
     QSqlDatabase db = m_store.database();
+    WriteTransaction transaction(db);
     const qint64 po = postOfficeRow(db, postOffice);
     if (m_store.userRow(id) != 0) {
         throw StoreError(QStringLiteral("User %1 exists already").arg(id));
@@ -122,7 +126,9 @@ qint64 StoreBuilder::addUser(const QString& postOffice, const QString& userId, c
              QStringLiteral("INSERT INTO users(post_office_id, user_id, given_name, surname, display_name) "
                             "VALUES(?, ?, ?, ?, ?)"),
              {po, id, givenName.trimmed(), surname.trimmed(), display});
-    return m_store.userRow(id);
+    const qint64 row = m_store.userRow(id);
+    transaction.commit();
+    return row;
 }
 
 void StoreBuilder::setUserActive(const QString& userId, bool active)
@@ -135,7 +141,7 @@ qint64 StoreBuilder::addDistributionList(const QString& postOffice, const QStrin
 {
     const QString list = requireName(name, "distribution list");
     QSqlDatabase db = m_store.database();
-    Savepoint sp(db);
+    WriteTransaction transaction(db);
     const qint64 po = postOfficeRow(db, postOffice);
     Sql::run(db, QStringLiteral("INSERT INTO distribution_lists(post_office_id, name, display_name) VALUES(?, ?, ?)"),
              {po, list, list});
@@ -144,7 +150,7 @@ qint64 StoreBuilder::addDistributionList(const QString& postOffice, const QStrin
         Sql::run(db, QStringLiteral("INSERT OR IGNORE INTO distribution_members(list_id, user_id) VALUES(?, ?)"),
                  {row, userRowOf(db, member)});
     }
-    sp.commit();
+    transaction.commit();
     return row;
 }
 
@@ -164,7 +170,7 @@ qint64 StoreBuilder::addLibrary(const QString& postOffice, const QString& name, 
         throw StoreError(QStringLiteral("A library name cannot hold dots: %1").arg(library));
     }
     QSqlDatabase db = m_store.database();
-    Savepoint sp(db);
+    WriteTransaction transaction(db);
     const qint64 po = postOfficeRow(db, postOffice);
     if (Sql::scalar(db, QStringLiteral("SELECT 1 FROM libraries WHERE post_office_id = ? AND name = ?"), {po, library})
             .isValid()) {
@@ -181,7 +187,7 @@ qint64 StoreBuilder::addLibrary(const QString& postOffice, const QString& name, 
         throw StoreError(
             QStringLiteral("Cannot create the library directory %1").arg(m_store.libraryDirectory(folder)));
     }
-    sp.commit();
+    transaction.commit();
     return row;
 }
 
@@ -223,6 +229,7 @@ qint64 StoreBuilder::addDocumentType(const QString& library, const QString& name
 {
     const QString type = requireName(name, "document type");
     QSqlDatabase db = m_store.database();
+    WriteTransaction transaction(db);
     const qint64 lib = m_store.libraryRow(library);
     if (lib == 0) {
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
@@ -236,7 +243,9 @@ qint64 StoreBuilder::addDocumentType(const QString& library, const QString& name
              QStringLiteral("INSERT INTO document_types(library_id, name, position) VALUES(?, ?, "
                             "(SELECT COALESCE(MAX(position), 0) + 1 FROM document_types WHERE library_id = ?))"),
              {lib, type, lib});
-    return Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    transaction.commit();
+    return row;
 }
 
 qint64 StoreBuilder::addFieldDefinition(const QString& library, const QString& name, int fieldType)
@@ -246,6 +255,7 @@ qint64 StoreBuilder::addFieldDefinition(const QString& library, const QString& n
         throw StoreError(QStringLiteral("Field type %1 is not 1 (text), 2 (numeric) or 3 (date)").arg(fieldType));
     }
     QSqlDatabase db = m_store.database();
+    WriteTransaction transaction(db);
     const qint64 lib = m_store.libraryRow(library);
     if (lib == 0) {
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
@@ -259,7 +269,9 @@ qint64 StoreBuilder::addFieldDefinition(const QString& library, const QString& n
              QStringLiteral("INSERT INTO field_definitions(library_id, name, field_type, position) VALUES(?, ?, ?, "
                             "(SELECT COALESCE(MAX(position), 0) + 1 FROM field_definitions WHERE library_id = ?))"),
              {lib, field, fieldType, lib});
-    return Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    transaction.commit();
+    return row;
 }
 
 } // namespace store

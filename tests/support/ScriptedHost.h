@@ -32,6 +32,8 @@ public:
     void showMessage(const QString& caption, const QString& text, Icon icon) override
     {
         messages.append({caption, text, icon});
+        if (onMessage)
+            onMessage();
     }
     bool askYesNo(const QString& caption, const QString& text) override
     {
@@ -61,6 +63,8 @@ public:
     bool busyCursor = false;
     // Runs inside every pump, as a click that arrives while the program works would.
     std::function<void()> onPump;
+    // Runs while a message is shown, as anything else the user's machine does meanwhile.
+    std::function<void()> onMessage;
 };
 
 } // namespace tw::test

@@ -177,7 +177,7 @@ void checkout(const QString& dir, const QStringList& arguments, QTextStream& out
         state.stagedFile = args.value("staged");
     // The state and its event change together or not at all.
     QSqlDatabase db = s->database();
-    store::Savepoint both(db);
+    store::WriteTransaction both(db);
     build.setVersionState(args.at(0), number, version, state);
     build.addEvent(args.at(0), number, version, gw::EventCheckedOut, user, QDateTime::currentDateTime());
     both.commit();

@@ -9,9 +9,12 @@
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 #include "core/app/TabText.h"
+#include "core/runs/PendingReport.h"
 #include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
 #include "gw/ObjectModel.h"
+
+#include <utility>
 
 namespace tw {
 
@@ -138,22 +141,70 @@ void FEditRDocs::outcome(RunReport& report, const QString& text)
     report.append(TabText::cell(text));
 }
 
+// The document is edited in one change: another program editing it waits until the change is
+// kept, so every mask read here is still true when it is written back, and the two programs end
+// as if one had run after the other. The report lines and messages of the edit wait until then
+// too: a message box must not hold the other program up, and a program stopped before the change
+// is kept has done nothing it could report. A document that cannot be read is told as in every
+// rights run (the error leaves through here, and the change is undone on the way).
 RunDefinition::Outcome FEditRDocs::editDocument(RunReport& report)
 {
     gw::Document& document = *m_services.refs.currentDocument;
     m_counter = report.runCounter();
     m_services.log.ErrorCheck(QStringLiteral("Checking Document ") + QString::number(document.DocumentNumber()), true,
                               false);
+    m_messages.clear();
+    // Declared before the change, so that the messages are shown once it is over, however it ends.
+    struct ShownAfterTheChange
+    {
+        FEditRDocs& run;
+        ~ShownAfterTheChange() { run.showMessages(); }
+    } shown {*this};
+    std::shared_ptr<gw::DocumentChange> change;
+    try {
+        change = document.BeginChange();
+    } catch (const gw::Error& error) {
+        return notSaved(report, error);
+    }
+    PendingReport pending(report);
+    editRows(document, pending);
+    try {
+        change->Commit();
+    } catch (const gw::Error& error) {
+        return notSaved(report, error);
+    }
+    pending.release();
+    return {};
+}
+
+// Nothing of the document's edit was kept.
+RunDefinition::Outcome FEditRDocs::notSaved(RunReport& report, const gw::Error& error)
+{
+    const QString text = errorText(QStringLiteral("Error: Rights Edit Not Saved for ") + documentText(), error);
+    m_services.log.ErrorCheck(text, true, true);
+    report.append(text);
+    RunDefinition::Outcome outcome;
+    outcome.count = RunDefinition::Count::Failure;
+    return outcome;
+}
+
+void FEditRDocs::showMessages()
+{
+    for (const QString& message : std::exchange(m_messages, {}))
+        m_services.host.showMessage(kProgramTitle, message, RunHost::Icon::Warning);
+}
+
+void FEditRDocs::editRows(gw::Document& document, RunReport& report)
+{
     const std::optional<RightsLines> lines = RightsLines::read(document, m_counter, m_services.log);
     if (!lines || !markRows(document))
-        return {};
+        return;
     // The marked rows in list order; the rows stay as they are while the document is edited.
     const std::vector<EditRow> rows = m_list.rows();
     for (const EditRow& row : rows) {
         if (row.isMarked())
             editRow(document, row, *lines, report);
     }
-    return {};
 }
 
 // Every row's Rights column shows the document's entry of its name (the lowest position when
@@ -280,10 +331,8 @@ FEditRDocs::Handover FEditRDocs::addEntry(gw::Document& document, const EditRow&
 {
     const auto entry = address(row.replacement);
     if (!entry) {
-        m_services.host.showMessage(kProgramTitle,
-                                    QStringLiteral("Address Entry cannot be found for ") + row.replacement
-                                        + QStringLiteral(" Cancelling Report"),
-                                    RunHost::Icon::Warning);
+        m_messages.append(QStringLiteral("Address Entry cannot be found for ") + row.replacement
+                          + QStringLiteral(" Cancelling Report"));
         m_services.state.CancelRequested = true;
         return Handover::NotMade;
     }
@@ -291,8 +340,8 @@ FEditRDocs::Handover FEditRDocs::addEntry(gw::Document& document, const EditRow&
         if (document.Subject().isEmpty())
             document.setSubject(QStringLiteral("Unknown Subject"));
         // The entry starts with the rights the old one held at every level and grows level by
-        // level from there: a run stopped between the steps never leaves the replacement with a
-        // right the old entry lacked.
+        // level from there: a step that fails, the ones before it kept, never leaves the
+        // replacement with a right the old entry lacked.
         document.AdditionalRights()->Add(entry, old.masks[0] & old.masks[1] & old.masks[2] & kLevelMaskRights);
         const auto added = entryNamed(document, entry->DisplayName());
         if (!added)

@@ -6,12 +6,14 @@
 #include "core/runs/RunOutcome.h"
 #include "core/runs/RunServices.h"
 
+#include <QStringList>
 #include <memory>
 #include <vector>
 
 namespace gw {
 class AddressEntry;
 class Document;
+class Error;
 class SharingEntry;
 } // namespace gw
 
@@ -42,6 +44,9 @@ private:
     std::shared_ptr<gw::AddressEntry> address(const QString& name) const;
     QString replacementName(const EditRow& row) const;
     RunDefinition::Outcome editDocument(RunReport& report);
+    void editRows(gw::Document& document, RunReport& report);
+    RunDefinition::Outcome notSaved(RunReport& report, const gw::Error& error);
+    void showMessages();
     bool markRows(gw::Document& document);
     void editRow(gw::Document& document, const EditRow& row, const RightsLines& lines, RunReport& report);
     Handover handOver(gw::Document& document, const EditRow& row, const HolderRights& old, const RightsLines& lines,
@@ -56,6 +61,8 @@ private:
     EditList& m_list;
     // The address entries of the replacement users, gathered once per run.
     std::vector<std::shared_ptr<gw::AddressEntry>> m_addresses;
+    // Messages of the document in hand, shown once its change is over.
+    QStringList m_messages;
     qint64 m_counter = 0;
 };
 

@@ -96,13 +96,18 @@ void FRightsDocs::removeDenies(gw::Document& document, qint64 counter, bool auto
                               true, true);
 }
 
-// One pass from the last entry to the first; true when it found an explicit deny.
+// One pass from the last entry to the first; true when it found an explicit deny. The pass is
+// one change of the document: an entry read as a deny is still one when it is deleted, and a
+// program removing the same denies meanwhile waits for this pass and then finds them gone. Its
+// log lines wait until the change is kept; a pass undone tells only of its failure.
 bool FRightsDocs::removalPass(gw::Document& document, qint64 counter)
 {
     const QString failure = QStringLiteral("Document ") + QString::number(counter)
         + QStringLiteral(" Error Removing Explicit Deny Rights");
+    QStringList lines;
     bool found = false;
     try {
+        const auto change = document.BeginChange();
         if (document.Subject().isEmpty())
             document.setSubject(QStringLiteral("Unknown Subject"));
         document.Refresh();
@@ -117,18 +122,20 @@ bool FRightsDocs::removalPass(gw::Document& document, qint64 counter)
                 // Deleted as it stands: a deny cleared first would become a grant of its stored
                 // masks when the delete fails or the program stops between the two calls.
                 entry->Delete();
-                m_services.log.ErrorCheck(QStringLiteral("Document ") + QString::number(counter)
-                                              + QStringLiteral(" Explicit Deny Rights removed for ") + name,
-                                          true, true);
+                lines << QStringLiteral("Document ") + QString::number(counter)
+                        + QStringLiteral(" Explicit Deny Rights removed for ") + name;
             } catch (const gw::Error&) {
-                m_services.log.ErrorCheck(failure, true, true);
+                lines << failure;
                 found = true;
             }
         }
+        change->Commit();
     } catch (const gw::Error&) {
-        m_services.log.ErrorCheck(failure, true, true);
+        lines = QStringList {failure};
         found = true;
     }
+    for (const QString& line : lines)
+        m_services.log.ErrorCheck(line, true, true);
     return found;
 }
 

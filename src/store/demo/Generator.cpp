@@ -66,7 +66,7 @@ Generator::Result Generator::generate(Store& store, const QString& library, qint
                                        {QStringLiteral("count"), documents * versionsPerDocument}}});
     std::optional<GeneratorRun> run;
     try {
-        Savepoint whole(db);
+        WriteTransaction whole(db);
         const qint64 libraryRow = libraryFor(store, library.trimmed());
         run.emplace(store, libraryRow, authorFor(store, libraryRow, library.trimmed()), versionsPerDocument);
         const Result result = run->run(documents, firstFile);

@@ -27,7 +27,7 @@ bool emptyOrMissing(const QString& directory)
 void fillAndFinish(Store& store, const std::function<void(Store&)>& fill)
 {
     QSqlDatabase db = store.database();
-    Savepoint whole(db);
+    WriteTransaction whole(db);
     fill(store);
     store.markFinished();
     whole.commit();

@@ -14,7 +14,7 @@ void DirectoryWriter::putObject(Store& store, const QString& dn, const QString& 
     if (!DirectoryName::typelessParts(dn))
         throw StoreError(QStringLiteral("Not a directory name: \"%1\"").arg(dn));
     QSqlDatabase db = store.database();
-    Savepoint savepoint(db);
+    WriteTransaction savepoint(db);
     Sql::run(db, QStringLiteral("INSERT OR IGNORE INTO directory_objects(dn, object_class) VALUES(?, ?)"),
              {dn, objectClass});
     const qint64 id

@@ -13,15 +13,15 @@ namespace {
 // Prepared statements per connection of this thread, by statement text.
 thread_local std::unordered_map<QString, std::unordered_map<const char*, sqlite3_stmt*>> t_statements;
 
-sqlite3* handleOf(QSqlDatabase& db)
+} // namespace
+
+sqlite3* DirectRead::handleOf(QSqlDatabase& db)
 {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         throw StoreError(QStringLiteral("Store statement failed: the connection has no SQLite handle"));
     return *static_cast<sqlite3* const*>(handle.constData());
 }
-
-} // namespace
 
 DirectRead::DirectRead(QSqlDatabase& db, const char* sql, std::initializer_list<qint64> binds) : m_db(handleOf(db))
 {

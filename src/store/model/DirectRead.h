@@ -32,6 +32,8 @@ public:
 
     // Finalizes this thread's statements of a connection before it closes.
     static void dropCache(const QString& connectionName);
+    // The SQLite handle of a Qt connection.
+    static sqlite3* handleOf(QSqlDatabase& db);
 
 private:
     [[noreturn]] void fail() const;

@@ -10,6 +10,7 @@
 #include "store/model/ListCollection.h"
 #include "store/model/RowLoader.h"
 #include "store/model/StoreAddressEntry.h"
+#include "store/model/StoreDocumentChange.h"
 #include "store/model/StoreDocumentType.h"
 #include "store/model/StoreFields.h"
 #include "store/model/StoreRightsHolder.h"
@@ -57,15 +58,15 @@ void StoreDocument::setSubject(const QString& subject)
 {
     check("Subject");
     QSqlDatabase db = m_context->store->database();
+    WriteTransaction transaction(db);
     if ((Access::effectiveRights(db, m_context->userRow, m_row.row) & gw::RightEdit) == 0) {
         throw gw::Error(QStringLiteral("You do not have rights to edit document %1").arg(m_row.number));
     }
-    Savepoint sp(db);
     Sql::run(db, QStringLiteral("UPDATE documents SET subject = ? WHERE id = ?"), {subject, m_row.row});
     const auto official = versionNumbered(m_row.officialVersion);
     EventLog::record(db, official->row(), gw::EventPropertiesUpdated, m_context->userRow, m_context->displayName,
                      official->contentPath());
-    sp.commit();
+    transaction.commit();
     m_row.subject = subject;
 }
 
@@ -192,6 +193,20 @@ std::shared_ptr<gw::SharingList> StoreDocument::AdditionalRights()
 {
     check("AdditionalRights");
     return std::make_shared<StoreSharingList>(m_context, m_point, m_row.row);
+}
+
+std::shared_ptr<gw::DocumentChange> StoreDocument::BeginChange()
+{
+    check("BeginChange");
+    auto change = std::make_shared<StoreDocumentChange>(m_context, m_point);
+    // Read again under the lock: a subject, say, is tested and written in one change.
+    QSqlDatabase db = m_context->store->database();
+    const auto row = RowLoader::documentByRow(db, m_row.row);
+    if (!row) {
+        throw gw::Error(QStringLiteral("Document %1 no longer exists").arg(m_row.number));
+    }
+    m_row = *row;
+    return change;
 }
 
 } // namespace store

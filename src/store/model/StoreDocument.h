@@ -38,6 +38,7 @@ public:
     std::shared_ptr<gw::RightsHolder> AuthorCreatorRights() override;
     std::shared_ptr<gw::RightsHolder> DefaultRights() override;
     std::shared_ptr<gw::SharingList> AdditionalRights() override;
+    std::shared_ptr<gw::DocumentChange> BeginChange() override;
 
     // The version of that number; raises gw::Error when there is none.
     std::shared_ptr<StoreVersion> versionNumbered(int number);

@@ -12,21 +12,36 @@ StoreRightsHolder::StoreRightsHolder(ContextPtr context, FaultPoint point, qint6
 {
 }
 
+namespace {
+
+// The row of the document's holder of that kind, or 0.
+qint64 existingHolder(QSqlDatabase& db, qint64 documentRow, int kind)
+{
+    // Read for every document a rights run visits.
+    DirectRead row(db, "SELECT id FROM rights WHERE document_id = ? AND kind = ? ORDER BY id", {documentRow, kind});
+    return row.next() ? row.integer(0) : 0;
+}
+
+} // namespace
+
 qint64 StoreRightsHolder::holderRow(const ContextPtr& context, qint64 documentRow, int kind)
 {
     QSqlDatabase db = context->store->database();
-    {
-        // Read for every document a rights run visits.
-        DirectRead row(db, "SELECT id FROM rights WHERE document_id = ? AND kind = ? ORDER BY id", {documentRow, kind});
-        if (row.next()) {
-            return row.integer(0);
-        }
+    if (const qint64 row = existingHolder(db, documentRow, kind)) {
+        return row;
+    }
+    // Looked for again under the lock: two programs reading the same document add one holder.
+    WriteTransaction transaction(db);
+    if (const qint64 row = existingHolder(db, documentRow, kind)) {
+        return row;
     }
     const int mask = kind == 0 ? 47 : 0;
     Sql::run(db,
              QStringLiteral("INSERT INTO rights(document_id, kind, official, current, other) VALUES(?, ?, ?, ?, ?)"),
              {documentRow, kind, mask, mask, mask});
-    return Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    transaction.commit();
+    return row;
 }
 
 std::shared_ptr<gw::VersionSecurity> StoreRightsHolder::level(const char* member, const char* column)

@@ -73,9 +73,10 @@ void StoreSecurity::setBitmask(int mask)
 {
     guard(m_context, m_point, "Bitmask");
     RightsWriter::checkMask(mask);
-    RightsWriter::requireModify(m_context, m_documentRow);
     QSqlDatabase db = m_context->store->database();
-    Savepoint sp(db);
+    // The entry's other levels are written back as read: nobody changes them in between.
+    WriteTransaction transaction(db);
+    RightsWriter::requireModify(m_context, m_documentRow);
     StoredRights rights = readRights(db, m_rightsRow);
     if (rights.kind != kSharingEntry) {
         Sql::run(db, QStringLiteral("UPDATE rights SET %1 = ? WHERE id = ?").arg(m_column), {mask, m_rightsRow});
@@ -93,7 +94,7 @@ void StoreSecurity::setBitmask(int mask)
                  {rights.levels[0], rights.levels[1], rights.levels[2], holds ? 1 : 0, m_rightsRow});
     }
     RightsWriter::recordChange(m_context, m_documentRow);
-    sp.commit();
+    transaction.commit();
 }
 
 } // namespace store

@@ -99,29 +99,29 @@ void StoreSharingEntry::setModifySecurity(bool modify)
 void StoreSharingEntry::write(const char* member, const QString& sql, bool value)
 {
     guard(m_context, m_point, member);
-    RightsWriter::requireModify(m_context, m_documentRow);
     QSqlDatabase db = m_context->store->database();
-    Savepoint sp(db);
+    WriteTransaction transaction(db);
+    RightsWriter::requireModify(m_context, m_documentRow);
     QSqlQuery q = Sql::run(db, sql, {value ? 1 : 0, m_rightsRow});
     if (q.numRowsAffected() != 1) {
         throw gone();
     }
     RightsWriter::recordChange(m_context, m_documentRow);
-    sp.commit();
+    transaction.commit();
 }
 
 void StoreSharingEntry::Delete()
 {
     guard(m_context, m_point, "Delete");
-    RightsWriter::requireModify(m_context, m_documentRow);
     QSqlDatabase db = m_context->store->database();
-    Savepoint sp(db);
+    WriteTransaction transaction(db);
+    RightsWriter::requireModify(m_context, m_documentRow);
     QSqlQuery q = Sql::run(db, QStringLiteral("DELETE FROM rights WHERE id = ? AND kind = 2"), {m_rightsRow});
     if (q.numRowsAffected() != 1) {
         throw gone();
     }
     RightsWriter::recordChange(m_context, m_documentRow);
-    sp.commit();
+    transaction.commit();
 }
 
 } // namespace store

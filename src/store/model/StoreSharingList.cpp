@@ -59,17 +59,21 @@ std::shared_ptr<gw::SharingEntry> StoreSharingList::Add(const std::shared_ptr<gw
     if (!address || (address->userRow() == 0 && address->listRow() == 0)) {
         throw gw::Error(QStringLiteral("An invalid argument was passed in the function call"));
     }
-    RightsWriter::requireModify(m_context, m_documentRow);
     QSqlDatabase db = m_context->store->database();
+    // The list is looked at and added to under one lock: two programs adding the same user at
+    // once add one entry, and the second is refused.
+    WriteTransaction transaction(db);
+    RightsWriter::requireModify(m_context, m_documentRow);
     const QString column = address->userRow() != 0 ? QStringLiteral("user_id") : QStringLiteral("list_id");
     const qint64 who = address->userRow() != 0 ? address->userRow() : address->listRow();
     if (Sql::scalar(db,
                     QStringLiteral("SELECT 1 FROM rights WHERE document_id = ? AND kind = 2 AND %1 = ?").arg(column),
                     {m_documentRow, who})
             .isValid()) {
-        throw gw::Error(address->name() + QStringLiteral(" is already in the sharing list"));
+        throw gw::Error(QStringLiteral("%1 is already in the sharing list of document %2")
+                            .arg(address->name())
+                            .arg(m_point.document));
     }
-    Savepoint sp(db);
     Sql::run(
         db,
         QStringLiteral("INSERT INTO rights(document_id, kind, position, %1, display_name, official, current, other) "
@@ -79,7 +83,7 @@ std::shared_ptr<gw::SharingEntry> StoreSharingList::Add(const std::shared_ptr<gw
         {m_documentRow, m_documentRow, who, address->name(), mask, mask, mask});
     const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
     RightsWriter::recordChange(m_context, m_documentRow);
-    sp.commit();
+    transaction.commit();
     const std::vector<qint64> all = rows();
     FaultPoint point = m_point;
     point.entry = int(all.size());

@@ -52,6 +52,8 @@ private:
     void check(const char* member) const;
     VersionRow reload() const;
     void requireHolder(const VersionRow& current) const;
+    // Raises gw::Error unless the logged-in user may check the version out as it is now.
+    void requireCheckOut(const VersionRow& current) const;
     void markCheckedOut(const QString& stagedFile, const QString& writtenFile);
     void checkInFrom(const QString& path);
     void clearCheckOut();

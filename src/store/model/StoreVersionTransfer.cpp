@@ -75,9 +75,8 @@ void StoreVersion::requireHolder(const VersionRow& current) const
     }
 }
 
-void StoreVersion::markCheckedOut(const QString& stagedFile, const QString& writtenFile)
+void StoreVersion::requireCheckOut(const VersionRow& current) const
 {
-    const VersionRow current = reload();
     requireHolder(current);
     if (current.archived) {
         throw gw::Error(describe() + QStringLiteral(" is archived"));
@@ -86,6 +85,15 @@ void StoreVersion::markCheckedOut(const QString& stagedFile, const QString& writ
     if ((Access::effectiveRights(db, m_context->userRow, current.documentRow) & gw::RightEdit) == 0) {
         throw gw::Error(QStringLiteral("No rights to check out ") + describe());
     }
+}
+
+// The file is written first, outside the lock; the version is then read again and marked under
+// one lock, so that what was checked is what holds when it is marked.
+void StoreVersion::markCheckedOut(const QString& stagedFile, const QString& writtenFile)
+{
+    const VersionRow current = reload();
+    requireCheckOut(current);
+    QSqlDatabase db = m_context->store->database();
     if (!writtenFile.isEmpty()) {
         if (QFileInfo::exists(writtenFile)) {
             // A file there may hold a user's unreturned edits: never replace it.
@@ -94,32 +102,32 @@ void StoreVersion::markCheckedOut(const QString& stagedFile, const QString& writ
         ContentFiles::copyOut(QDir(m_library->directory).filePath(current.contentFile), writtenFile, false);
     }
     try {
-        Savepoint sp(db);
-        const QDateTime now = QDateTime::currentDateTime();
-        QSqlQuery& q
-            = Sql::cached(db,
-                          QStringLiteral("UPDATE versions SET checked_out = 1, retriever_id = ?, retrieved = ?, "
-                                         "staged_file = ? WHERE id = ? AND (checked_out = 0 OR retriever_id = ?)"),
-                          {m_context->userRow, Sql::fromDate(now), stagedFile, m_row.row, m_context->userRow});
-        const int changed = q.numRowsAffected();
-        q.finish();
-        if (changed != 1) {
+        WriteTransaction transaction(db);
+        const VersionRow locked = reload();
+        if (locked.checkedOut && locked.retrieverRow != m_context->userRow) {
             throw gw::Error(describe() + QStringLiteral(" was checked out by another user meanwhile"));
         }
+        requireCheckOut(locked);
+        const QDateTime now = QDateTime::currentDateTime();
+        Sql::cached(db,
+                    QStringLiteral("UPDATE versions SET checked_out = 1, retriever_id = ?, retrieved = ?, "
+                                   "staged_file = ? WHERE id = ?"),
+                    {m_context->userRow, Sql::fromDate(now), stagedFile, m_row.row})
+            .finish();
         EventLog::record(db, m_row.row, gw::EventCheckedOut, m_context->userRow, m_context->displayName,
-                         QDir(m_library->directory).filePath(current.contentFile), now);
-        if (writtenFile.isEmpty() && !current.checkedOut) {
+                         QDir(m_library->directory).filePath(locked.contentFile), now);
+        if (writtenFile.isEmpty() && !locked.checkedOut) {
             // A check-out without a file holds the version for the check-in that follows (the
             // restore's): should this program end before that, the next open lets it go.
             const QJsonObject hold {
                 {QStringLiteral("user"), m_context->userRow},
                 {QStringLiteral("at"), now.toMSecsSinceEpoch()},
-                {QStringLiteral("retriever"), current.retrieverRow ? QJsonValue(current.retrieverRow) : QJsonValue()},
-                {QStringLiteral("retrieved"), jsonDate(current.retrieved)},
+                {QStringLiteral("retriever"), locked.retrieverRow ? QJsonValue(locked.retrieverRow) : QJsonValue()},
+                {QStringLiteral("retrieved"), jsonDate(locked.retrieved)},
                 {QStringLiteral("event"), Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong()}};
             PendingChange(*m_context->store, {PendingChange::Kind::Hold, m_row.row, m_library->folder, {}, {}, hold});
         }
-        sp.commit();
+        transaction.commit();
     } catch (...) {
         if (!writtenFile.isEmpty()) {
             QFile::remove(writtenFile);
@@ -192,30 +200,32 @@ void StoreVersion::checkInFrom(const QString& path)
                           name,
                           current.contentFile,
                           {{QStringLiteral("by"), m_context->displayName}}});
-    const QString oldPath = current.contentFile.isEmpty() ? QString() : files.pathOf(current.contentFile);
+    QString oldPath;
     QSqlDatabase db = m_context->store->database();
     try {
         const qint64 size = files.storeFileAs(path, name);
-        Savepoint sp(db);
-        const QDateTime now = QDateTime::currentDateTime();
-        QSqlQuery& q = Sql::cached(db,
-                                   QStringLiteral("UPDATE versions SET content_file = ?, size = ?, checked_out = 0, "
-                                                  "in_use = 0, read_write = 0, staged_file = '' WHERE id = ? AND "
-                                                  "checked_out = 1 AND retriever_id = ?"),
-                                   {name, size, m_row.row, m_context->userRow});
-        const int changed = q.numRowsAffected();
-        q.finish();
-        if (changed != 1) {
+        // The version is read again under the lock: the content it replaces is the one current
+        // now, and nobody checked it in meanwhile.
+        WriteTransaction transaction(db);
+        const VersionRow locked = reload();
+        if (!locked.checkedOut || locked.retrieverRow != m_context->userRow) {
             throw gw::Error(describe() + QStringLiteral(" was checked in by another user meanwhile"));
         }
+        oldPath = locked.contentFile.isEmpty() ? QString() : files.pathOf(locked.contentFile);
+        const QDateTime now = QDateTime::currentDateTime();
+        Sql::cached(db,
+                    QStringLiteral("UPDATE versions SET content_file = ?, size = ?, checked_out = 0, in_use = 0, "
+                                   "read_write = 0, staged_file = '' WHERE id = ?"),
+                    {name, size, m_row.row})
+            .finish();
         if (!oldPath.isEmpty()) {
             EventLog::record(db, m_row.row, gw::EventDeleted, m_context->userRow, m_context->displayName, oldPath, now);
         }
         EventLog::record(db, m_row.row, gw::EventCheckedIn, m_context->userRow, m_context->displayName,
                          files.pathOf(name), now);
         endHolds(db);
-        change.committed(db, current.contentFile);
-        sp.commit();
+        change.committed(db, locked.contentFile);
+        transaction.commit();
     } catch (...) {
         change.abandon();
         throw;
@@ -232,13 +242,13 @@ void StoreVersion::checkInFrom(const QString& path)
 
 void StoreVersion::clearCheckOut()
 {
+    QSqlDatabase db = m_context->store->database();
+    WriteTransaction transaction(db);
     const VersionRow current = reload();
     if (!current.checkedOut) {
         throw gw::Error(describe() + QStringLiteral(" is not checked out"));
     }
     requireHolder(current);
-    QSqlDatabase db = m_context->store->database();
-    Savepoint sp(db);
     Sql::cached(db,
                 QStringLiteral("UPDATE versions SET checked_out = 0, in_use = 0, read_write = 0, staged_file = '' "
                                "WHERE id = ?"),
@@ -248,7 +258,7 @@ void StoreVersion::clearCheckOut()
                      current.contentFile.isEmpty() ? QString()
                                                    : QDir(m_library->directory).filePath(current.contentFile));
     endHolds(db);
-    sp.commit();
+    transaction.commit();
     m_row = reload();
 }
 

@@ -48,7 +48,7 @@ void QueryRun::scan()
     QSqlDatabase db = m_context->store->database();
     // One read transaction: the librarian check, the field names and every row
     // come from the same snapshot, and in WAL mode it never holds up a writer.
-    Savepoint snapshot(db);
+    ReadTransaction snapshot(db);
     const QueryPlan plan(m_parsed);
     ScanScope scope;
     scope.libraries = m_libraries;

@@ -1,7 +1,13 @@
 #include "MaintFixture.h"
 #include "core/maint/CheckOutDocs.h"
 #include "core/maint/ClearCheckOut.h"
+#include "store/Sql.h"
+#include "store/Store.h"
+#include "store/demo/Generator.h"
 #include "support/GTestQt.h"
+
+#include <QProcess>
+#include <memory>
 
 using tw::RunOutcome;
 
@@ -151,6 +157,52 @@ TEST_F(ClearCheckOutTest, OnlyTheUsersOwnCheckOutsAreCheckedBackIn)
           "Clear Check Out Flags Completed - Successful = 2/ Failed = 0", "Completed Clear Check Out"})
         EXPECT_TRUE(logHas(line)) << line;
     EXPECT_EQ(m_view.statuses.last(), "Clear Check Out Flags Completed");
+}
+
+// The store tool setting a flag again and again, each time a new process, while the run clears
+// a library of check-outs: every tool command and every unit of the run waits for the other's
+// write instead of failing with a locked store.
+TEST_F(ClearCheckOutTest, TheStoreToolSettingFlagsMeanwhileWaitsForTheRunAndTheRunForIt)
+{
+    constexpr int kDocuments = 3000;
+    store::Generator::generate(m_fixture.store(), "LIB1", kDocuments, 1);
+    {
+        QSqlDatabase db = m_fixture.store().database();
+        store::Sql::run(db,
+                        "UPDATE versions SET checked_out = 1, staged_file = '', retriever_id = (SELECT id FROM "
+                        "users WHERE user_id = 'ANN')");
+    }
+    open();
+    std::unique_ptr<QProcess> tool;
+    QStringList failures;
+    int commands = 0;
+    const auto finished = [&] {
+        if (tool->exitCode() != 0)
+            failures << QString::fromLocal8Bit(tool->readAllStandardError());
+        tool.reset();
+    };
+    m_host.onPump = [&] {
+        if (tool && (tool->waitForFinished(0) || tool->state() == QProcess::NotRunning))
+            finished();
+        if (tool)
+            return;
+        tool = std::make_unique<QProcess>();
+        tool->start(TOOL_PATH,
+                    {"--store", m_fixture.path(), "flag", "LIB1", "2", "1", "inuse", commands++ % 2 ? "on" : "off"});
+    };
+    m_host.yesNoAnswers.enqueue(true);
+    const auto outcome = tw::ClearCheckOut(services()).BCOClearClick(inputs());
+    m_host.onPump = nullptr;
+    if (tool) {
+        tool->waitForFinished(30000);
+        finished();
+    }
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->failures, 0);
+    EXPECT_EQ(outcome->successes, kDocuments + 4);
+    // A command may wait long behind the run's back-to-back commits: two are enough.
+    EXPECT_GE(commands, 2) << "commands run while the run cleared";
+    EXPECT_EQ(failures, QStringList());
 }
 
 TEST_F(ClearCheckOutTest, NoRunsNothingButLogsTheStartAndTheEnd)

@@ -5,7 +5,26 @@
 #include "store/Store.h"
 #include "support/GTestQt.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
 namespace {
+
+// Whether another program could begin a change of the store at this moment, without waiting.
+bool writableAtOnce(const QString& storePath)
+{
+    bool free = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+        db.setDatabaseName(storePath + QStringLiteral("/store.db"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        QSqlQuery q(db);
+        free = db.open() && q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+    return free;
+}
 
 using store::LevelMasks;
 using store::SharingSpec;
@@ -163,7 +182,11 @@ TEST_F(RightsEditTest, AnUnknownReplacementStopsTheRunAfterTheFirstDocument)
     open();
     m_list.setEdit("Team", "Bob Baker", "Replace");
     m_list.setEdit("Zed Gone", "Nobody Known", "Replace");
+    // A message waiting for the user never holds up another program that writes to the store.
+    QList<bool> storeFree;
+    m_host.onMessage = [&] { storeFree.append(writableAtOnce(m_fixture.path())); };
     edit();
+    EXPECT_EQ(storeFree, (QList<bool> {true, true}));
     // Told when the address list is gathered, and again when the first document needs the entry.
     ASSERT_EQ(m_host.messages.size(), 2);
     EXPECT_EQ(m_host.messages[0].text, "Address Entry cannot be found for Nobody Known Cancelling Report");
@@ -171,6 +194,54 @@ TEST_F(RightsEditTest, AnUnknownReplacementStopsTheRunAfterTheFirstDocument)
     EXPECT_TRUE(logHas("Cancelling Rights Edit Report of Documents"));
     EXPECT_EQ(sharing(1), (QStringList {"Bob Baker 6/38/4", "Zed Gone 4/4/4"})) << "Team handed over, Zed kept";
     EXPECT_EQ(sharing(2).first(), "Team 0/0/0 denied") << "the run stopped before document 2";
+}
+
+// A document's edit is kept whole or not at all: when its change cannot begin or cannot be kept,
+// the document stays as it was, the report tells of nothing done to it, and the run goes on.
+class UnsavedEditTest : public RightsEditTest, public testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(UnsavedEditTest, LeavesTheDocumentAsItWasAndSaysSo)
+{
+    addFault(GetParam(), 1, 0, "disk full");
+    open();
+    m_list.setEdit("Zed Gone", "Carol Cook", "Replace");
+    setSharing(2, {{"Zed Gone", {4, 4, 4}, false, false}});
+    edit();
+    EXPECT_EQ(sharing(1), (QStringList {"Bob Baker 6/38/4", "Zed Gone 4/4/4", "Team 39/39/39 denied"}));
+    EXPECT_EQ(sharing(2).last(), "Carol Cook 4/4/4");
+    const QString failure = "Error: Rights Edit Not Saved for Document 1 (disk full)";
+    EXPECT_TRUE(logHas(failure));
+    QStringList body = reportBody();
+    EXPECT_EQ(body.mid(0, 2), (QStringList {failure, "Original Rights found for Zed Gone"}));
+    EXPECT_EQ(body.filter("Document 1").size(), 1) << body.join(" | ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Members, UnsavedEditTest, testing::Values("BeginChange", "Commit"),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+// Adding a user already in the sharing list is refused; the run tells which document and leaves
+// the old entry. Carol Cook's entry is there but cannot be read, so the handover looks for her in
+// vain and tries to add her.
+TEST_F(RightsEditTest, AReplacementAlreadyInTheListIsNotAddedTwice)
+{
+    setSharing(1, {{"Zed Gone", {4, 4, 4}, false, false}, {"CAROL", {32, 32, 0}, false, false}});
+    store::FaultRule rule;
+    rule.member = "User";
+    rule.library = "LIB1";
+    rule.document = 1;
+    rule.entry = 2;
+    rule.occurrence = 2; // the first read marks the edit list; the second is the handover's search
+    rule.message = "entry unreadable";
+    m_fixture.store().addFaultRule(rule);
+    open();
+    m_list.setEdit("Zed Gone", "Carol Cook", "Replace");
+    edit();
+    EXPECT_EQ(sharing(1), (QStringList {"Zed Gone 4/4/4", "Carol Cook 32/32/0"}));
+    EXPECT_TRUE(logHas("Error: Replacing Rights to Document 1 for Zed Gone by Carol Cook (Carol Cook is already "
+                       "in the sharing list of document 1)"));
+    EXPECT_TRUE(reportBody().contains("Document 1 - Rights NOT removed for Zed Gone"));
 }
 
 TEST_F(RightsEditTest, AnEntryThatFailsIsReportedAndTheRunGoesOn)

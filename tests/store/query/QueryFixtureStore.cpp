@@ -126,7 +126,7 @@ qint64 QueryFixtureStore::addBulkLibrary(const QString& name, int documents, int
     store::StoreBuilder(*m_store).setLibraryRights(name, QStringLiteral("LIBR"), true);
     const qint64 author = m_store->userRow(QStringLiteral("AUTH"));
     QSqlDatabase db = m_store->database();
-    store::Savepoint sp(db);
+    store::WriteTransaction sp(db);
     store::Sql::run(db,
                     QStringLiteral("INSERT INTO documents(library_id, number, subject, author_id, creator_id, created) "
                                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "

@@ -143,7 +143,7 @@ TEST_F(StoreQueryRun, AWriteDuringTheQueryIsNeitherBlockedNorSeenByHalf)
     timer.start();
     {
         QSqlDatabase db = s_fixture->store()->database();
-        store::Savepoint sp(db);
+        store::WriteTransaction sp(db);
         // Take "x" out of the first and the last matching document together.
         store::Sql::run(db,
                         QStringLiteral("UPDATE documents SET subject = 'changed' WHERE library_id = ? AND number IN "

@@ -1,3 +1,4 @@
+#include "store/Sql.h"
 #include "store/Store.h"
 #include "support/GTestQt.h"
 
@@ -228,6 +229,56 @@ TEST_F(StoreCliTest, InitRefusesAnExistingStoreAndOtherCommandsNeedOne)
     const Outcome again = run({"init"});
     EXPECT_EQ(again.code, 1);
     EXPECT_TRUE(again.err.contains("exists already"));
+}
+
+// Two imports at once and flags set meanwhile, each its own process: every command waits for the
+// others' writes instead of failing with a locked store, and the documents are numbered on
+// without a gap or a number taken twice.
+TEST_F(StoreCliTest, CommandsAtOnceWaitForEachOther)
+{
+    buildSmallDomain();
+    ASSERT_EQ(run({"import", "Main", file("first.txt", "first")}).code, 0);
+    constexpr int kFiles = 500;
+    for (const char* folder : {"a", "b"}) {
+        QDir(m_dir.path()).mkdir(folder);
+        for (int i = 0; i < kFiles; ++i)
+            file(QStringLiteral("%1/%2.txt").arg(folder).arg(i, 3, 10, QLatin1Char('0')), QByteArray(100, 'x'));
+    }
+    QList<QProcess*> imports;
+    for (const char* folder : {"a", "b"}) {
+        imports << new QProcess;
+        imports.last()->start(TOOL_PATH, {"--store", store(), "import", "Main", m_dir.filePath(folder)});
+        ASSERT_TRUE(imports.last()->waitForStarted());
+    }
+    const auto importing = [&imports] {
+        bool running = false;
+        for (QProcess* import : imports) {
+            import->waitForFinished(0);
+            running = running || import->state() != QProcess::NotRunning;
+        }
+        return running;
+    };
+    QStringList failures;
+    int flags = 0;
+    for (; importing(); ++flags) {
+        const Outcome flag = run({"flag", "Main", "1", "1", "inuse", flags % 2 ? "on" : "off"});
+        if (flag.code != 0)
+            failures << flag.err;
+    }
+    // A flag command may wait long behind the imports' back-to-back commits: one is enough.
+    EXPECT_GE(flags, 1) << "flags set while the imports ran";
+    for (QProcess* import : imports) {
+        if (import->state() != QProcess::NotRunning) {
+            EXPECT_TRUE(import->waitForFinished(60000));
+        }
+        EXPECT_EQ(import->exitCode(), 0) << import->readAllStandardError().toStdString();
+        delete import;
+    }
+    EXPECT_EQ(failures, QStringList());
+    auto s = store::Store::open(store());
+    QSqlDatabase db = s->database();
+    EXPECT_EQ(store::Sql::scalar(db, "SELECT COUNT(DISTINCT number) || ' ' || MAX(number) FROM documents").toString(),
+              QStringLiteral("%1 %1").arg(2 * kFiles + 1));
 }
 
 struct PlacementCase
