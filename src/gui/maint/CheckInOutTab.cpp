@@ -64,7 +64,9 @@ CheckInOutTab::CheckInOutTab(QWidget* parent)
     grid->addWidget(m_ui.Label58, 6, 1, 1, 3);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 1);
-    grid->setRowStretch(2, 1);
+    // The tab has no list: on a larger window the room is left under the controls,
+    // so that each progress bar stays by the buttons that start its run.
+    grid->setRowStretch(7, 1);
 }
 
 QLayout* CheckInOutTab::buildButtons()

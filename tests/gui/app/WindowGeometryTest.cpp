@@ -81,6 +81,12 @@ QSize sizeOf(QWidget* page, const QString& name)
     return control ? control->size() : QSize();
 }
 
+int topOf(QWidget* page, const QString& name)
+{
+    auto* control = page->findChild<QWidget*>(name);
+    return control ? control->mapTo(page, QPoint(0, 0)).y() : -1;
+}
+
 } // namespace
 
 class WindowGeometryTest : public QObject
@@ -96,24 +102,31 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("taller");
     QTest::addColumn<QStringList>("wider");
+    // Controls that stay at their height, counted from the tab's top: the room goes below them.
+    QTest::addColumn<QStringList>("staying");
     QTest::addRow("DocInfo") << int(TMainScreen::DocInfo) << QStringList()
-                             << QStringList {"LDocAuthor", "LDocSubject", "LStagedFile"};
-    QTest::addRow("Query") << int(TMainScreen::Query) << QStringList() << QStringList();
+                             << QStringList {"LDocAuthor", "LDocSubject", "LStagedFile"}
+                             << QStringList {"Button1", "LDocType"};
+    QTest::addRow("Query") << int(TMainScreen::Query) << QStringList() << QStringList()
+                           << QStringList {"MaskEdit1", "Edit34"};
     QTest::addRow("Export") << int(TMainScreen::Export) << QStringList {"ListBox1", "ListBox2"}
-                            << QStringList {"ListBox1", "ListBox2"};
-    QTest::addRow("Check In/Out") << int(TMainScreen::CheckInOut) << QStringList() << QStringList();
+                            << QStringList {"ListBox1", "ListBox2"} << QStringList {"EDocOutputDir"};
+    QTest::addRow("Check In/Out") << int(TMainScreen::CheckInOut) << QStringList() << QStringList()
+                                  << QStringList {"Edit16", "ProgressBar2", "ProgressBar3", "Label58"};
     QTest::addRow("Reporter") << int(TMainScreen::Reporter) << QStringList {"ListBox3", "ListBox4"}
-                              << QStringList {"ListBox3", "ListBox4"};
+                              << QStringList {"ListBox3", "ListBox4"} << QStringList {"Edit23"};
     QTest::addRow("Preset Reports") << int(TMainScreen::Presets) << QStringList {"LV_Presets"}
-                                    << QStringList {"LV_Presets"};
+                                    << QStringList {"LV_Presets"} << QStringList {"ComboB_Presets", "ProgressBar5"};
     QTest::addRow("Excessive Rights") << int(TMainScreen::Excess) << QStringList {"LV_Rights"}
-                                      << QStringList {"LV_Rights"};
+                                      << QStringList {"LV_Rights"} << QStringList {"ComboB_Users", "ProgressBar6"};
     QTest::addRow("Customise Fields") << int(TMainScreen::Custom) << QStringList {"ListBox5", "ListView1"}
-                                      << QStringList {"ListBox5", "ListView1"};
-    QTest::addRow("Restore") << int(TMainScreen::Restore) << QStringList {"LV_Restores"} << QStringList {"LV_Restores"};
+                                      << QStringList {"ListBox5", "ListView1"} << QStringList {"ListBox5"};
+    QTest::addRow("Restore") << int(TMainScreen::Restore) << QStringList {"LV_Restores"} << QStringList {"LV_Restores"}
+                             << QStringList {"Edit33", "ComboB_RVers"};
     QTest::addRow("Edit Rights") << int(TMainScreen::EditRights) << QStringList {"LV_REdits"}
-                                 << QStringList {"LV_REdits"};
-    QTest::addRow("DoRoDi") << int(TMainScreen::DoRoDi) << QStringList {"LV_OFiles"} << QStringList {"LV_OFiles"};
+                                 << QStringList {"LV_REdits"} << QStringList {"ComboB_FEUsers", "Button9"};
+    QTest::addRow("DoRoDi") << int(TMainScreen::DoRoDi) << QStringList {"LV_OFiles"} << QStringList {"LV_OFiles"}
+                            << QStringList {"Edit36", "Label99"};
 }
 
 void WindowGeometryTest::everyTabFitsAndItsListsGrow()
@@ -121,6 +134,7 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow()
     QFETCH(int, tab);
     QFETCH(QStringList, taller);
     QFETCH(QStringList, wider);
+    QFETCH(QStringList, staying);
     MainScreenFixture fixture;
     TMainScreen& screen = fixture.screen();
     screen.show();
@@ -136,6 +150,9 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow()
     QHash<QString, QSize> least;
     for (const QString& name : taller + wider)
         least.insert(name, sizeOf(page, name));
+    QHash<QString, int> place;
+    for (const QString& name : staying)
+        place.insert(name, topOf(page, name));
 
     screen.resize(1920, 1080);
     QApplication::processEvents();
@@ -148,6 +165,8 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow()
         QVERIFY2(sizeOf(page, name).height() >= least.value(name).height() + added / 2, qPrintable(name));
     for (const QString& name : wider)
         QVERIFY2(sizeOf(page, name).width() > least.value(name).width() + 200, qPrintable(name));
+    for (const QString& name : staying)
+        QCOMPARE(topOf(page, name), place.value(name));
     // The Close button stays at the top right, the status bar at the bottom.
     QPushButton* close = screen.closeButton();
     QVERIFY(close->mapTo(&screen, close->rect().topRight()).x() > 1920 - 40);
