@@ -2,6 +2,7 @@
 #include "gui/support/DemoWindow.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
+#include "gui/widgets/ReportPreview.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -79,7 +80,7 @@ void fillTabs(tw::TMainScreen& screen, const QString& output)
 
 // Writes the main window with each tab in front into DIR/<tab>.png, on a demo
 // library with every result list filled: at the size of a start, maximised or
-// at the least size.
+// at the least size; then the preview of the preset list into DIR/ReportPreview.png.
 // Run it on a screen of the size to look at, at any scale, for example:
 //   QT_QPA_PLATFORM=offscreen:configfile=screen1920x1080.json tw_gui_window_shots DIR [maximised|least]
 // with QT_SCALE_FACTOR=2 in the environment for a screen at 200%.
@@ -113,6 +114,11 @@ int main(int argc, char** argv)
         pages->setCurrentIndex(i);
         tw::test::save(&screen, dir, pages->widget(i)->objectName());
     }
+    // The preview of the preset list, as its Print button opens it.
+    pages->setCurrentIndex(tw::TMainScreen::Presets);
+    child<QPushButton>(&screen, QStringLiteral("Button4"))->click();
+    if (auto* preview = screen.findChild<tw::ReportPreview*>())
+        tw::test::save(preview, dir, QStringLiteral("ReportPreview"));
     out << screen.statusPanel(0)->text() << "\n";
     return 0;
 }
