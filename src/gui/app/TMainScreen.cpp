@@ -111,6 +111,10 @@ void TMainScreen::settleSize()
     const QSize least(width, qMax(height, kClientHeight + menuBar()->sizeHint().height()));
     setMinimumSize(least);
     resize(least);
+    // The window is not shown yet: its layouts are run here to give the pages their start size.
+    layout()->activate();
+    centralWidget()->layout()->activate();
+    m_pageControl->keepStartWidths();
 }
 
 TMainScreen::~TMainScreen() = default;

@@ -21,6 +21,7 @@ CheckInOutTab::CheckInOutTab(QWidget* parent)
 {
     QGridLayout* grid = m_skeleton.grid();
     grid->setVerticalSpacing(5);
+    m_skeleton.column()->addLayout(keptWidth(grid));
     const RunTabSkeleton::DirectoryRow out = m_skeleton.addDirectory(
         {QStringLiteral("Selected Check Out Directory:"), QStringLiteral("Edit15"),
          QStringLiteral("Use the Button to Select the Required Check Out Directory"), QStringLiteral("SpeedButton5"),
@@ -66,7 +67,7 @@ CheckInOutTab::CheckInOutTab(QWidget* parent)
     grid->setColumnStretch(3, 1);
     // The tab has no list: on a larger window the room is left under the controls,
     // so that each progress bar stays by the buttons that start its run.
-    grid->setRowStretch(7, 1);
+    m_skeleton.column()->addStretch(1);
 }
 
 QLayout* CheckInOutTab::buildButtons()

@@ -81,6 +81,12 @@ QSize sizeOf(QWidget* page, const QString& name)
     return control ? control->size() : QSize();
 }
 
+int leftOf(QWidget* page, const QString& name)
+{
+    auto* control = page->findChild<QWidget*>(name);
+    return control ? control->mapTo(page, QPoint(0, 0)).x() : -1;
+}
+
 int topOf(QWidget* page, const QString& name)
 {
     auto* control = page->findChild<QWidget*>(name);
@@ -104,29 +110,40 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow_data()
     QTest::addColumn<QStringList>("wider");
     // Controls that stay at their height, counted from the tab's top: the room goes below them.
     QTest::addColumn<QStringList>("staying");
+    // Buttons and fields that keep their size and their place from the tab's left edge.
+    QTest::addColumn<QStringList>("keeping");
     QTest::addRow("DocInfo") << int(TMainScreen::DocInfo) << QStringList()
                              << QStringList {"LDocAuthor", "LDocSubject", "LStagedFile"}
-                             << QStringList {"Button1", "LDocType"};
+                             << QStringList {"Button1", "LDocType"} << QStringList {"Edit1", "Button1", "ComboB_Vers"};
     QTest::addRow("Query") << int(TMainScreen::Query) << QStringList() << QStringList()
-                           << QStringList {"MaskEdit1", "Edit34"};
+                           << QStringList {"MaskEdit1", "Edit34"}
+                           << QStringList {"MaskEdit1", "MaskEdit2", "Edit3", "GWab1", "Edit8", "Edit34", "BAddFields"};
     QTest::addRow("Export") << int(TMainScreen::Export) << QStringList {"ListBox1", "ListBox2"}
-                            << QStringList {"ListBox1", "ListBox2"} << QStringList {"EDocOutputDir"};
+                            << QStringList {"ListBox1", "ListBox2"} << QStringList {"EDocOutputDir"}
+                            << QStringList {"EDocOutputDir", "SpdBOPDir", "Edit22", "ProgressBar1", "BExport"};
     QTest::addRow("Check In/Out") << int(TMainScreen::CheckInOut) << QStringList() << QStringList()
-                                  << QStringList {"Edit16", "ProgressBar2", "ProgressBar3", "Label58"};
+                                  << QStringList {"Edit16", "ProgressBar2", "ProgressBar3", "Label58"}
+                                  << QStringList {"Edit15", "Edit17", "ProgressBar2", "BCheckOut"};
     QTest::addRow("Reporter") << int(TMainScreen::Reporter) << QStringList {"ListBox3", "ListBox4"}
-                              << QStringList {"ListBox3", "ListBox4"} << QStringList {"Edit23"};
+                              << QStringList {"ListBox3", "ListBox4"} << QStringList {"Edit23"}
+                              << QStringList {"Edit23", "Edit29", "ProgressBar4", "BReport"};
     QTest::addRow("Preset Reports") << int(TMainScreen::Presets) << QStringList {"LV_Presets"}
-                                    << QStringList {"LV_Presets"} << QStringList {"ComboB_Presets", "ProgressBar5"};
+                                    << QStringList {"LV_Presets"} << QStringList {"ComboB_Presets", "ProgressBar5"}
+                                    << QStringList {"Edit30", "ComboB_Presets", "Button3", "ProgressBar5"};
     QTest::addRow("Excessive Rights") << int(TMainScreen::Excess) << QStringList {"LV_Rights"}
-                                      << QStringList {"LV_Rights"} << QStringList {"ComboB_Users", "ProgressBar6"};
+                                      << QStringList {"LV_Rights"} << QStringList {"ComboB_Users", "ProgressBar6"}
+                                      << QStringList {"Edit31", "ComboB_Users", "Button5", "ProgressBar6"};
     QTest::addRow("Customise Fields") << int(TMainScreen::Custom) << QStringList {"ListBox5", "ListView1"}
-                                      << QStringList {"ListBox5", "ListView1"} << QStringList {"ListBox5"};
+                                      << QStringList {"ListBox5", "ListView1"} << QStringList {"ListBox5"}
+                                      << QStringList {"SpinEdit1", "Edit32"};
     QTest::addRow("Restore") << int(TMainScreen::Restore) << QStringList {"LV_Restores"} << QStringList {"LV_Restores"}
-                             << QStringList {"Edit33", "ComboB_RVers"};
+                             << QStringList {"Edit33", "ComboB_RVers"}
+                             << QStringList {"Edit33", "Button2", "ComboB_RVers"};
     QTest::addRow("Edit Rights") << int(TMainScreen::EditRights) << QStringList {"LV_REdits"}
-                                 << QStringList {"LV_REdits"} << QStringList {"ComboB_FEUsers", "Button9"};
+                                 << QStringList {"LV_REdits"} << QStringList {"ComboB_FEUsers", "Button9"}
+                                 << QStringList {"Edit35", "ComboB_FEUsers", "Button12", "Button9", "ProgressBar7"};
     QTest::addRow("DoRoDi") << int(TMainScreen::DoRoDi) << QStringList {"LV_OFiles"} << QStringList {"LV_OFiles"}
-                            << QStringList {"Edit36", "Label99"};
+                            << QStringList {"Edit36", "Label99"} << QStringList {"Edit36", "SpeedButton17"};
 }
 
 void WindowGeometryTest::everyTabFitsAndItsListsGrow()
@@ -135,6 +152,7 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow()
     QFETCH(QStringList, taller);
     QFETCH(QStringList, wider);
     QFETCH(QStringList, staying);
+    QFETCH(QStringList, keeping);
     MainScreenFixture fixture;
     TMainScreen& screen = fixture.screen();
     screen.show();
@@ -153,6 +171,9 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow()
     QHash<QString, int> place;
     for (const QString& name : staying)
         place.insert(name, topOf(page, name));
+    QHash<QString, QRect> kept;
+    for (const QString& name : keeping)
+        kept.insert(name, QRect(QPoint(leftOf(page, name), 0), sizeOf(page, name)));
 
     screen.resize(1920, 1080);
     QApplication::processEvents();
@@ -167,6 +188,8 @@ void WindowGeometryTest::everyTabFitsAndItsListsGrow()
         QVERIFY2(sizeOf(page, name).width() > least.value(name).width() + 200, qPrintable(name));
     for (const QString& name : staying)
         QCOMPARE(topOf(page, name), place.value(name));
+    for (const QString& name : keeping)
+        QCOMPARE(QRect(QPoint(leftOf(page, name), 0), sizeOf(page, name)), kept.value(name));
     // The Close button stays at the top right, the status bar at the bottom.
     QPushButton* close = screen.closeButton();
     QVERIFY(close->mapTo(&screen, close->rect().topRight()).x() > 1920 - 40);
