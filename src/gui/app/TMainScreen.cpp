@@ -41,6 +41,7 @@
 #include "gui/rights/ExcessRightsTab.h"
 #include "gui/runs/FieldMover.h"
 #include "gui/runs/RunTabContext.h"
+#include "gui/widgets/ElidingLabel.h"
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/ReportDesk.h"
@@ -78,8 +79,9 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainScreen"));
     setWindowTitle(kProgramTitle);
-    // No title-bar buttons: the window closes only through "Close" or "File" > "Exit".
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // No close button on the title bar: the window closes only through "Close" or
+    // "File" > "Exit". It can be minimised, maximised and resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     m_reportDesk = std::make_unique<ReportDesk>(host);
     m_reportDesk->setAuthor([this] { return m_reportAuthor; });
     m_menus = new MainMenus(this);
@@ -92,13 +94,27 @@ TMainScreen::TMainScreen(StartupContext context, GuiHost& host, QWidget* parent)
     connectHandlers();
     buildHandlers();
 
-    // A single fixed border: the client area is at least 720 by 498 and large
-    // enough for every tab at the default fonts.
-    // The tab bar wraps by the width, so the width is settled before the height is asked.
-    const int menuHeight = menuBar()->sizeHint().height();
-    m_pageControl->tabBar()->resize(kClientWidth - 2 * kMargin, 1);
-    const QSize least = minimumSizeHint();
-    setFixedSize(qMax(kClientWidth, least.width()), qMax(kClientHeight + menuHeight, least.height()));
+    settleSize();
+}
+
+void TMainScreen::settleSize()
+{
+    // Every tab is laid out for a client area of 720 by 498 under the menu: that is
+    // the least size and the size of every start (centred when first shown; nothing
+    // of an earlier run is remembered), larger only where the layouts need more, as
+    // with larger fonts. The tab bar wraps its tabs by the width, so its height is
+    // taken at the width it gets.
+    const QSize hinted = minimumSizeHint();
+    const int width = qMax(hinted.width(), kClientWidth);
+    const MultiRowTabBar* bar = m_pageControl->tabBar();
+    const int height = hinted.height() - bar->minimumSizeHint().height() + bar->heightForWidth(width - 2 * kMargin);
+    const QSize least(width, qMax(height, kClientHeight + menuBar()->sizeHint().height()));
+    setMinimumSize(least);
+    resize(least);
+    // The window is not shown yet: its layouts are run here to give the pages their start size.
+    layout()->activate();
+    centralWidget()->layout()->activate();
+    m_pageControl->keepStartWidths();
 }
 
 TMainScreen::~TMainScreen() = default;
@@ -163,14 +179,15 @@ void TMainScreen::buildStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    m_statusOperation = new QLabel(bar);
+    // The operation panel takes two thirds of the bar's width and cuts a longer text
+    // with "..." (its tool tip shows the whole text); the hint panel takes the rest.
+    m_statusOperation = new ElidingLabel(bar);
     m_statusOperation->setObjectName(QStringLiteral("StatusPanel0"));
-    m_statusOperation->setFixedWidth(360);
     m_statusHint = new QLabel(bar);
     m_statusHint->setObjectName(QStringLiteral("StatusPanel1"));
-    // The hint panel is 50 pixels at least and takes the rest of the bar, so a long hint stays readable.
     m_statusHint->setMinimumWidth(50);
-    bar->addWidget(m_statusOperation);
+    m_statusHint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar->addWidget(m_statusOperation, 2);
     bar->addWidget(m_statusHint, 1);
 }
 

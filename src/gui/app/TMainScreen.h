@@ -177,6 +177,8 @@ private:
     void ComboB_LibsChange();
     QWidget* buildCentralArea();
     void buildStatusBar();
+    // The least size and the size of a start.
+    void settleSize();
     void connectHandlers();
     void buildHandlers();
     // What every run tab's presenter is given.

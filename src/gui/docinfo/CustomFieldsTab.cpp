@@ -44,7 +44,7 @@ CustomFieldsTab::CustomFieldsTab(QWidget* parent)
     grid->addWidget(m_ui.ListBox5, 1, 0);
     grid->addLayout(movers, 1, 1);
     grid->addWidget(m_ui.ListView1, 1, 2);
-    grid->addLayout(buildCutControls(), 2, 0, 1, 3);
+    grid->addLayout(keptWidth(buildCutControls()), 2, 0, 1, 3);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(2, 3);
     grid->setRowStretch(1, 1);

@@ -21,6 +21,7 @@ CheckInOutTab::CheckInOutTab(QWidget* parent)
 {
     QGridLayout* grid = m_skeleton.grid();
     grid->setVerticalSpacing(5);
+    m_skeleton.column()->addLayout(keptWidth(grid));
     const RunTabSkeleton::DirectoryRow out = m_skeleton.addDirectory(
         {QStringLiteral("Selected Check Out Directory:"), QStringLiteral("Edit15"),
          QStringLiteral("Use the Button to Select the Required Check Out Directory"), QStringLiteral("SpeedButton5"),
@@ -64,7 +65,9 @@ CheckInOutTab::CheckInOutTab(QWidget* parent)
     grid->addWidget(m_ui.Label58, 6, 1, 1, 3);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 1);
-    grid->setRowStretch(2, 1);
+    // The tab has no list: on a larger window the room is left under the controls,
+    // so that each progress bar stays by the buttons that start its run.
+    m_skeleton.column()->addStretch(1);
 }
 
 QLayout* CheckInOutTab::buildButtons()

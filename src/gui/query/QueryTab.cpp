@@ -33,7 +33,7 @@ QueryTab::QueryTab(QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
     buildFields(grid);
-    layout->addLayout(grid);
+    layout->addLayout(keptWidth(grid));
 
     auto* queryBox = new QGroupBox(QStringLiteral("Query String"), group());
     queryBox->setObjectName(QStringLiteral("GBQueryString"));

@@ -8,40 +8,54 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace tw {
 
 ExportTab::ExportTab(QWidget* parent)
     : TabPage(QStringLiteral("TSExport"), QStringLiteral("Mass Document Exporter"), parent)
 {
-    auto* grid = new QGridLayout(group());
-    grid->setVerticalSpacing(5);
+    auto* column = new QVBoxLayout(group());
+    column->setSpacing(5);
+    auto* top = new QGridLayout;
+    column->addLayout(keptWidth(top));
     m_ui.EDocOutputDir = WidgetKit::edit(QStringLiteral("EDocOutputDir"),
                                          QStringLiteral("Use the Button to Select the Required Output Directory"));
     m_ui.SpdBOPDir
         = WidgetKit::folderButton(QStringLiteral("SpdBOPDir"), QStringLiteral("Select the Required Output Directory"));
-    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Top Output Directory:"), m_ui.EDocOutputDir,
-                            m_ui.SpdBOPDir, 2);
+    WidgetKit::directoryRow(top, 0, QStringLiteral("Selected Top Output Directory:"), m_ui.EDocOutputDir,
+                            m_ui.SpdBOPDir);
+    top->setColumnStretch(1, 1);
 
-    grid->addWidget(buildFieldPicker(), 1, 0, 1, 2);
+    // The field lists take the room there is; the "Files in Process" box keeps its width.
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildFieldPicker(), 1);
+    column->addLayout(middle, 1);
     m_ui.filesInProcess = new FilesInProcessBox(
         {QStringLiteral("Document Number"), QStringLiteral("Document Subject"), QStringLiteral("Document Version:"),
          QStringLiteral("Output File Name"), QStringLiteral("File Extension:")},
         {QStringLiteral("Edit10"), QStringLiteral("Edit11"), QStringLiteral("Edit12"), QStringLiteral("Edit13"),
          QStringLiteral("Edit14")},
         group());
-    grid->addWidget(m_ui.filesInProcess, 1, 2, Qt::AlignTop);
+    middle->addWidget(m_ui.filesInProcess, 0, Qt::AlignTop);
+
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(5);
+    column->addLayout(keptWidth(grid));
+    // The captions of both parts in one column.
+    grid->setColumnMinimumWidth(0, top->itemAtPosition(0, 0)->widget()->sizeHint().width());
 
     m_ui.Edit22
         = WidgetKit::readOnlyEdit(QStringLiteral("Edit22"), QStringLiteral("Selected Output Subdirectory Structure"));
-    grid->addWidget(WidgetKit::label(QStringLiteral("Subdirectory Structure:")), 2, 0);
-    grid->addWidget(m_ui.Edit22, 2, 1, 1, 2);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Subdirectory Structure:")), 0, 0);
+    grid->addWidget(m_ui.Edit22, 0, 1);
 
     m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup6"), QStringLiteral("BExTestQuery"),
                                             QStringLiteral("Label59"), group());
@@ -59,10 +73,8 @@ ExportTab::ExportTab(QWidget* parent)
     run->addWidget(m_ui.Label60, 1, 2);
     run->setColumnStretch(2, 1);
     run->setColumnMinimumWidth(1, 120);
-    grid->addLayout(run, 3, 0, 1, 3);
+    grid->addLayout(run, 1, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(1, 1);
 }
 
 QWidget* ExportTab::buildFieldPicker()

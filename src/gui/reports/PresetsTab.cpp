@@ -22,6 +22,7 @@ PresetsTab::PresetsTab(QWidget* parent)
     : TabPage(QStringLiteral("TSPresets"), QStringLiteral("Preset Printable Reports"), parent), m_skeleton(group())
 {
     QGridLayout* grid = m_skeleton.grid();
+    m_skeleton.column()->addLayout(keptWidth(grid));
     const RunTabSkeleton::DirectoryRow directory = m_skeleton.addDirectory(
         RunTabSkeleton::reportDirectory(QStringLiteral("Edit30"), QStringLiteral("SpeedButton12")), 3);
     m_ui.Edit30 = directory.field;
@@ -50,7 +51,7 @@ PresetsTab::PresetsTab(QWidget* parent)
 
     m_ui.LV_Presets
         = WidgetKit::modelView(QStringLiteral("LV_Presets"), QStringLiteral("Click Column Heading to Sort Results"));
-    grid->addWidget(m_ui.LV_Presets, 5, 0, 1, 4);
+    m_skeleton.column()->addWidget(m_ui.LV_Presets, 1);
 
     m_ui.Button4 = WidgetKit::button(QStringLiteral("Button4"), QStringLiteral("Print"));
     m_ui.Button13 = WidgetKit::button(QStringLiteral("Button13"), QStringLiteral("Clipboard"));
@@ -58,9 +59,8 @@ PresetsTab::PresetsTab(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(m_ui.Button4);
     buttons->addWidget(m_ui.Button13);
-    grid->addLayout(buttons, 6, 0, 1, 4);
+    m_skeleton.column()->addLayout(buttons);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(5, 1);
 }
 
 void PresetsTab::setPresetsModel(QAbstractItemModel* model)

@@ -6,38 +6,52 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace tw {
 
 ReporterTab::ReporterTab(QWidget* parent)
     : TabPage(QStringLiteral("TSReporter"), QStringLiteral("Document Exporter"), parent)
 {
-    auto* grid = new QGridLayout(group());
-    grid->setVerticalSpacing(5);
+    auto* column = new QVBoxLayout(group());
+    column->setSpacing(5);
+    auto* top = new QGridLayout;
+    column->addLayout(keptWidth(top));
     m_ui.Edit23 = WidgetKit::edit(QStringLiteral("Edit23"),
                                   QStringLiteral("Use the Button to Select the Required Report Directory"));
     m_ui.SpeedButton7 = WidgetKit::folderButton(QStringLiteral("SpeedButton7"),
                                                 QStringLiteral("Select the Required Output Directory"));
-    WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit23, m_ui.SpeedButton7, 2);
+    WidgetKit::directoryRow(top, 0, QStringLiteral("Selected Report Directory:"), m_ui.Edit23, m_ui.SpeedButton7);
+    top->setColumnStretch(1, 1);
 
-    grid->addWidget(buildFieldPicker(), 1, 0, 1, 2);
+    // The field lists take the room there is; the "Files in Process" box keeps its width.
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildFieldPicker(), 1);
+    column->addLayout(middle, 1);
     m_ui.filesInProcess = new FilesInProcessBox(
         {QStringLiteral("Document Number"), QStringLiteral("Document Subject"), QStringLiteral("Document Version:"),
          QStringLiteral("Report Output Line"), QStringLiteral("File Extension:")},
         {QStringLiteral("Edit24"), QStringLiteral("Edit25"), QStringLiteral("Edit26"), QStringLiteral("Edit27"),
          QStringLiteral("Edit28")},
         group());
-    grid->addWidget(m_ui.filesInProcess, 1, 2, Qt::AlignTop);
+    middle->addWidget(m_ui.filesInProcess, 0, Qt::AlignTop);
+
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(5);
+    column->addLayout(keptWidth(grid));
+    // The captions of both parts in one column.
+    grid->setColumnMinimumWidth(0, top->itemAtPosition(0, 0)->widget()->sizeHint().width());
 
     m_ui.Edit29 = WidgetKit::readOnlyEdit(QStringLiteral("Edit29"));
-    grid->addWidget(WidgetKit::label(QStringLiteral("Report Structure:")), 2, 0);
-    grid->addWidget(m_ui.Edit29, 2, 1, 1, 2);
+    grid->addWidget(WidgetKit::label(QStringLiteral("Report Structure:")), 0, 0);
+    grid->addWidget(m_ui.Edit29, 0, 1);
 
     m_ui.criteria = new SearchCriteriaPanel(QStringLiteral("RadioGroup1"), QStringLiteral("BRepTestQuery"),
                                             QStringLiteral("Label64"), group());
@@ -51,10 +65,8 @@ ReporterTab::ReporterTab(QWidget* parent)
     run->addWidget(m_ui.Label65, 1, 2);
     run->setColumnStretch(2, 1);
     run->setColumnMinimumWidth(1, 120);
-    grid->addLayout(run, 3, 0, 1, 3);
+    grid->addLayout(run, 1, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(1, 1);
 }
 
 QWidget* ReporterTab::buildFieldPicker()

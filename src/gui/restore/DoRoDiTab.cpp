@@ -19,18 +19,22 @@ namespace tw {
 DoRoDiTab::DoRoDiTab(QWidget* parent)
     : TabPage(QStringLiteral("TSDivavi"), QStringLiteral("Clear Stray DMS Files"), parent)
 {
-    auto* grid = new QGridLayout(group());
-    grid->setVerticalSpacing(4);
+    auto* column = new QVBoxLayout(group());
+    column->setSpacing(4);
+    auto* grid = new QGridLayout;
+    column->addLayout(keptWidth(grid));
     m_ui.Edit36 = WidgetKit::edit(QStringLiteral("Edit36"), QString());
     m_ui.SpeedButton17 = WidgetKit::folderButton(QStringLiteral("SpeedButton17"),
                                                  QStringLiteral("Select the Required Output Directory"));
     WidgetKit::directoryRow(grid, 0, QStringLiteral("Selected Top User Directory:"), m_ui.Edit36, m_ui.SpeedButton17,
                             2);
-    grid->addLayout(buildScanLines(), 1, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    // The lines the scan writes into take the width there is, like its list.
+    column->addLayout(buildScanLines());
 
     m_ui.LV_OFiles
         = WidgetKit::modelView(QStringLiteral("LV_OFiles"), QStringLiteral("Click Column Heading to Sort Results"));
-    grid->addWidget(m_ui.LV_OFiles, 2, 0, 1, 3);
+    column->addWidget(m_ui.LV_OFiles, 1);
 
     m_ui.cbDMSFilter = WidgetKit::checkBox(QStringLiteral("cbDMSFilter"), QStringLiteral("DMS Only Filter"));
     m_ui.Button15 = WidgetKit::button(QStringLiteral("Button15"), QStringLiteral("Scan"));
@@ -41,9 +45,7 @@ DoRoDiTab::DoRoDiTab(QWidget* parent)
     buttons->addStretch(1);
     for (QPushButton* button : {m_ui.Button15, m_ui.Button11, m_ui.Button14})
         buttons->addWidget(button);
-    grid->addLayout(buttons, 3, 0, 1, 3);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(2, 1);
+    column->addLayout(buttons);
     resetScanLines();
 }
 

@@ -34,6 +34,7 @@ EditRightsTab::EditRightsTab(QWidget* parent)
     : TabPage(QStringLiteral("TSEditR"), QStringLiteral("Document Rights Editor Reports"), parent), m_skeleton(group())
 {
     QGridLayout* grid = m_skeleton.grid();
+    m_skeleton.column()->addLayout(keptWidth(grid));
     const RunTabSkeleton::DirectoryRow directory = m_skeleton.addDirectory(
         RunTabSkeleton::reportDirectory(QStringLiteral("Edit35"), QStringLiteral("SpeedButton16")), 2);
     m_ui.Edit35 = directory.field;
@@ -60,7 +61,7 @@ EditRightsTab::EditRightsTab(QWidget* parent)
     m_ui.LoadList->setObjectName(QStringLiteral("LoadList1"));
     m_ui.LV_REdits->addActions({m_ui.SaveList, m_ui.LoadList});
     m_ui.LV_REdits->setContextMenuPolicy(Qt::ActionsContextMenu);
-    grid->addWidget(m_ui.LV_REdits, 2, 0, 1, 3);
+    m_skeleton.column()->addWidget(m_ui.LV_REdits, 1);
 
     m_ui.Label94
         = new QLabel(QStringLiteral("If a Replace record is checked, an existing rights entry will be modified "
@@ -72,9 +73,8 @@ EditRightsTab::EditRightsTab(QWidget* parent)
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_ui.Label94, 1);
     bottom->addWidget(m_ui.Button10);
-    grid->addLayout(bottom, 3, 0, 1, 3);
+    m_skeleton.column()->addLayout(bottom);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(2, 1);
 }
 
 QWidget* EditRightsTab::buildAlterGroup()

@@ -24,6 +24,7 @@ ExcessRightsTab::ExcessRightsTab(QWidget* parent)
     : TabPage(QStringLiteral("TSExcess"), QStringLiteral("Document Rights Reports"), parent), m_skeleton(group())
 {
     QGridLayout* grid = m_skeleton.grid();
+    m_skeleton.column()->addLayout(keptWidth(grid));
     const RunTabSkeleton::DirectoryRow directory = m_skeleton.addDirectory(
         RunTabSkeleton::reportDirectory(QStringLiteral("Edit31"), QStringLiteral("SpeedButton13")), 3);
     m_ui.Edit31 = directory.field;
@@ -65,7 +66,7 @@ ExcessRightsTab::ExcessRightsTab(QWidget* parent)
 
     m_ui.LV_Rights
         = WidgetKit::modelView(QStringLiteral("LV_Rights"), QStringLiteral("Click Column Heading to Sort Results"));
-    grid->addWidget(m_ui.LV_Rights, 2, 0, 1, 4);
+    m_skeleton.column()->addWidget(m_ui.LV_Rights, 1);
 
     m_ui.Button6 = WidgetKit::button(QStringLiteral("Button6"), QStringLiteral("Print"));
     m_ui.Button7 = WidgetKit::button(QStringLiteral("Button7"), QStringLiteral("MDO File"));
@@ -73,9 +74,8 @@ ExcessRightsTab::ExcessRightsTab(QWidget* parent)
     listButtons->addStretch(1);
     listButtons->addWidget(m_ui.Button6);
     listButtons->addWidget(m_ui.Button7);
-    grid->addLayout(listButtons, 3, 0, 1, 4);
+    m_skeleton.column()->addLayout(listButtons);
     grid->setColumnStretch(3, 1);
-    grid->setRowStretch(2, 1);
 }
 
 QLayout* ExcessRightsTab::buildRightsBoxes()

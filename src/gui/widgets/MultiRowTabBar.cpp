@@ -7,10 +7,6 @@
 
 namespace tw {
 
-namespace {
-constexpr int kTextPadding = 20;
-}
-
 MultiRowTabBar::MultiRowTabBar(QWidget* parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -52,7 +48,16 @@ int MultiRowTabBar::tabAt(const QPoint& point) const
 
 int MultiRowTabBar::naturalWidth(int index) const
 {
-    return fontMetrics().horizontalAdvance(m_texts.at(index)) + kTextPadding;
+    // As wide as the style's own tab bar makes a tab with this caption, so that a
+    // row that is not stretched still shows every caption whole.
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = QTabBar::RoundedNorth;
+    option.text = m_texts.at(index);
+    const QSize text(fontMetrics().size(Qt::TextShowMnemonic, option.text).width()
+                         + style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this),
+                     fontMetrics().height());
+    return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, text, this).width();
 }
 
 int MultiRowTabBar::tabHeight() const

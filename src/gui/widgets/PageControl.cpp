@@ -1,6 +1,7 @@
 #include "PageControl.h"
 
 #include "MultiRowTabBar.h"
+#include "TabPage.h"
 
 #include <QKeyEvent>
 #include <QStackedWidget>
@@ -86,6 +87,16 @@ void PageControl::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void PageControl::keepStartWidths()
+{
+    layout()->activate();
+    const QSize size = m_stack->contentsRect().size();
+    for (int i = 0; i < m_stack->count(); ++i) {
+        if (auto* page = qobject_cast<TabPage*>(m_stack->widget(i)))
+            page->keepStartWidths(size);
+    }
 }
 
 } // namespace tw

@@ -35,6 +35,11 @@ public:
     // Changes to `index` as a click would; false when the change is refused.
     bool requestPage(int index);
 
+    // Lays out every page at the size of the page in front and holds the parts of
+    // the pages that keep the width they have there (see TabPage). Call it once
+    // the window has its start size.
+    void keepStartWidths();
+
 Q_SIGNALS:
     void currentChanged(int index);
 

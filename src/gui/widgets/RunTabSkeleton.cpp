@@ -21,7 +21,8 @@ RunTabSkeleton::Directory RunTabSkeleton::reportDirectory(const QString& field, 
             QStringLiteral("Select the Required Output Directory")};
 }
 
-RunTabSkeleton::RunTabSkeleton(QWidget* group) : m_group(group), m_grid(new QGridLayout(group))
+RunTabSkeleton::RunTabSkeleton(QWidget* group)
+    : m_group(group), m_column(new QVBoxLayout(group)), m_grid(new QGridLayout)
 {
     m_grid->setVerticalSpacing(4);
 }

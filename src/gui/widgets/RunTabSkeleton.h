@@ -19,7 +19,7 @@ class FilesInProcessBox;
 class SearchCriteriaPanel;
 
 // What every run tab repeats, built one way: its directory rows (caption,
-// field and folder button) at the top of the tab's grid, the "Select Search
+// field and folder button) at the top of the tab's grid of controls, the "Select Search
 // Criteria" group with its Test Query button and result line, the run
 // buttons, each run's progress bar with its status line, and the "Files in
 // Process" boxes where the tab has them. The tab places the parts and its own
@@ -39,10 +39,12 @@ public:
     // A tab's "Selected Report Directory:" row.
     static Directory reportDirectory(const QString& field, const QString& picker);
 
-    // The grid goes into `group`.
+    // The grid goes into `group`'s column, where the tab puts it.
     explicit RunTabSkeleton(QWidget* group);
 
     QGridLayout* grid() const { return m_grid; }
+    // The group's layout: the grid of controls and, under it, the tab's list.
+    QBoxLayout* column() const { return m_column; }
 
     // The next directory row, its field spanning `span` columns.
     struct DirectoryRow
@@ -70,6 +72,7 @@ public:
 
 private:
     QWidget* m_group;
+    QBoxLayout* m_column;
     QGridLayout* m_grid;
     SearchCriteriaPanel* m_criteria = nullptr;
     QList<Progress> m_progress;

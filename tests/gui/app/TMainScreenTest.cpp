@@ -2,6 +2,7 @@
 #include "gui/app/MainMenus.h"
 #include "gui/host/BusyGate.h"
 #include "gui/query/QueryTab.h"
+#include "gui/widgets/ElidingLabel.h"
 #include "gui/widgets/MultiRowTabBar.h"
 #include "gui/widgets/PageControl.h"
 #include "gui/widgets/RadioGroup.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 using tw::TMainScreen;
 using tw::test::MainScreenFixture;
@@ -52,6 +55,7 @@ private Q_SLOTS:
     void lateFirstActivationKeepsARunBusy();
     void startAndCloseAreLogged();
     void statusBarPanels();
+    void longStatusIsCutWithDotsAndWholeInItsToolTip();
     void unwritableLogIsReportedOnce();
     void sessionDrivesTheWindow();
     void searchCriteriaFollowTheChoice_data();
@@ -418,8 +422,15 @@ void TMainScreenTest::statusBarPanels()
     screen.show();
     QLabel* operation = screen.statusPanel(0);
     QLabel* hint = screen.statusPanel(1);
-    QCOMPARE(operation->width(), 360);
     QVERIFY(hint->width() >= 50);
+    QVERIFY(operation->width() > hint->width());
+    // The operation panel takes the width the window gives it.
+    const int narrow = operation->width();
+    screen.resize(1600, 900);
+    QApplication::processEvents();
+    QVERIFY(operation->width() > narrow + 500);
+    screen.resize(screen.minimumSize());
+    QApplication::processEvents();
 
     screen.log().ErrorCheck(QStringLiteral("Checking Library - Alpha"), true, false);
     QCOMPARE(operation->text(), QStringLiteral("Last Operation Checking Library - Alpha"));
@@ -431,6 +442,34 @@ void TMainScreenTest::statusBarPanels()
     QVERIFY(operation->isVisible());
     screen.pageControl()->setCurrentIndex(TMainScreen::Query);
     QCOMPARE(hint->text(), QString());
+}
+
+void TMainScreenTest::longStatusIsCutWithDotsAndWholeInItsToolTip()
+{
+    MainScreenFixture fixture;
+    TMainScreen& screen = fixture.screen();
+    screen.show();
+    QLabel* operation = screen.statusPanel(0);
+    auto* panel = qobject_cast<tw::ElidingLabel*>(operation);
+    QVERIFY(panel);
+
+    screen.log().ErrorCheck(QStringLiteral("Checking Library - Alpha"), true, false);
+    QCOMPARE(panel->shownText(), QStringLiteral("Last Operation Checking Library - Alpha"));
+
+    const QString whole = QStringLiteral("Last Operation Completed retrieving information for Document 123456 "
+                                         "Version 12 of the Contracts and Agreements library at the head office");
+    screen.log().ErrorCheck(whole.mid(15), true, false);
+    QCOMPARE(operation->text(), whole);
+    const QString shown = panel->shownText();
+    QVERIFY2(shown.endsWith(QStringLiteral("...")), qPrintable(shown));
+    QVERIFY(shown.size() > 20);
+    QVERIFY(whole.startsWith(shown.chopped(3)));
+    QVERIFY(operation->fontMetrics().horizontalAdvance(shown) <= operation->contentsRect().width());
+
+    const QPoint inside(5, operation->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, inside, operation->mapToGlobal(inside));
+    QApplication::sendEvent(operation, &help);
+    QCOMPARE(QToolTip::text(), whole);
 }
 
 void TMainScreenTest::searchCriteriaFollowTheChoice_data()
