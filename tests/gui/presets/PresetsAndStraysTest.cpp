@@ -316,6 +316,8 @@ void PresetsAndStraysTest::savedAndPrintedPdfsShareThePreviewsPaperAndInformatio
     const QMap<QString, QString> printedInfo = tw::test::pdfInfo(printed);
     for (const char* key : {"Page size", "Pages", "Author", "Title", "Subject"})
         QCOMPARE(printedInfo.value(QLatin1String(key)), savedInfo.value(QLatin1String(key)));
+}
+
 void PresetsAndStraysTest::aValueWithTabsStaysWholeInTheListOnly()
 {
     const QString subject = QStringLiteral("Del\tta\r\nX");

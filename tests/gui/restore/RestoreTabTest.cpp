@@ -145,6 +145,8 @@ void RestoreTabTest::restoreActsOnTheDocumentLoaded()
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label89"))->text(), QStringLiteral("Salvaged Successfully"));
     QCOMPARE(window.logLines().filter(QStringLiteral("Successfully Reimported File for Document 2 Version 1")).size(),
              1);
+}
+
 void RestoreTabTest::historyShowsValuesWholeAndCopiesThemAsOneColumn()
 {
     SessionWindow window({QStringLiteral("ANN"), [](store::StoreBuilder& s) {
