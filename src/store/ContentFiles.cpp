@@ -52,14 +52,15 @@ QString ContentFiles::pathOf(const QString& name) const
     return QDir(m_directory).filePath(name);
 }
 
-QString ContentFiles::storeFile(const QString& source, const QString& fileType, qint64& size) const
+QString ContentFiles::storeFile(const QString& source, const QString& fileType, qint64& size,
+                                FileCopy::Source kind) const
 {
     if (!QDir().mkpath(m_directory)) {
         throw gw::Error(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     }
     for (int attempt = 0; attempt < 8; ++attempt) {
         const QString name = freshName(fileType);
-        const QString temporary = FileCopy::toTemporary(source, pathOf(name));
+        const QString temporary = FileCopy::toTemporary(source, pathOf(name), kind);
         size = QFileInfo(temporary).size();
         if (QFile::rename(temporary, pathOf(name))) {
             return name;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FileCopy.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,7 +21,8 @@ public:
     QString pathOf(const QString& name) const;
 
     // Stores a copy of source / the bytes; gives the new name and size.
-    QString storeFile(const QString& source, const QString& fileType, qint64& size) const;
+    QString storeFile(const QString& source, const QString& fileType, qint64& size,
+                      FileCopy::Source kind = FileCopy::Source::AnyFile) const;
     QString storeBytes(const QByteArray& bytes, const QString& fileType, qint64& size) const;
 
     // Copies a content file out, never showing half a copy under target's

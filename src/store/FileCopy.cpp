@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -53,11 +54,28 @@ gw::Error existsError(const QString& target)
     return gw::Error(QStringLiteral("A file already exists at %1").arg(target));
 }
 
-int openSource(const QString& source)
+int openSource(const QString& source, FileCopy::Source kind = FileCopy::Source::AnyFile)
 {
-    const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (kind == FileCopy::Source::AnyFile) {
+        const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, systemError()));
+        }
+        return fd;
+    }
+    // The link is refused by the open itself, so no link put in place after a look can slip
+    // through; O_NONBLOCK keeps a FIFO from holding the open until a writer comes.
+    const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) {
+        if (errno == ELOOP) {
+            throw gw::Error(QStringLiteral("Cannot read %1: it is a symbolic link, not a file").arg(source));
+        }
         throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, systemError()));
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw gw::Error(QStringLiteral("Cannot read %1: it is not a regular file").arg(source));
     }
     return fd;
 }
@@ -172,9 +190,9 @@ QString FileCopy::temporaryBeside(const QString& target)
                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
 }
 
-QString FileCopy::toTemporary(const QString& source, const QString& target)
+QString FileCopy::toTemporary(const QString& source, const QString& target, Source kind)
 {
-    Descriptor in(openSource(source));
+    Descriptor in(openSource(source, kind));
     const QString temporary = temporaryBeside(target);
     const QByteArray temporaryPath = QFile::encodeName(temporary);
     Descriptor out(::open(temporaryPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));

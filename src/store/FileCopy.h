@@ -10,6 +10,10 @@ class FileCopy
 {
 public:
     enum class Via { UnnamedFileWherePossible, TemporaryName };
+    // What a source may be. A file handed in from outside the store (a check-in) must be a
+    // regular file in its own right: a symbolic link or a device is refused, so that the
+    // store never takes in whatever file a link in a shared folder points to.
+    enum class Source { AnyFile, RegularFileOnly };
 
     // Copies source to target. Where the file system can, the copy is made
     // as an unnamed file in target's directory and given its name when whole
@@ -20,7 +24,7 @@ public:
                      Via via = Via::UnnamedFileWherePossible);
 
     // Copies source to a new temporary file beside target; gives its path.
-    static QString toTemporary(const QString& source, const QString& target);
+    static QString toTemporary(const QString& source, const QString& target, Source kind = Source::AnyFile);
 
     // A name for a temporary file beside target: hidden, with a random part.
     static QString temporaryBeside(const QString& target);

@@ -1,6 +1,7 @@
 #include "CheckInDocs.h"
 
 #include "CheckInName.h"
+#include "core/app/FolderEntries.h"
 #include "core/app/GwRefs.h"
 #include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
@@ -11,17 +12,11 @@
 #include "core/runs/RunView.h"
 #include "gw/ObjectModel.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QtMath>
 
 namespace tw {
-
-namespace {
-// Every entry of the directory, hidden and system ones too, as "*.*" lists them.
-constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-} // namespace
 
 CheckInDocs::CheckInDocs(RunServices services) : m_services(std::move(services)) { }
 
@@ -93,9 +88,9 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
 qint64 CheckInDocs::countFiles(const QString& directory)
 {
     qint64 files = 0;
-    for (QDirIterator it(directory, kEntries); it.hasNext();) {
-        it.next();
-        if (!it.fileInfo().isDir())
+    FolderEntries entries(directory);
+    for (FolderEntry entry; entries.next(&entry);) {
+        if (!entry.directory)
             ++files;
     }
     return files;
@@ -107,15 +102,13 @@ void CheckInDocs::walk(const QString& directory, qint64 files)
     s.view.setProgress(0);
     qint64 seen = 0;
     // Entries are read one at a time, in the order the file system gives them.
-    QDirIterator it(directory, kEntries);
+    FolderEntries entries(directory);
     log(QStringLiteral("Checking In Documents"), true, true);
-    while (it.hasNext()) {
-        it.next();
-        const QString name = it.fileName();
+    for (FolderEntry entry; entries.next(&entry);) {
         s.view.clearFilesInProcess();
-        s.view.setOutput(directory + name);
-        if (!it.fileInfo().isDir())
-            checkInEntry(directory, name);
+        s.view.setOutput(directory + entry.shown());
+        if (!entry.directory)
+            checkInEntry(directory, entry);
         ++seen;
         s.view.setProgress(qMin(100, qRound(static_cast<double>(seen) * 100.0 / static_cast<double>(files))));
         pauseAfterEntry();
@@ -127,15 +120,35 @@ void CheckInDocs::pauseAfterEntry()
     pumpedPause(m_services.host, m_pauseMs);
 }
 
-void CheckInDocs::checkInEntry(const QString& directory, const QString& name)
+void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entry)
 {
     RunServices& s = m_services;
+    // A name with a CR or LF would break the log's lines and come back as a version "1\n"; one
+    // that is not UTF-8 has no text that names the file. Either is told by its escaped form.
+    if (!entry.plain) {
+        log(QStringLiteral("FAIL - File ") + entry.shown()
+                + QStringLiteral(" has a name that is not plain text and is not Checked In"),
+            true, true);
+        return;
+    }
+    const QString name = entry.name;
     const CheckInName parsed = CheckInName::parse(name);
     s.view.setExtension(parsed.extension);
     s.view.setDocumentNumber(parsed.numberText);
     s.view.setVersion(parsed.versionText);
     if (!parsed.valid) {
         log(QStringLiteral("FAIL - Invalid File Name Format Found ") + name, true, false);
+        return;
+    }
+    // Regular files only: a link would make the library take whatever file it points to, one
+    // the administrator may read but its writer may not. The store refuses a link too, so that
+    // one put in place after this look is refused as well.
+    const QFileInfo file(directory + name);
+    if (file.isSymLink() || !file.isFile()) {
+        log(QStringLiteral("FAIL - File ") + name
+                + (file.isSymLink() ? QStringLiteral(" is a symbolic link and is not Checked In")
+                                    : QStringLiteral(" is not a regular file and is not Checked In")),
+            true, true);
         return;
     }
     const QString which

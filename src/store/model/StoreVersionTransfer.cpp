@@ -145,7 +145,8 @@ void StoreVersion::checkInFrom(const QString& path)
     }
     ContentFiles files(m_library->directory);
     qint64 size = 0;
-    const QString name = files.storeFile(path, current.fileType, size);
+    // A file brought from outside the store: a link in its place is refused, not followed.
+    const QString name = files.storeFile(path, current.fileType, size, FileCopy::Source::RegularFileOnly);
     const QString oldPath = current.contentFile.isEmpty() ? QString() : files.pathOf(current.contentFile);
     QSqlDatabase db = m_context->store->database();
     try {

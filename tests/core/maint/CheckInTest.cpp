@@ -3,6 +3,9 @@
 #include "core/maint/CheckInName.h"
 #include "support/GTestQt.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 struct NameCase
@@ -225,16 +228,54 @@ TEST_F(CheckInTest, AFailedCheckInLeavesTheFileAndTheVersionAsTheyWere)
     EXPECT_TRUE(version(1, 2)->CheckedOut());
 }
 
-TEST_F(CheckInTest, ALinkIsCheckedInThroughAndOnlyTheLinkIsRemoved)
+TEST_F(CheckInTest, ALinkIsNeverCheckedInAndIsLeftAlone)
 {
+    // Anyone who may write into the folder could point a link at a file only the administrator reads.
     prepare();
-    const QString target = m_scratch.filePath("my edit.txt");
-    writeFile(target, "linked edit");
+    const QString target = m_scratch.filePath("secret.txt");
+    writeFile(target, "not for the library");
     ASSERT_TRUE(QFile::link(target, inDir() + "1_1.txt"));
     run();
-    EXPECT_EQ(content(1, 1), "linked edit");
-    EXPECT_FALSE(QFileInfo(inDir() + "1_1.txt").isSymLink());
-    EXPECT_EQ(readFile(target), "linked edit");
+    EXPECT_TRUE(logHas("FAIL - File 1_1.txt is a symbolic link and is not Checked In"));
+    EXPECT_TRUE(QFileInfo(inDir() + "1_1.txt").isSymLink());
+    EXPECT_EQ(readFile(target), "not for the library");
+    EXPECT_EQ(content(1, 1), "alpha");
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
+}
+
+TEST_F(CheckInTest, ALinkPutInPlaceAfterTheLookIsRefusedByTheStore)
+{
+    prepare();
+    const QString target = m_scratch.filePath("secret.txt");
+    writeFile(target, "not for the library");
+    ASSERT_TRUE(QFile::link(target, inDir() + "1_1.txt"));
+    EXPECT_THROW(version(1, 1)->CheckIn(inDir() + "1_1.txt", 0), gw::Error);
+    EXPECT_EQ(content(1, 1), "alpha");
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
+}
+
+// Names made of bytes: a line end in the name, and a byte that is not UTF-8.
+TEST_F(CheckInTest, NamesThatAreNotPlainTextAreToldEscapedAndLeftAlone)
+{
+    prepare();
+    const QList<QByteArray> names {QByteArray("1_1\n.txt"), QByteArray("1_2.t\xE9xt")};
+    const auto pathOf = [this](const QByteArray& name) { return QByteArray(QFile::encodeName(inDir()) + name); };
+    for (const QByteArray& name : names) {
+        const int fd = ::open(pathOf(name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "edited", 6), 6);
+        ::close(fd);
+    }
+    run();
+    EXPECT_TRUE(logHas("FAIL - File 1_1\\n.txt has a name that is not plain text and is not Checked In"))
+        << logText().toStdString();
+    EXPECT_TRUE(logHas("FAIL - File 1_2.t\\xE9xt has a name that is not plain text and is not Checked In"));
+    EXPECT_TRUE(logHas("Directory " + inDir() + "contains 2 files "));
+    for (const QByteArray& name : names)
+        EXPECT_EQ(::access(pathOf(name).constData(), F_OK), 0) << name.toStdString();
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
+    EXPECT_TRUE(version(1, 2)->CheckedOut());
+    EXPECT_EQ(content(1, 1), "alpha");
 }
 
 } // namespace
