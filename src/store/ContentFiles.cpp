@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/FileCopy.h"
+#include "store/StoreError.h"
 #include "store/salvage/SalvageArea.h"
 
 #include <QDir>
@@ -60,7 +61,13 @@ QString ContentFiles::storeFile(const QString& source, const QString& fileType, 
     }
     for (int attempt = 0; attempt < 8; ++attempt) {
         const QString name = freshName(fileType);
-        const QString temporary = FileCopy::toTemporary(source, pathOf(name), kind);
+        QString temporary;
+        try {
+            temporary = FileCopy::toTemporary(source, pathOf(name), kind);
+        } catch (const FileCopy::WriteError& error) {
+            // Written into the store's own folder: a read-only or full store is told as such.
+            throw StoreError::fromFile(error.message(), error.error());
+        }
         size = QFileInfo(temporary).size();
         if (QFile::rename(temporary, pathOf(name))) {
             return name;

@@ -49,6 +49,13 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// The failure of the last system call on the way to `target`.
+FileCopy::WriteError writeError(const QString& target, int error = errno)
+{
+    return FileCopy::WriteError(
+        QStringLiteral("Cannot write %1: %2").arg(target, QString::fromLocal8Bit(std::strerror(error))), error);
+}
+
 gw::Error existsError(const QString& target)
 {
     return gw::Error(QStringLiteral("A file already exists at %1").arg(target));
@@ -147,7 +154,7 @@ Unnamed copyUnnamed(const QString& source, const QString& target, bool overwrite
         if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
             return Unnamed::Unsupported;
         }
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
+        throw writeError(target);
     }
     if (!copyContents(in.get(), out.get())) {
         throw gw::Error(QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, systemError()));
@@ -169,7 +176,7 @@ Unnamed copyUnnamed(const QString& source, const QString& target, bool overwrite
     // The target exists: name the copy beside it, then rename it over the target.
     const QByteArray temporary = QFile::encodeName(FileCopy::temporaryBeside(target));
     if (!link(out.get(), temporary)) {
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
+        throw writeError(target);
     }
     if (!out.close() || std::rename(temporary.constData(), targetPath.constData()) != 0) {
         const QString reason = systemError();
@@ -197,18 +204,20 @@ QString FileCopy::toTemporary(const QString& source, const QString& target, Sour
     const QByteArray temporaryPath = QFile::encodeName(temporary);
     Descriptor out(::open(temporaryPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0) {
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
+        throw writeError(target);
     }
     if (!copyContents(in.get(), out.get())) {
-        const QString reason = systemError();
+        const int error = errno;
         out.close();
         ::unlink(temporaryPath.constData());
-        throw gw::Error(QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, reason));
+        throw FileCopy::WriteError(QStringLiteral("Cannot copy %1 to %2: %3")
+                                       .arg(source, target, QString::fromLocal8Bit(std::strerror(error))),
+                                   error);
     }
     if (!out.close()) {
-        const QString reason = systemError();
+        const int error = errno;
         ::unlink(temporaryPath.constData());
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, reason));
+        throw writeError(target, error);
     }
     return temporary;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gw/Error.h"
+
 #include <QString>
 
 namespace store {
@@ -9,6 +11,19 @@ namespace store {
 class FileCopy
 {
 public:
+    // A copy that could not be written where it was to go; `error` is the
+    // system's error number, so that a caller writing into the store can tell
+    // a read-only or full store from a failure of this one file.
+    class WriteError : public gw::Error
+    {
+    public:
+        WriteError(const QString& message, int error) : gw::Error(message), m_error(error) { }
+        int error() const { return m_error; }
+
+    private:
+        int m_error;
+    };
+
     enum class Via { UnnamedFileWherePossible, TemporaryName };
     // What a source may be. A file handed in from outside the store (a check-in) must be a
     // regular file in its own right: a symbolic link or a device is refused, so that the

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QSqlError>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace store {
@@ -33,13 +34,13 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
+        throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
     for (const QVariant& value : binds) {
         q.addBindValue(bindable(value));
     }
     if (!q.exec()) {
-        throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
+        throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
     return q;
 }
@@ -55,7 +56,7 @@ QSqlQuery& prepared(QSqlDatabase& db, const QString& sql)
         auto q = std::make_unique<QSqlQuery>(db);
         q->setForwardOnly(true);
         if (!q->prepare(sql)) {
-            throw StoreError(QStringLiteral("Store statement failed: %1").arg(q->lastError().text()));
+            throw StoreError::fromSql(QStringLiteral("Store statement failed"), q->lastError());
         }
         it = statements.emplace(sql, std::move(q)).first;
     }
@@ -73,7 +74,7 @@ QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList&
         q.bindValue(i, bindable(binds.at(i)));
     }
     if (!q.exec()) {
-        throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
+        throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
     return q;
 }
@@ -113,31 +114,30 @@ namespace {
 // further in names the inner savepoint, and savepoints end in the order they began.
 thread_local int t_savepointDepth = 0;
 
-// Runs a savepoint statement; the driver's text of its failure, or an empty text.
-QString failureOf(QSqlDatabase& db, const QString& sql)
+// Runs a savepoint statement; the error it failed with, if any (`what` says what it was for).
+std::optional<StoreError> failureOf(QSqlDatabase& db, const QString& sql, const QString& what)
 {
-    QString failure;
     try {
         QSqlQuery& q = prepared(db, sql);
-        if (!q.exec()) {
-            failure = q.lastError().text();
-            if (failure.isEmpty())
-                failure = QStringLiteral("the statement failed");
-        }
+        const bool done = q.exec();
+        const QSqlError error = q.lastError();
         q.finish();
+        if (!done) {
+            return StoreError::fromSql(what, error);
+        }
     } catch (const StoreError& e) {
-        failure = e.message();
+        return e;
     }
-    return failure;
+    return std::nullopt;
 }
 
 } // namespace
 
 Savepoint::Savepoint(QSqlDatabase& db) : m_db(db), m_name(QStringLiteral("tw_sp_%1").arg(t_savepointDepth + 1))
 {
-    const QString failure = failureOf(m_db, QStringLiteral("SAVEPOINT ") + m_name);
-    if (!failure.isEmpty()) {
-        throw StoreError(QStringLiteral("Cannot start a store transaction: %1").arg(failure));
+    if (const auto failure
+        = failureOf(m_db, QStringLiteral("SAVEPOINT ") + m_name, QStringLiteral("Cannot start a store transaction"))) {
+        throw *failure;
     }
     ++t_savepointDepth;
 }
@@ -145,17 +145,17 @@ Savepoint::Savepoint(QSqlDatabase& db) : m_db(db), m_name(QStringLiteral("tw_sp_
 Savepoint::~Savepoint()
 {
     if (!m_done) {
-        failureOf(m_db, QStringLiteral("ROLLBACK TO ") + m_name);
-        failureOf(m_db, QStringLiteral("RELEASE ") + m_name);
+        failureOf(m_db, QStringLiteral("ROLLBACK TO ") + m_name, QString());
+        failureOf(m_db, QStringLiteral("RELEASE ") + m_name, QString());
         --t_savepointDepth;
     }
 }
 
 void Savepoint::commit()
 {
-    const QString failure = failureOf(m_db, QStringLiteral("RELEASE ") + m_name);
-    if (!failure.isEmpty()) {
-        throw StoreError(QStringLiteral("Cannot commit a store transaction: %1").arg(failure));
+    if (const auto failure
+        = failureOf(m_db, QStringLiteral("RELEASE ") + m_name, QStringLiteral("Cannot commit a store transaction"))) {
+        throw *failure;
     }
     m_done = true;
     --t_savepointDepth;
