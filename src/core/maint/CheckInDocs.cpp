@@ -9,6 +9,7 @@
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 #include "core/runs/PumpedPause.h"
+#include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
 #include "gw/ObjectModel.h"
 
@@ -17,6 +18,10 @@
 #include <QtMath>
 
 namespace tw {
+
+namespace {
+const QString kCompleted = QStringLiteral("Check In Completed");
+} // namespace
 
 CheckInDocs::CheckInDocs(RunServices services) : m_services(std::move(services)) { }
 
@@ -41,20 +46,14 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
     const BusyMark busy(s.state);
     s.state.CancelRequested = false;
     s.host.setBusyCursor(true);
+    m_checkedIn = 0;
+    m_storeUnavailable.clear();
     // Whatever ends the walk, the program is idle again with the boxes emptied.
     struct End
     {
-        RunServices& s;
-        ~End()
-        {
-            s.view.clearFilesInProcess();
-            s.view.setRunStatus(QStringLiteral("Check In Completed"));
-            s.refs.currentVersion.reset();
-            s.refs.currentDocument.reset();
-            s.host.setBusyCursor(false);
-            s.state.CancelRequested = false;
-        }
-    } end {s};
+        CheckInDocs& run;
+        ~End() { run.endRun(); }
+    } end {*this};
 
     // The one run that walks a directory rather than the library needs the library all the same.
     if (const QString missing = missingForLibraryWork(s.refs); !missing.isEmpty()) {
@@ -83,6 +82,25 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
         return;
     }
     walk(directory, files);
+    // A store that refused every file is said last: the failures alone do not tell why.
+    if (nothingDone())
+        log(RunFrame::notDoneText(kCompleted) + QStringLiteral(": ") + m_storeUnavailable, true, true);
+}
+
+bool CheckInDocs::nothingDone() const
+{
+    return m_checkedIn == 0 && !m_storeUnavailable.isEmpty();
+}
+
+void CheckInDocs::endRun()
+{
+    RunServices& s = m_services;
+    s.view.clearFilesInProcess();
+    s.view.setRunStatus(nothingDone() ? RunFrame::notDoneText(kCompleted) : kCompleted);
+    s.refs.currentVersion.reset();
+    s.refs.currentDocument.reset();
+    s.host.setBusyCursor(false);
+    s.state.CancelRequested = false;
 }
 
 qint64 CheckInDocs::countFiles(const QString& directory)
@@ -175,8 +193,14 @@ void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entr
             return;
         }
         checkInVersion(*s.refs.currentVersion, parsed, directory + name);
-    } catch (const gw::Error&) {
+    } catch (const gw::Error& error) {
         log(QStringLiteral("FAIL - Invalid Document Found ") + name, true, false);
+        // Not the document's fault: the store is locked, read-only or full, and the log says so.
+        if (error.storeUnavailable()) {
+            m_storeUnavailable = error.message();
+            log(QStringLiteral("FAIL - File ") + name + QStringLiteral(" not Checked In: ") + error.message(), true,
+                true);
+        }
     }
 }
 
@@ -217,6 +241,7 @@ void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed
         log(QStringLiteral("FAIL - Failed to Check In") + which, true, true);
         return;
     }
+    ++m_checkedIn;
     log(QStringLiteral("SUCCESS - Successfully Checked In") + which, true, true);
     // Deleted only now that the version holds it.
     if (!QFile::remove(path))

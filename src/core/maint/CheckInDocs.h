@@ -41,9 +41,13 @@ private:
     void checkInEntry(const QString& directory, const FolderEntry& entry);
     void checkInVersion(gw::Version& version, const CheckInName& parsed, const QString& path);
     void log(const QString& text, bool show, bool write);
+    bool nothingDone() const;
+    void endRun();
 
     RunServices m_services;
     int m_pauseMs = 50;
+    int m_checkedIn = 0;
+    QString m_storeUnavailable; // the last message of a store that refused a file
 };
 
 } // namespace tw

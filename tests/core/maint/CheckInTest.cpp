@@ -8,6 +8,8 @@
 
 namespace {
 
+using tw::test::Refusal;
+
 struct NameCase
 {
     const char* name;
@@ -277,5 +279,36 @@ TEST_F(CheckInTest, NamesThatAreNotPlainTextAreToldEscapedAndLeftAlone)
     EXPECT_TRUE(version(1, 2)->CheckedOut());
     EXPECT_EQ(content(1, 1), "alpha");
 }
+
+// A store that refuses changes is told as such for each file, and the run says at its end that
+// it could not do its work; the files and the versions stay as they were.
+class CheckInRefusedTest : public CheckInTest, public testing::WithParamInterface<Refusal>
+{
+};
+
+TEST_P(CheckInRefusedTest, EachFileTellsTheStoresStateAndTheRunSaysNothingWasDone)
+{
+    holdBy(1, 1, "ANN");
+    writeFile(inDir() + "1_1.txt", "edited");
+    refuseChanges(GetParam());
+    if (IsSkipped())
+        return;
+    open();
+    run();
+    const QString state = GetParam() == Refusal::Locked ? "locked by another program" : "read-only";
+    const QString text = logText();
+    EXPECT_TRUE(text.contains("\tFAIL - File 1_1.txt not Checked In: The library store is " + state + " ("))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("\tCheck In Not Done: The library store is " + state + " ("));
+    EXPECT_TRUE(logHas("Completed Document Check In"));
+    EXPECT_EQ(m_view.statuses.last(), "Check In Not Done");
+    EXPECT_TRUE(QFileInfo::exists(inDir() + "1_1.txt"));
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, CheckInRefusedTest, testing::Values(Refusal::ReadOnly, Refusal::Locked),
+                         [](const testing::TestParamInfo<Refusal>& info) {
+                             return info.param == Refusal::Locked ? "Locked" : "ReadOnly";
+                         });
 
 } // namespace
