@@ -25,7 +25,8 @@ public:
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
 
-    // Raises StoreError when there is no store or its schema version differs.
+    // Raises StoreError, naming the cause, when there is no store, its database cannot be read
+    // (damaged, not a database, in a folder it cannot write into) or its schema version differs.
     static std::shared_ptr<Store> open(const QString& directory);
     // Creates an empty store (or opens the one already there).
     static std::shared_ptr<Store> create(const QString& directory);

@@ -36,7 +36,7 @@ StoreError StoreError::fromSql(const QString& what, const QSqlError& error)
             break;
         }
     }
-    return StoreError(QStringLiteral("%1: %2").arg(what, error.text()));
+    return StoreError(QStringLiteral("%1: %2").arg(what, detail));
 }
 
 StoreError StoreError::fromFile(const QString& detail, int error)

@@ -1,5 +1,6 @@
 #include "LibrarySession.h"
 
+#include "EscapedText.h"
 #include "GwRefs.h"
 #include "IoError.h"
 #include "LibraryView.h"
@@ -25,9 +26,12 @@ bool LibrarySession::GWLogin()
     GwRefs& refs = m_parts.refs;
     try {
         refs.session = m_platform.CreateSession();
-    } catch (const gw::Error&) {
-        m_parts.host.showMessage(QStringLiteral("Error"), QStringLiteral("Could not create a GroupWise Ole object."),
-                                 RunHost::Icon::Information);
+    } catch (const gw::Error& error) {
+        // The message says only that the store could not be used; the log keeps why (none there,
+        // damaged, read-only, of a newer program), so that whoever reads it can mend the store.
+        const QString message = QStringLiteral("Could not create a GroupWise Ole object.");
+        log(message + QLatin1Char(' ') + EscapedText::of(error.message()));
+        m_parts.host.showMessage(QStringLiteral("Error"), message, RunHost::Icon::Information);
         return false;
     }
     try {

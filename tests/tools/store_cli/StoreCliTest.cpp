@@ -79,6 +79,31 @@ TEST_F(StoreCliTest, BuildsAStoreAndImportsDocuments)
     EXPECT_TRUE(info.out.contains("client user:    ANN"));
 }
 
+// A store the tool cannot use is refused with its real cause, not as a store of schema version 0.
+TEST_F(StoreCliTest, NamesTheCauseOfAnUnusableStore)
+{
+    ASSERT_EQ(run({"init"}).code, 0);
+    const QString database = store() + "/store.db";
+    const struct
+    {
+        qint64 keep; // bytes kept of the database; the first 100 after them are overwritten
+        const char* cause;
+    } cases[] = {{0, "file is not a database"}, {-1, "holds no library store tables"}};
+    for (const auto& c : cases) {
+        QFile f(database);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        if (c.keep < 0)
+            ASSERT_TRUE(f.resize(0));
+        else
+            ASSERT_TRUE(f.seek(c.keep) && f.write(QByteArray(100, 'x')) == 100);
+        f.close();
+        const Outcome o = run({"info"});
+        EXPECT_EQ(o.code, 1);
+        EXPECT_TRUE(o.err.contains(c.cause)) << o.err.toStdString();
+        EXPECT_FALSE(o.err.contains("schema version 0")) << o.err.toStdString();
+    }
+}
+
 struct BadCase
 {
     const char* label;
