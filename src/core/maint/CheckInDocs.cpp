@@ -1,6 +1,7 @@
 #include "CheckInDocs.h"
 
 #include "CheckInName.h"
+#include "core/app/EscapedText.h"
 #include "core/app/FolderEntries.h"
 #include "core/app/GwRefs.h"
 #include "core/app/LibraryCheck.h"
@@ -142,8 +143,9 @@ void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entr
 {
     RunServices& s = m_services;
     // A name with a CR or LF would break the log's lines and come back as a version "1\n"; one
-    // that is not UTF-8 has no text that names the file. Either is told by its escaped form.
-    if (!entry.plain) {
+    // that is not UTF-8 has no text that names the file. Either is told by its escaped form. A
+    // TAB is no such harm: the log shows it as a blank, and the file is checked in as before.
+    if (!entry.plain && !EscapedText::isPlain(QByteArray(entry.bytes).replace('\t', ' '))) {
         log(QStringLiteral("FAIL - File ") + entry.shown()
                 + QStringLiteral(" has a name that is not plain text and is not Checked In"),
             true, true);
