@@ -66,7 +66,7 @@ int printVersion(int argc, char** argv)
     return 0;
 }
 
-// "--help", "--version" and unknown options are answered before the window
+// "--help", "--version", unknown options and options without their value are answered before the window
 // system is reached, so that they work without a display.
 std::optional<int> answerBeforeStart(int argc, char** argv)
 {
@@ -84,6 +84,10 @@ std::optional<int> answerBeforeStart(int argc, char** argv)
         return printVersion(argc, argv);
     case tw::StartRequest::Kind::UnknownOption:
         printError(QStringLiteral("tarnwick: unknown option ") + request.option);
+        printError(tw::CommandLine::usageLine());
+        return 2;
+    case tw::StartRequest::Kind::MissingValue:
+        printError(QStringLiteral("tarnwick: option %1 needs a value").arg(request.option));
         printError(tw::CommandLine::usageLine());
         return 2;
     }

@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/FileCopy.h"
+#include "store/StoreError.h"
 #include "store/salvage/SalvageArea.h"
 
 #include <QDir>
@@ -52,12 +53,18 @@ QString ContentFiles::pathOf(const QString& name) const
     return QDir(m_directory).filePath(name);
 }
 
-qint64 ContentFiles::storeFileAs(const QString& source, const QString& name) const
+qint64 ContentFiles::storeFileAs(const QString& source, const QString& name, FileCopy::Source kind) const
 {
     if (!QDir().mkpath(m_directory)) {
         throw gw::Error(QStringLiteral("Cannot create the library directory %1").arg(m_directory));
     }
-    const QString temporary = FileCopy::toTemporary(source, pathOf(name));
+    QString temporary;
+    try {
+        temporary = FileCopy::toTemporary(source, pathOf(name), kind);
+    } catch (const FileCopy::WriteError& error) {
+        // Written into the store's own folder: a read-only or full store is told as such.
+        throw StoreError::fromFile(error.message(), error.error());
+    }
     const qint64 size = QFileInfo(temporary).size();
     // QFile::rename never replaces a file: a name taken meanwhile fails the change.
     if (!QFile::rename(temporary, pathOf(name))) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FileCopy.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -20,7 +22,8 @@ public:
 
     // Stores a copy of source / the bytes as `name` (a fresh name, recorded as a change under
     // way before), through a temporary name beside it; never replaces a file. Gives the size.
-    qint64 storeFileAs(const QString& source, const QString& name) const;
+    qint64 storeFileAs(const QString& source, const QString& name,
+                       FileCopy::Source kind = FileCopy::Source::AnyFile) const;
     qint64 storeBytesAs(const QByteArray& bytes, const QString& name) const;
 
     // Copies a content file out, never showing half a copy under target's

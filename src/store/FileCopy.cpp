@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -48,16 +49,40 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// The failure of the last system call on the way to `target`.
+FileCopy::WriteError writeError(const QString& target, int error = errno)
+{
+    return FileCopy::WriteError(
+        QStringLiteral("Cannot write %1: %2").arg(target, QString::fromLocal8Bit(std::strerror(error))), error);
+}
+
 gw::Error existsError(const QString& target)
 {
     return gw::Error(QStringLiteral("A file already exists at %1").arg(target));
 }
 
-int openSource(const QString& source)
+int openSource(const QString& source, FileCopy::Source kind = FileCopy::Source::AnyFile)
 {
-    const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (kind == FileCopy::Source::AnyFile) {
+        const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, systemError()));
+        }
+        return fd;
+    }
+    // The link is refused by the open itself, so no link put in place after a look can slip
+    // through; O_NONBLOCK keeps a FIFO from holding the open until a writer comes.
+    const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) {
+        if (errno == ELOOP) {
+            throw gw::Error(QStringLiteral("Cannot read %1: it is a symbolic link, not a file").arg(source));
+        }
         throw gw::Error(QStringLiteral("Cannot read %1: %2").arg(source, systemError()));
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw gw::Error(QStringLiteral("Cannot read %1: it is not a regular file").arg(source));
     }
     return fd;
 }
@@ -129,7 +154,7 @@ Unnamed copyUnnamed(const QString& source, const QString& target, bool overwrite
         if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
             return Unnamed::Unsupported;
         }
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
+        throw writeError(target);
     }
     if (!copyContents(in.get(), out.get())) {
         throw gw::Error(QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, systemError()));
@@ -151,7 +176,7 @@ Unnamed copyUnnamed(const QString& source, const QString& target, bool overwrite
     // The target exists: name the copy beside it, then rename it over the target.
     const QByteArray temporary = QFile::encodeName(FileCopy::temporaryBeside(target));
     if (!link(out.get(), temporary)) {
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
+        throw writeError(target);
     }
     if (!out.close() || std::rename(temporary.constData(), targetPath.constData()) != 0) {
         const QString reason = systemError();
@@ -172,25 +197,27 @@ QString FileCopy::temporaryBeside(const QString& target)
                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
 }
 
-QString FileCopy::toTemporary(const QString& source, const QString& target)
+QString FileCopy::toTemporary(const QString& source, const QString& target, Source kind)
 {
-    Descriptor in(openSource(source));
+    Descriptor in(openSource(source, kind));
     const QString temporary = temporaryBeside(target);
     const QByteArray temporaryPath = QFile::encodeName(temporary);
     Descriptor out(::open(temporaryPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0) {
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, systemError()));
+        throw writeError(target);
     }
     if (!copyContents(in.get(), out.get())) {
-        const QString reason = systemError();
+        const int error = errno;
         out.close();
         ::unlink(temporaryPath.constData());
-        throw gw::Error(QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, reason));
+        throw FileCopy::WriteError(QStringLiteral("Cannot copy %1 to %2: %3")
+                                       .arg(source, target, QString::fromLocal8Bit(std::strerror(error))),
+                                   error);
     }
     if (!out.close()) {
-        const QString reason = systemError();
+        const int error = errno;
         ::unlink(temporaryPath.constData());
-        throw gw::Error(QStringLiteral("Cannot write %1: %2").arg(target, reason));
+        throw writeError(target, error);
     }
     return temporary;
 }

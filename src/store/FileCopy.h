@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gw/Error.h"
+
 #include <QString>
 
 namespace store {
@@ -9,7 +11,24 @@ namespace store {
 class FileCopy
 {
 public:
+    // A copy that could not be written where it was to go; `error` is the
+    // system's error number, so that a caller writing into the store can tell
+    // a read-only or full store from a failure of this one file.
+    class WriteError : public gw::Error
+    {
+    public:
+        WriteError(const QString& message, int error) : gw::Error(message), m_error(error) { }
+        int error() const { return m_error; }
+
+    private:
+        int m_error;
+    };
+
     enum class Via { UnnamedFileWherePossible, TemporaryName };
+    // What a source may be. A file handed in from outside the store (a check-in) must be a
+    // regular file in its own right: a symbolic link or a device is refused, so that the
+    // store never takes in whatever file a link in a shared folder points to.
+    enum class Source { AnyFile, RegularFileOnly };
 
     // Copies source to target. Where the file system can, the copy is made
     // as an unnamed file in target's directory and given its name when whole
@@ -20,7 +39,7 @@ public:
                      Via via = Via::UnnamedFileWherePossible);
 
     // Copies source to a new temporary file beside target; gives its path.
-    static QString toTemporary(const QString& source, const QString& target);
+    static QString toTemporary(const QString& source, const QString& target, Source kind = Source::AnyFile);
 
     // A name for a temporary file beside target: hidden, with a random part.
     static QString temporaryBeside(const QString& target);

@@ -116,11 +116,23 @@ void Schema::create(QSqlDatabase& db)
 
 int Schema::versionOf(QSqlDatabase& db)
 {
+    // The catalogue is read first: a file that is not a database, a damaged one or one that
+    // cannot be read fails here with SQLite's reason, rather than passing for a version of 0.
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT value FROM meta WHERE key = 'schema_version'")) || !q.next()) {
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'meta'"))
+        || !q.next()) {
+        throw StoreError::fromSql(QStringLiteral("Cannot read the library store's database %1").arg(db.databaseName()),
+                                  q.lastError());
+    }
+    if (q.value(0).toInt() == 0) {
         return 0;
     }
-    return q.value(0).toInt();
+    if (!q.exec(QStringLiteral("SELECT value FROM meta WHERE key = 'schema_version'"))) {
+        throw StoreError::fromSql(
+            QStringLiteral("Cannot read the schema version of the library store's database %1").arg(db.databaseName()),
+            q.lastError());
+    }
+    return q.next() ? q.value(0).toInt() : 0;
 }
 
 void Schema::migrate(QSqlDatabase& db, int from)

@@ -68,7 +68,8 @@ public:
 
     // Creates every table and index in an empty database.
     static void create(QSqlDatabase& db);
-    // The schema version recorded in the database, 0 when there is none.
+    // The schema version recorded in the database, 0 when there is none (an empty database or
+    // one of another program). Raises StoreError when the database cannot be read at all.
     static int versionOf(QSqlDatabase& db);
     // Brings a database of an earlier version to this one, in the caller's transaction.
     static void migrate(QSqlDatabase& db, int from);

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QSqlError>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 #include <unordered_map>
 
@@ -44,13 +45,13 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
+        throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
     for (const QVariant& value : binds) {
         q.addBindValue(bindable(value));
     }
     if (!q.exec()) {
-        throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
+        throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
     return q;
 }
@@ -66,7 +67,7 @@ QSqlQuery& prepared(QSqlDatabase& db, const QString& sql)
         auto q = std::make_unique<QSqlQuery>(db);
         q->setForwardOnly(true);
         if (!q->prepare(sql)) {
-            throw StoreError(QStringLiteral("Store statement failed: %1").arg(q->lastError().text()));
+            throw StoreError::fromSql(QStringLiteral("Store statement failed"), q->lastError());
         }
         it = statements.emplace(sql, std::move(q)).first;
     }
@@ -84,7 +85,7 @@ QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList&
         q.bindValue(i, bindable(binds.at(i)));
     }
     if (!q.exec()) {
-        throw StoreError(QStringLiteral("Store statement failed: %1").arg(q.lastError().text()));
+        throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
     return q;
 }
@@ -120,22 +121,21 @@ QDateTime Sql::toDate(const QVariant& value)
 
 namespace {
 
-// Runs a transaction statement; the driver's text of its failure, or an empty text.
-QString failureOf(QSqlDatabase& db, const QString& sql)
+// Runs a transaction statement; the error it failed with, if any (`what` says what it was for).
+std::optional<StoreError> failureOf(QSqlDatabase& db, const QString& sql, const QString& what = QString())
 {
-    QString failure;
     try {
         QSqlQuery& q = prepared(db, sql);
-        if (!q.exec()) {
-            failure = q.lastError().text();
-            if (failure.isEmpty())
-                failure = QStringLiteral("the statement failed");
-        }
+        const bool done = q.exec();
+        const QSqlError error = q.lastError();
         q.finish();
+        if (!done) {
+            return StoreError::fromSql(what, error);
+        }
     } catch (const StoreError& e) {
-        failure = e.message();
+        return e;
     }
-    return failure;
+    return std::nullopt;
 }
 
 // A statement of the connection that has begun reading and not finished, or an empty text.
@@ -155,22 +155,25 @@ enum class Kind { Read, Write };
 // transaction.
 QString begin(QSqlDatabase& db, Kind kind)
 {
+    const QString what = QStringLiteral("Cannot start a store transaction");
     OpenTransactions& open = t_open[db.connectionName()];
     QString savepoint;
-    QString failure;
+    std::optional<StoreError> failure;
     if (open.depth == 0) {
-        if (kind == Kind::Write)
-            failure = readInProgress(db);
-        if (failure.isEmpty())
-            failure = failureOf(db, kind == Kind::Write ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+        const QString reading = kind == Kind::Write ? readInProgress(db) : QString();
+        if (!reading.isEmpty())
+            failure = StoreError(what + QStringLiteral(": ") + reading);
+        else
+            failure = failureOf(db, kind == Kind::Write ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"),
+                                what);
     } else if (kind == Kind::Write && !open.writing) {
-        failure = QStringLiteral("a write cannot begin inside a read transaction");
+        failure = StoreError(what + QStringLiteral(": a write cannot begin inside a read transaction"));
     } else {
         savepoint = QStringLiteral("tw_sp_%1").arg(open.depth);
-        failure = failureOf(db, QStringLiteral("SAVEPOINT ") + savepoint);
+        failure = failureOf(db, QStringLiteral("SAVEPOINT ") + savepoint, what);
     }
-    if (!failure.isEmpty()) {
-        throw StoreError(QStringLiteral("Cannot start a store transaction: %1").arg(failure));
+    if (failure) {
+        throw *failure;
     }
     if (open.depth == 0)
         open.writing = kind == Kind::Write;
@@ -188,10 +191,10 @@ void ended(QSqlDatabase& db)
 // Commits the transaction or releases the savepoint; on failure it stays open for the undo.
 void commitOf(QSqlDatabase& db, const QString& savepoint)
 {
-    const QString failure
-        = failureOf(db, savepoint.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint);
-    if (!failure.isEmpty()) {
-        throw StoreError(QStringLiteral("Cannot commit a store transaction: %1").arg(failure));
+    if (const auto failure
+        = failureOf(db, savepoint.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint,
+                    QStringLiteral("Cannot commit a store transaction"))) {
+        throw *failure;
     }
     ended(db);
 }

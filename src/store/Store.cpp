@@ -6,6 +6,7 @@
 #include "store/StoreError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QSqlError>
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <atomic>
+#include <unistd.h>
 
 namespace store {
 
@@ -176,6 +178,39 @@ void Store::releaseThreadConnection()
     QSqlDatabase::removeDatabase(name);
 }
 
+namespace {
+
+// A store whose schema this program cannot use, told by what it is.
+StoreError versionError(const QString& directory, int version)
+{
+    if (version == 0) {
+        return StoreError(
+            QStringLiteral("The library store at %1 holds no library store tables (an empty or foreign database)")
+                .arg(directory));
+    }
+    // A newer program's store is said to be one: the remedy is that program, not a repair.
+    const QString newer = version > Schema::Version ? QStringLiteral(" of a newer program") : QString();
+    return StoreError(QStringLiteral("The library store at %1 has schema version %2%3; this program needs schema "
+                                     "version %4")
+                          .arg(directory, QString::number(version), newer, QString::number(Schema::Version)));
+}
+
+// The schema version; a database that cannot even be opened in a folder this program may not
+// write into is told as a read-only store (the database's journal lives beside it).
+int readableVersion(QSqlDatabase& db, const QString& directory)
+{
+    try {
+        return Schema::versionOf(db);
+    } catch (const StoreError& error) {
+        if (error.storeUnavailable() || ::access(QFile::encodeName(directory).constData(), W_OK) == 0) {
+            throw;
+        }
+        throw StoreError::fromFile(error.message(), errno);
+    }
+}
+
+} // namespace
+
 bool Store::openDatabase(Opening opening)
 {
     QSqlDatabase db = database();
@@ -188,7 +223,7 @@ bool Store::openDatabase(Opening opening)
         }
         sp.commit();
     }
-    int version = Schema::versionOf(db);
+    int version = readableVersion(db, m_directory);
     const bool migrating = version > 0 && version < Schema::Version;
     if (migrating) {
         try {
@@ -206,11 +241,7 @@ bool Store::openDatabase(Opening opening)
         version = Schema::versionOf(db);
     }
     if (version != Schema::Version) {
-        throw StoreError(QStringLiteral("The library store at %1 has schema version %2; this program needs schema "
-                                        "version %3")
-                             .arg(m_directory)
-                             .arg(version)
-                             .arg(Schema::Version));
+        throw versionError(m_directory, version);
     }
     if (opening == Opening::Existing
         && Sql::scalar(db, QStringLiteral("SELECT 1 FROM meta WHERE key = 'building'")).isValid()) {

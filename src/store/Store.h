@@ -26,9 +26,10 @@ public:
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
 
-    // Raises StoreError when there is no store, its schema version is a later one or it is
-    // half built. A store of an earlier schema version is brought to this one. The changes that
-    // programs now gone left under way are finished or rolled back first (Recovery).
+    // Raises StoreError, naming the cause, when there is no store, its database cannot be read
+    // (damaged, not a database, in a folder it cannot write into), its schema version is a later
+    // one or it is half built. A store of an earlier schema version is brought to this one. The
+    // changes that programs now gone left under way are finished or rolled back first (Recovery).
     static std::shared_ptr<Store> open(const QString& directory);
     // Creates an empty store (or opens the one already there).
     static std::shared_ptr<Store> create(const QString& directory);

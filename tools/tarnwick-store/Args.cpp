@@ -37,20 +37,15 @@ void Args::expectCount(int minimum, int maximum) const
         throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(at(maximum)));
 }
 
-qint64 Args::toNumber(const QString& text, const QString& what, qint64 minimum)
+qint64 Args::toNumber(const QString& text, const QString& what, qint64 minimum, qint64 maximum)
 {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
-    if (!ok || value < minimum) {
-        throw UsageError(QStringLiteral("%1 must be a whole number of at least %2, not \"%3\"")
-                             .arg(what, QString::number(minimum), text));
+    if (!ok || value < minimum || value > maximum) {
+        throw UsageError(QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\"")
+                             .arg(what, QString::number(minimum), QString::number(maximum), text));
     }
     return value;
-}
-
-qint64 Args::number(int index, const QString& what, qint64 minimum) const
-{
-    return toNumber(at(index), what, minimum);
 }
 
 QStringList Args::values(const QString& option) const
@@ -63,9 +58,4 @@ QStringList Args::values(const QString& option) const
 QString Args::value(const QString& option, const QString& fallback) const
 {
     return m_values.contains(option) ? m_values.value(option) : fallback;
-}
-
-qint64 Args::numberOption(const QString& option, qint64 fallback, qint64 minimum) const
-{
-    return has(option) ? toNumber(value(option), QStringLiteral("--") + option, minimum) : fallback;
 }

@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <stdexcept>
 
 // A usage error: the command line is not what the command takes.
@@ -26,16 +27,28 @@ public:
 
     int count() const { return static_cast<int>(m_positionals.size()); }
     QString at(int index) const;
-    qint64 number(int index, const QString& what, qint64 minimum = 1) const;
+    // The positional at `index` as a number of type T: a text that is not a whole number, or one
+    // below `minimum` or beyond what T holds, is a usage error. Every number of every command is
+    // read here, so that none is cut down to its type's width unnoticed.
+    template <typename T = qint64> T number(int index, const QString& what, qint64 minimum = 1) const
+    {
+        return static_cast<T>(toNumber(at(index), what, minimum, std::numeric_limits<T>::max()));
+    }
     void expectCount(int minimum, int maximum = -1) const;
 
     bool has(const QString& option) const { return m_values.contains(option); }
     bool flag(const QString& name) const { return m_flags.contains(name); }
     QString value(const QString& option, const QString& fallback = QString()) const;
     QStringList values(const QString& option) const;
-    qint64 numberOption(const QString& option, qint64 fallback, qint64 minimum = 0) const;
+    // The value of `option` read as number() reads a positional, or `fallback` without it.
+    template <typename T = qint64> T numberOption(const QString& option, T fallback, qint64 minimum = 0) const
+    {
+        return has(option) ? static_cast<T>(
+                   toNumber(value(option), QStringLiteral("--") + option, minimum, std::numeric_limits<T>::max()))
+                           : fallback;
+    }
 
-    static qint64 toNumber(const QString& text, const QString& what, qint64 minimum);
+    static qint64 toNumber(const QString& text, const QString& what, qint64 minimum, qint64 maximum);
 
 private:
     QStringList m_positionals;

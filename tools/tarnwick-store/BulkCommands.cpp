@@ -37,7 +37,7 @@ void generate(const QString& dir, const QStringList& arguments, QTextStream& out
     const Args args(arguments, {"versions"}, {});
     args.expectCount(2, 2);
     const qint64 documents = args.number(1, "DOCUMENTS");
-    const qint64 versions = args.numberOption("versions", 3, 1);
+    const qint64 versions = args.numberOption<qint64>("versions", 3, 1);
     if (versions > store::Generator::MaxVersions)
         throw UsageError(QStringLiteral("--versions is at most %1").arg(store::Generator::MaxVersions));
     QElapsedTimer timer;

@@ -56,7 +56,7 @@ void importFiles(const QString& dir, const QStringList& arguments, QTextStream& 
         version.creator = args.value("creator");
         version.description = args.value("description");
         if (args.has("version-of")) {
-            const qint64 number = args.numberOption("version-of", 0, 1);
+            const qint64 number = args.numberOption<qint64>("version-of", 0, 1);
             const int added = build.addVersion(library, number, version);
             out << file << " -> document " << number << " version " << added << "\n";
             continue;
@@ -168,7 +168,7 @@ void checkout(const QString& dir, const QStringList& arguments, QTextStream& out
     if (s->userRow(user) == 0)
         throw store::StoreError(QStringLiteral("no user \"%1\" in the store").arg(user));
     const qint64 number = args.number(1, "DOCUMENT");
-    const int version = static_cast<int>(args.number(2, "VERSION"));
+    const int version = args.number<int>(2, "VERSION");
     store::VersionState state;
     state.checkedOut = true;
     state.retriever = user;
@@ -205,7 +205,7 @@ void flag(const QString& dir, const QStringList& arguments, QTextStream& out)
     else
         throw UsageError(QStringLiteral("a flag is archived, inuse, readwrite or checkedout, not \"%1\"").arg(which));
     store::StoreBuilder(*store::Store::open(dir))
-        .setVersionState(args.at(0), args.number(1, "DOCUMENT"), static_cast<int>(args.number(2, "VERSION")), state);
+        .setVersionState(args.at(0), args.number(1, "DOCUMENT"), args.number<int>(2, "VERSION"), state);
     out << which << " " << onOff << " for document " << args.at(1) << " version " << args.at(2) << "\n";
 }
 
@@ -214,8 +214,7 @@ void purge(const QString& dir, const QStringList& arguments, QTextStream& out)
     const Args args(arguments, {"user"}, {});
     args.expectCount(3, 3);
     auto s = store::Store::open(dir);
-    store::StoreBuilder(*s).purgeVersion(args.at(0), args.number(1, "DOCUMENT"),
-                                         static_cast<int>(args.number(2, "VERSION")),
+    store::StoreBuilder(*s).purgeVersion(args.at(0), args.number(1, "DOCUMENT"), args.number<int>(2, "VERSION"),
                                          args.value("user", s->clientUser()));
     out << "the content of document " << args.at(1) << " version " << args.at(2) << " is in salvage\n";
 }
@@ -238,11 +237,11 @@ void fault(const QString& dir, const QStringList& arguments, QTextStream& out)
     rule.member = args.at(1);
     rule.message = args.at(2);
     rule.library = args.value("library");
-    rule.document = args.numberOption("document", 0, 1);
-    rule.version = static_cast<int>(args.numberOption("version", 0, 1));
-    rule.event = static_cast<int>(args.numberOption("event", 0, 1));
-    rule.entry = static_cast<int>(args.numberOption("entry", 0, 1));
-    rule.occurrence = static_cast<int>(args.numberOption("occurrence", 0, 1));
+    rule.document = args.numberOption<qint64>("document", 0, 1);
+    rule.version = args.numberOption<int>("version", 0, 1);
+    rule.event = args.numberOption<int>("event", 0, 1);
+    rule.entry = args.numberOption<int>("entry", 0, 1);
+    rule.occurrence = args.numberOption<int>("occurrence", 0, 1);
     s->addFaultRule(rule);
     out << "added a fault rule on " << rule.member << "\n";
 }

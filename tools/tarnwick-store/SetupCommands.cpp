@@ -38,7 +38,7 @@ void setting(const QString& dir, const QStringList& arguments, QTextStream& out)
     auto s = openStore(dir);
     if (args.count() == 2) {
         if (args.at(0) == QLatin1String("MajorVersion"))
-            Args::toNumber(args.at(1), QStringLiteral("MajorVersion"), 1);
+            args.number<int>(1, QStringLiteral("MajorVersion"));
         s->setSetting(args.at(0), args.at(1));
     }
     out << args.at(0) << "=" << s->setting(args.at(0)) << "\n";
@@ -120,7 +120,7 @@ void library(const QString& dir, const QStringList& arguments, QTextStream& out)
     } else if (action == QLatin1String("grant")) {
         // library grant LIBRARY USERID [--librarian] [--rights N]; USERID "*" sets the default rights
         args.expectCount(3, 3);
-        const int rights = static_cast<int>(args.numberOption(QStringLiteral("rights"), 0));
+        const int rights = args.numberOption<int>(QStringLiteral("rights"), 0);
         if (args.at(2) == QLatin1String("*"))
             build.setLibraryDefaultRights(args.at(1), args.flag(QStringLiteral("librarian")), rights);
         else

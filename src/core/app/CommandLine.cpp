@@ -52,6 +52,8 @@ QString CommandLine::scriptPath() const
 StartRequest CommandLine::startRequest() const
 {
     for (const QString& parameter : m_parameters) {
+        if (parameter == kScriptPrefix)
+            return {StartRequest::Kind::MissingValue, parameter};
         if (!parameter.startsWith(QLatin1String("--")) || parameter.startsWith(kScriptPrefix))
             continue;
         if (parameter == QLatin1String("--help"))

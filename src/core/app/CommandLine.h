@@ -6,12 +6,14 @@
 namespace tw {
 
 // What a start asks for before any window opens: the program itself, its
-// usage, its version, or a refusal of an option the program does not know.
+// usage, its version, or a refusal of an option the program does not know
+// or of one that lacks its value ("--script=" with no path: left to run, it
+// would open the window and wait for a user that a scheduled start never has).
 struct StartRequest
 {
-    enum class Kind { Run, Help, Version, UnknownOption };
+    enum class Kind { Run, Help, Version, UnknownOption, MissingValue };
     Kind kind = Kind::Run;
-    QString option; // the unknown option, as typed
+    QString option; // the unknown option or the one without a value, as typed
 };
 
 // The program's command line: name=value switches, "/NS" and the "--" options.
@@ -29,8 +31,9 @@ public:
     bool noSplash() const;
     // The text after "--script=" of the first such parameter, as typed.
     QString scriptPath() const;
-    // The first parameter that begins with "--" and is not "--script=..."
-    // decides: "--help", "--version", or any other one is unknown. Every other
+    // The first parameter that begins with "--" decides: "--help", "--version",
+    // "--script=" without a path is missing its value, "--script=PATH" runs, and
+    // any other one is unknown. Every other
     // parameter is left to the switches above, which ignore what they do not know.
     StartRequest startRequest() const;
 

@@ -1,5 +1,6 @@
 #include "LibrarySession.h"
 
+#include "EscapedText.h"
 #include "GwRefs.h"
 #include "IoError.h"
 #include "LibraryView.h"
@@ -26,11 +27,11 @@ bool LibrarySession::GWLogin()
     try {
         refs.session = m_platform.CreateSession();
     } catch (const gw::Error& error) {
-        // The system's message is all the box says; the daily log keeps why (a store that is
-        // missing, half built, ...).
-        m_parts.log.ErrorCheck(error.message(), false, true);
-        m_parts.host.showMessage(QStringLiteral("Error"), QStringLiteral("Could not create a GroupWise Ole object."),
-                                 RunHost::Icon::Information);
+        // The message says only that the store could not be used; the log keeps why (none there,
+        // damaged, read-only, of a newer program), so that whoever reads it can mend the store.
+        const QString message = QStringLiteral("Could not create a GroupWise Ole object.");
+        log(message + QLatin1Char(' ') + EscapedText::of(error.message()));
+        m_parts.host.showMessage(QStringLiteral("Error"), message, RunHost::Icon::Information);
         return false;
     }
     try {

@@ -1,6 +1,8 @@
 #include "CheckInDocs.h"
 
 #include "CheckInName.h"
+#include "core/app/EscapedText.h"
+#include "core/app/FolderEntries.h"
 #include "core/app/GwRefs.h"
 #include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
@@ -8,10 +10,10 @@
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 #include "core/runs/PumpedPause.h"
+#include "core/runs/RunFrame.h"
 #include "core/runs/RunView.h"
 #include "gw/ObjectModel.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QtMath>
@@ -19,8 +21,7 @@
 namespace tw {
 
 namespace {
-// Every entry of the directory, hidden and system ones too, as "*.*" lists them.
-constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+const QString kCompleted = QStringLiteral("Check In Completed");
 } // namespace
 
 CheckInDocs::CheckInDocs(RunServices services) : m_services(std::move(services)) { }
@@ -46,20 +47,14 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
     const BusyMark busy(s.state);
     s.state.CancelRequested = false;
     s.host.setBusyCursor(true);
+    m_checkedIn = 0;
+    m_storeUnavailable.clear();
     // Whatever ends the walk, the program is idle again with the boxes emptied.
     struct End
     {
-        RunServices& s;
-        ~End()
-        {
-            s.view.clearFilesInProcess();
-            s.view.setRunStatus(QStringLiteral("Check In Completed"));
-            s.refs.currentVersion.reset();
-            s.refs.currentDocument.reset();
-            s.host.setBusyCursor(false);
-            s.state.CancelRequested = false;
-        }
-    } end {s};
+        CheckInDocs& run;
+        ~End() { run.endRun(); }
+    } end {*this};
 
     // The one run that walks a directory rather than the library needs the library all the same.
     if (const QString missing = missingForLibraryWork(s.refs); !missing.isEmpty()) {
@@ -88,14 +83,33 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
         return;
     }
     walk(directory, files);
+    // A store that refused every file is said last: the failures alone do not tell why.
+    if (nothingDone())
+        log(RunFrame::notDoneText(kCompleted) + QStringLiteral(": ") + m_storeUnavailable, true, true);
+}
+
+bool CheckInDocs::nothingDone() const
+{
+    return m_checkedIn == 0 && !m_storeUnavailable.isEmpty();
+}
+
+void CheckInDocs::endRun()
+{
+    RunServices& s = m_services;
+    s.view.clearFilesInProcess();
+    s.view.setRunStatus(nothingDone() ? RunFrame::notDoneText(kCompleted) : kCompleted);
+    s.refs.currentVersion.reset();
+    s.refs.currentDocument.reset();
+    s.host.setBusyCursor(false);
+    s.state.CancelRequested = false;
 }
 
 qint64 CheckInDocs::countFiles(const QString& directory)
 {
     qint64 files = 0;
-    for (QDirIterator it(directory, kEntries); it.hasNext();) {
-        it.next();
-        if (!it.fileInfo().isDir())
+    FolderEntries entries(directory);
+    for (FolderEntry entry; entries.next(&entry);) {
+        if (!entry.directory)
             ++files;
     }
     return files;
@@ -107,15 +121,13 @@ void CheckInDocs::walk(const QString& directory, qint64 files)
     s.view.setProgress(0);
     qint64 seen = 0;
     // Entries are read one at a time, in the order the file system gives them.
-    QDirIterator it(directory, kEntries);
+    FolderEntries entries(directory);
     log(QStringLiteral("Checking In Documents"), true, true);
-    while (it.hasNext()) {
-        it.next();
-        const QString name = it.fileName();
+    for (FolderEntry entry; entries.next(&entry);) {
         s.view.clearFilesInProcess();
-        s.view.setOutput(directory + name);
-        if (!it.fileInfo().isDir())
-            checkInEntry(directory, name);
+        s.view.setOutput(directory + entry.shown());
+        if (!entry.directory)
+            checkInEntry(directory, entry);
         ++seen;
         s.view.setProgress(qMin(100, qRound(static_cast<double>(seen) * 100.0 / static_cast<double>(files))));
         pauseAfterEntry();
@@ -127,15 +139,36 @@ void CheckInDocs::pauseAfterEntry()
     pumpedPause(m_services.host, m_pauseMs);
 }
 
-void CheckInDocs::checkInEntry(const QString& directory, const QString& name)
+void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entry)
 {
     RunServices& s = m_services;
+    // A name with a CR or LF would break the log's lines and come back as a version "1\n"; one
+    // that is not UTF-8 has no text that names the file. Either is told by its escaped form. A
+    // TAB is no such harm: the log shows it as a blank, and the file is checked in as before.
+    if (!entry.plain && !EscapedText::isPlain(QByteArray(entry.bytes).replace('\t', ' '))) {
+        log(QStringLiteral("FAIL - File ") + entry.shown()
+                + QStringLiteral(" has a name that is not plain text and is not Checked In"),
+            true, true);
+        return;
+    }
+    const QString name = entry.name;
     const CheckInName parsed = CheckInName::parse(name);
     s.view.setExtension(parsed.extension);
     s.view.setDocumentNumber(parsed.numberText);
     s.view.setVersion(parsed.versionText);
     if (!parsed.valid) {
         log(QStringLiteral("FAIL - Invalid File Name Format Found ") + name, true, false);
+        return;
+    }
+    // Regular files only: a link would make the library take whatever file it points to, one
+    // the administrator may read but its writer may not. The store refuses a link too, so that
+    // one put in place after this look is refused as well.
+    const QFileInfo file(directory + name);
+    if (file.isSymLink() || !file.isFile()) {
+        log(QStringLiteral("FAIL - File ") + name
+                + (file.isSymLink() ? QStringLiteral(" is a symbolic link and is not Checked In")
+                                    : QStringLiteral(" is not a regular file and is not Checked In")),
+            true, true);
         return;
     }
     const QString which
@@ -163,8 +196,14 @@ void CheckInDocs::checkInEntry(const QString& directory, const QString& name)
             return;
         }
         checkInVersion(*s.refs.currentVersion, parsed, directory + name);
-    } catch (const gw::Error&) {
+    } catch (const gw::Error& error) {
         log(QStringLiteral("FAIL - Invalid Document Found ") + name, true, false);
+        // Not the document's fault: the store is locked, read-only or full, and the log says so.
+        if (error.storeUnavailable()) {
+            m_storeUnavailable = error.message();
+            log(QStringLiteral("FAIL - File ") + name + QStringLiteral(" not Checked In: ") + error.message(), true,
+                true);
+        }
     }
 }
 
@@ -205,6 +244,7 @@ void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed
         log(QStringLiteral("FAIL - Failed to Check In") + which, true, true);
         return;
     }
+    ++m_checkedIn;
     log(QStringLiteral("SUCCESS - Successfully Checked In") + which, true, true);
     deleteCheckedIn(path);
 }

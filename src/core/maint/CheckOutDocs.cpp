@@ -116,10 +116,13 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
     }
 
     bool failed = false;
+    QString storeUnavailable;
     try {
         version.CheckOut(path);
-    } catch (const gw::Error&) {
+    } catch (const gw::Error& error) {
         failed = true;
+        if (error.storeUnavailable())
+            storeUnavailable = error.message();
     }
     if (failed) {
         log.ErrorCheck(QStringLiteral("Failed to Checkout ") + which + QStringLiteral(" as ") + path, true, true);
@@ -134,6 +137,7 @@ RunDefinition::Outcome CheckOutDocs::checkOutVersion(const QString& directory)
         outcome = {RunDefinition::Count::Success, QStringLiteral("Success\t")};
     }
     outcome.line += reportColumns(path, d, v);
+    outcome.storeUnavailable = storeUnavailable;
     return outcome;
 }
 

@@ -93,9 +93,11 @@ RunDefinition::Outcome ClearCheckOut::clearVersion(const QString& directory)
                 log.ErrorCheck(QStringLiteral("Failed to Clear Check Out for ") + which, true, true);
             }
         }
-    } catch (const gw::Error&) {
+    } catch (const gw::Error& error) {
         log.ErrorCheck(QStringLiteral("Failed to Clear Check Out Flag for ") + which, true, true);
         outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
+        if (error.storeUnavailable())
+            outcome.storeUnavailable = error.message();
     }
     outcome.line += CheckOutDocs::reportColumns(shown, d, v);
     return outcome;

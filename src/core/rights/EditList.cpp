@@ -1,5 +1,7 @@
 #include "EditList.h"
 
+#include "core/app/BoundedLineReader.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -152,17 +154,19 @@ EditList::LoadResult EditList::load(const QString& path)
         return result;
     }
     result.found = true;
-    const QByteArray bytes = file.readAll();
-    // CR LF as written, and CR or LF alone as other programs leave them.
-    QByteArray normal = bytes;
-    normal.replace("\r\n", "\n").replace('\r', '\n');
-    const QList<QByteArray> lines = normal.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        const QByteArray& raw = lines.at(i);
-        if (raw.isEmpty())
-            continue; // an empty line, or the end of the last one
+    // CR LF as written, and CR or LF alone as other programs leave them: the empty lines
+    // between a CR and its LF are passed over with the others.
+    BoundedLineReader reader(file, BoundedLineReader::Ends::CrOrLf);
+    BoundedLineReader::Line raw;
+    while (reader.next(&raw)) {
+        if (raw.tooLong) {
+            ++result.leftOut;
+            continue;
+        }
+        if (raw.bytes.isEmpty())
+            continue;
         QStringDecoder decode(QStringDecoder::System);
-        const QString line = decode(raw);
+        const QString line = decode(raw.bytes);
         EditRow row;
         if (decode.hasError() || !parseLine(line, &row)) {
             ++result.leftOut;

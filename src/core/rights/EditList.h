@@ -56,8 +56,8 @@ public:
     // interrupted save leaves the old list.
     SaveResult save(const QString& path) const;
     // Empties the list and reads the file. Empty lines are passed over; lines that hold fewer
-    // than three TABs after the tick, name no original user, give another action or are not
-    // valid text are left out and counted.
+    // than three TABs after the tick, name no original user, give another action, are not
+    // valid text or are longer than BoundedLineReader::kMaxCharacters are left out and counted.
     LoadResult load(const QString& path);
 
     static QString fileLine(const EditRow& row);

@@ -27,6 +27,9 @@ struct RunDefinition
         Count count = Count::Neither;
         QString line;
         bool emptyLineAfter = false;
+        // The store's message when the unit failed because the store itself could not be
+        // changed (gw::Error::storeUnavailable): the frame logs it after the unit's own line.
+        QString storeUnavailable {};
     };
 
     // Log texts and status-label texts by mode, in RunMode order (the list

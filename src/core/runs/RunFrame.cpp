@@ -43,6 +43,13 @@ QString RunFrame::endText(const QString& text, const RunOutcome& outcome)
     return outcome.stopped() ? stoppedText(text) : text;
 }
 
+QString RunFrame::notDoneText(const QString& text)
+{
+    QString notDone = text;
+    notDone.replace(QLatin1String("Completed"), QLatin1String("Not Done"));
+    return notDone;
+}
+
 QString RunFrame::reportPath() const
 {
     return m_inputs->reportDirectory + m_definition->reportName;
@@ -177,6 +184,10 @@ void RunFrame::writeClosing()
         m_report.checkPathBeforeNextWrite();
         writeReport({closing});
     }
+    // Counts of failures alone do not say why; a run the store refused throughout says so last.
+    if (m_outcome.nothingDone())
+        m_services.log.ErrorCheck(
+            notDoneText(m_definition->finalStatus) + QStringLiteral(": ") + m_outcome.storeUnavailable, true, true);
 }
 
 QString RunFrame::closingText(const QString& prefix) const
@@ -293,6 +304,11 @@ void RunFrame::handleVersion(const std::shared_ptr<gw::Version>& version)
 void RunFrame::handleOutcome(const RunDefinition::Outcome& outcome)
 {
     add(outcome.count);
+    if (!outcome.storeUnavailable.isEmpty()) {
+        // Told for each unit: a lock may pass, so later units may still succeed.
+        m_outcome.storeUnavailable = outcome.storeUnavailable;
+        m_services.log.ErrorCheck(outcome.storeUnavailable, true, true);
+    }
     if (outcome.line.isEmpty())
         return;
     QString line = outcome.line;
@@ -359,7 +375,8 @@ void RunFrame::endRun()
     }
     m_services.state.CancelRequested = false;
     m_services.view.clearFilesInProcess();
-    m_services.view.setRunStatus(endText(m_definition->finalStatus, m_outcome));
+    m_services.view.setRunStatus(m_outcome.nothingDone() ? notDoneText(m_definition->finalStatus)
+                                                         : endText(m_definition->finalStatus, m_outcome));
     m_services.refs.currentDocument.reset();
     m_services.refs.currentVersion.reset();
     m_services.host.setBusyCursor(false);

@@ -37,6 +37,9 @@ public:
     static QString stoppedText(const QString& text);
     // `text` for a run that ended as `outcome` says: stoppedText(text) when an error stopped it.
     static QString endText(const QString& text, const RunOutcome& outcome);
+    // A run's final status as it reads when the store refused all its work: "Not Done" where it
+    // says "Completed" ("Clear Check Out Flags Not Done").
+    static QString notDoneText(const QString& text);
 
 private:
     struct Span

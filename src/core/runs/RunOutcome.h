@@ -20,8 +20,13 @@ struct RunOutcome
     bool cancelled = false;
     QString error;
     std::optional<DocumentRange> range;
+    // The last message of a unit that failed because the store could not be changed (locked by
+    // another program, read-only, full); empty when none did.
+    QString storeUnavailable;
 
     bool stopped() const { return !error.isEmpty(); }
+    // Not one unit done, and the store refused at least one: the run could not do its work.
+    bool nothingDone() const { return successes == 0 && !storeUnavailable.isEmpty(); }
 };
 
 } // namespace tw

@@ -1,6 +1,7 @@
 #include "Script.h"
 
 #include "ScriptGrammar.h"
+#include "core/app/EscapedText.h"
 
 #include <QFile>
 
@@ -83,7 +84,10 @@ Script Script::fromFile(const QString& path)
 
 QString Script::failure(const ScriptLine& line, const QString& reason) const
 {
-    return QStringLiteral("%1:%2: %3: %4").arg(m_path, QString::number(line.number), line.text, reason);
+    // The line and the reason (which may quote the line's words) are printed: a NUL or another
+    // control character in them is shown escaped, so that the whole failure reaches the user.
+    return QStringLiteral("%1:%2: %3: %4")
+        .arg(m_path, QString::number(line.number), EscapedText::of(line.text), EscapedText::of(reason));
 }
 
 } // namespace tw

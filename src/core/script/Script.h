@@ -42,7 +42,8 @@ public:
 
     const QString& path() const { return m_path; }
     const QList<ScriptLine>& lines() const { return m_lines; }
-    // "file:line: line: reason", the form of every script failure.
+    // "file:line: line: reason", the form of every script failure; control characters in the
+    // line and the reason are escaped (a NUL as \x00).
     QString failure(const ScriptLine& line, const QString& reason) const;
 
     // The words of one line; throws std::invalid_argument for an open quote.

@@ -2,6 +2,7 @@
 
 #include "StrayName.h"
 #include "core/app/DateTimeText.h"
+#include "core/app/FolderEntries.h"
 #include "core/app/GwRefs.h"
 #include "core/app/LibraryCheck.h"
 #include "core/app/OperationLog.h"
@@ -15,7 +16,6 @@
 #include "gw/ObjectModel.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
 namespace tw {
@@ -104,11 +104,15 @@ void StrayScan::Searchdir(const QString& path, int depth)
         s.log.ErrorCheck(QStringLiteral("Directory ") + path + QStringLiteral(" cannot be read"), true, false);
         return;
     }
-    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext() && !s.state.CancelRequested) {
-        it.next();
-        const QFileInfo entry = it.fileInfo();
-        const QString name = entry.fileName();
+    FolderEntries entries(path);
+    for (FolderEntry item; !s.state.CancelRequested && entries.next(&item);) {
+        if (!item.plain) {
+            passOver(path, item);
+            serve(path, item.shown());
+            continue;
+        }
+        const QString name = item.name;
+        const QFileInfo entry(path + name);
         if (entry.isDir()) {
             // A link to a directory is never followed: it could lead out of the tree or into it.
             if (!entry.isSymLink() && enterable(path + name + QLatin1Char('/'))) {
@@ -123,6 +127,17 @@ void StrayScan::Searchdir(const QString& path, int depth)
     }
     showChecked();
     m_view.setCurrentFile(QString());
+}
+
+// A name that is not plain text (not UTF-8, or with a control character such as a line end) has
+// no text that names its file: a copy listed under it could not be deleted by that name, and the
+// text might name another file. It is never listed, and the log tells it by its escaped form.
+void StrayScan::passOver(const QString& path, const FolderEntry& item)
+{
+    m_services.log.ErrorCheck((item.directory ? QStringLiteral("Directory ") : QStringLiteral("File ")) + path
+                                  + item.shown() + QStringLiteral(" has a name that is not plain text and is not ")
+                                  + (item.directory ? QStringLiteral("scanned") : QStringLiteral("checked")),
+                              true, true);
 }
 
 // The window is served after the entries of a directory at least every 5 ms, and shown the

@@ -18,6 +18,7 @@ namespace tw {
 class ResultSink;
 struct ResultRow;
 struct StrayName;
+struct FolderEntry;
 
 // The four counters of the stray-file scan.
 enum class StrayCounter { Checked, Marked, Listed, MarkedSize };
@@ -38,8 +39,9 @@ public:
 // its judgement, marking the copies that are safe to remove. Symbolic links to directories are
 // never followed, so the walk stays inside the tree and cannot loop, and the areas the file
 // server keeps for itself (a library store's folder, a salvage area) are never entered: the
-// content files there carry names like users' copies. The program is busy while it runs; Cancel
-// stops every level of the walk.
+// content files there carry names like users' copies. A name that is not plain text (not UTF-8,
+// or holding a line end) is never listed: the log tells it by its escaped form. The program is
+// busy while it runs; Cancel stops every level of the walk.
 class StrayScan
 {
 public:
@@ -55,6 +57,7 @@ private:
 
     void Searchdir(const QString& path, int depth);
     bool enterable(const QString& path);
+    void passOver(const QString& path, const FolderEntry& item);
     void ProcessSearchRec(const QString& path, const QString& fileName, const QFileInfo& file);
     void serve(const QString& path, const QString& name);
     void showChecked();

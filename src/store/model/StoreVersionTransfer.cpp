@@ -203,7 +203,8 @@ void StoreVersion::checkInFrom(const QString& path)
     QString oldPath;
     QSqlDatabase db = m_context->store->database();
     try {
-        const qint64 size = files.storeFileAs(path, name);
+        // A file brought from outside the store: a link in its place is refused, not followed.
+        const qint64 size = files.storeFileAs(path, name, FileCopy::Source::RegularFileOnly);
         // The version is read again under the lock: the content it replaces is the one current
         // now, and nobody checked it in meanwhile.
         WriteTransaction transaction(db);

@@ -108,7 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
         RequestCase {"CaseMatters", {"--Help"}, Kind::UnknownOption, "--Help"},
         RequestCase {"ScriptWithoutEquals", {"--script", "night.tw"}, Kind::UnknownOption, "--script"},
         RequestCase {"SwitchWithDashes", {"--Debug=YES"}, Kind::UnknownOption, "--Debug=YES"},
-        RequestCase {"ScriptThenUnknown", {"--script=a.tw", "--dry-run"}, Kind::UnknownOption, "--dry-run"}),
+        RequestCase {"ScriptThenUnknown", {"--script=a.tw", "--dry-run"}, Kind::UnknownOption, "--dry-run"},
+        RequestCase {"ScriptWithoutPath", {"/NS", "--script="}, Kind::MissingValue, "--script="},
+        RequestCase {"ScriptWithoutPathBeforeHelp", {"--script=", "--help"}, Kind::MissingValue, "--script="}),
     [](const testing::TestParamInfo<RequestCase>& info) { return info.param.label; });
 
 } // namespace

@@ -48,7 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"LibReset=YES", "/NS", "--nosplash"},
                                 2,
                                 "",
-                                "tarnwick: unknown option --nosplash\nusage: tarnwick "}),
+                                "tarnwick: unknown option --nosplash\nusage: tarnwick "},
+                    AnswerCase {"ScriptWithoutPath",
+                                {"/NS", "--script="},
+                                2,
+                                "",
+                                "tarnwick: option --script= needs a value\nusage: tarnwick "}),
     [](const testing::TestParamInfo<AnswerCase>& info) { return info.param.label; });
 
 } // namespace

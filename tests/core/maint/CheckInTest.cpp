@@ -3,7 +3,12 @@
 #include "core/maint/CheckInName.h"
 #include "support/GTestQt.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
+
+using tw::test::Refusal;
 
 struct NameCase
 {
@@ -243,16 +248,85 @@ TEST_F(CheckInTest, AFileItsVersionHoldsAlreadyIsDeletedAndOneThatDiffersIsKept)
     EXPECT_FALSE(version(4, 1)->CheckedOut());
 }
 
-TEST_F(CheckInTest, ALinkIsCheckedInThroughAndOnlyTheLinkIsRemoved)
+TEST_F(CheckInTest, ALinkIsNeverCheckedInAndIsLeftAlone)
 {
+    // Anyone who may write into the folder could point a link at a file only the administrator reads.
     prepare();
-    const QString target = m_scratch.filePath("my edit.txt");
-    writeFile(target, "linked edit");
+    const QString target = m_scratch.filePath("secret.txt");
+    writeFile(target, "not for the library");
     ASSERT_TRUE(QFile::link(target, inDir() + "1_1.txt"));
     run();
-    EXPECT_EQ(content(1, 1), "linked edit");
-    EXPECT_FALSE(QFileInfo(inDir() + "1_1.txt").isSymLink());
-    EXPECT_EQ(readFile(target), "linked edit");
+    EXPECT_TRUE(logHas("FAIL - File 1_1.txt is a symbolic link and is not Checked In"));
+    EXPECT_TRUE(QFileInfo(inDir() + "1_1.txt").isSymLink());
+    EXPECT_EQ(readFile(target), "not for the library");
+    EXPECT_EQ(content(1, 1), "alpha");
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
 }
+
+TEST_F(CheckInTest, ALinkPutInPlaceAfterTheLookIsRefusedByTheStore)
+{
+    prepare();
+    const QString target = m_scratch.filePath("secret.txt");
+    writeFile(target, "not for the library");
+    ASSERT_TRUE(QFile::link(target, inDir() + "1_1.txt"));
+    EXPECT_THROW(version(1, 1)->CheckIn(inDir() + "1_1.txt", 0), gw::Error);
+    EXPECT_EQ(content(1, 1), "alpha");
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
+}
+
+// Names made of bytes: a line end in the name, and a byte that is not UTF-8.
+TEST_F(CheckInTest, NamesThatAreNotPlainTextAreToldEscapedAndLeftAlone)
+{
+    prepare();
+    const QList<QByteArray> names {QByteArray("1_1\n.txt"), QByteArray("1_2.t\xE9xt")};
+    const auto pathOf = [this](const QByteArray& name) { return QByteArray(QFile::encodeName(inDir()) + name); };
+    for (const QByteArray& name : names) {
+        const int fd = ::open(pathOf(name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "edited", 6), 6);
+        ::close(fd);
+    }
+    run();
+    EXPECT_TRUE(logHas("FAIL - File 1_1\\n.txt has a name that is not plain text and is not Checked In"))
+        << logText().toStdString();
+    EXPECT_TRUE(logHas("FAIL - File 1_2.t\\xE9xt has a name that is not plain text and is not Checked In"));
+    EXPECT_TRUE(logHas("Directory " + inDir() + "contains 2 files "));
+    for (const QByteArray& name : names)
+        EXPECT_EQ(::access(pathOf(name).constData(), F_OK), 0) << name.toStdString();
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
+    EXPECT_TRUE(version(1, 2)->CheckedOut());
+    EXPECT_EQ(content(1, 1), "alpha");
+}
+
+// A store that refuses changes is told as such for each file, and the run says at its end that
+// it could not do its work; the files and the versions stay as they were.
+class CheckInRefusedTest : public CheckInTest, public testing::WithParamInterface<Refusal>
+{
+};
+
+TEST_P(CheckInRefusedTest, EachFileTellsTheStoresStateAndTheRunSaysNothingWasDone)
+{
+    holdBy(1, 1, "ANN");
+    writeFile(inDir() + "1_1.txt", "edited");
+    refuseChanges(GetParam());
+    if (IsSkipped())
+        return;
+    open();
+    run();
+    const QString state = GetParam() == Refusal::Locked ? "locked by another program" : "read-only";
+    const QString text = logText();
+    EXPECT_TRUE(text.contains("\tFAIL - File 1_1.txt not Checked In: The library store is " + state + " ("))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("\tCheck In Not Done: The library store is " + state + " ("));
+    EXPECT_TRUE(logHas("Completed Document Check In"));
+    EXPECT_EQ(m_view.statuses.last(), "Check In Not Done");
+    EXPECT_TRUE(QFileInfo::exists(inDir() + "1_1.txt"));
+    EXPECT_TRUE(version(1, 1)->CheckedOut());
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, CheckInRefusedTest, testing::Values(Refusal::ReadOnly, Refusal::Locked),
+                         [](const testing::TestParamInfo<Refusal>& info) {
+                             return info.param == Refusal::Locked ? "Locked" : "ReadOnly";
+                         });
 
 } // namespace

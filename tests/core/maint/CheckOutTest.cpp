@@ -7,6 +7,7 @@
 #include "support/GTestQt.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <memory>
 
 using tw::RunOutcome;
@@ -230,5 +231,69 @@ TEST_F(ClearCheckOutTest, ACheckInThatFailsIsAFailureOfThatVersion)
     EXPECT_TRUE(logHas("Failed to Clear Check Out Flag for Document 4 Version 1"));
     EXPECT_TRUE(version(4, 1)->CheckedOut());
 }
+
+// A store that refuses changes is told as such after each unit it fails, and the run ends saying
+// it could not do its work; nothing is checked out or cleared.
+struct RefusedCase
+{
+    const char* label;
+    bool clearFlags; // else a check-out of the full library
+    tw::test::Refusal refusal;
+    int failures;
+    const char* unitLine; // the failure line of document 4's version, before the store's state
+    const char* notDone;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
+class RefusedRunTest : public tw::test::MaintFixture, public testing::WithParamInterface<RefusedCase>
+{
+};
+
+TEST_P(RefusedRunTest, EachUnitTellsTheStoresStateAndTheRunSaysNothingWasDone)
+{
+    const RefusedCase& c = GetParam();
+    holdBy(4, 1, "ANN");
+    refuseChanges(c.refusal);
+    if (IsSkipped())
+        return;
+    open();
+    m_host.yesNoAnswers.enqueue(true);
+    const RunOutcome outcome = c.clearFlags ? *tw::ClearCheckOut(services()).BCOClearClick(inputs())
+                                            : tw::CheckOutDocs(services()).BCheckOutClick(inputs());
+    EXPECT_EQ(outcome.successes, 0);
+    EXPECT_EQ(outcome.failures, c.failures);
+    const QString state = QStringLiteral("The library store is ")
+        + (c.refusal == tw::test::Refusal::Locked ? "locked by another program (" : "read-only (");
+    QStringList lines;
+    for (const QString& line : logText().split("\r\n"))
+        lines.append(line.section('\t', 1));
+    const int unit = int(lines.indexOf(QString(c.unitLine).replace("${DIR}", checkOutDir())));
+    ASSERT_GE(unit, 0) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.value(unit + 1).startsWith(state)) << lines.value(unit + 1).toStdString();
+    EXPECT_EQ(lines
+                  .filter(QRegularExpression("^" + QRegularExpression::escape(c.notDone) + ": "
+                                             + QRegularExpression::escape(state)))
+                  .size(),
+              1);
+    EXPECT_EQ(m_view.statuses.last(), c.notDone);
+    EXPECT_TRUE(version(4, 1)->CheckedOut());
+    EXPECT_FALSE(QFileInfo::exists(checkOutDir() + "1_1.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, RefusedRunTest,
+                         testing::Values(RefusedCase {"ClearFlagsReadOnly", true, tw::test::Refusal::ReadOnly, 1,
+                                                      "Failed to Clear Check Out Flag for Document 4 Version 1",
+                                                      "Clear Check Out Flags Not Done"},
+                                         RefusedCase {"ClearFlagsLocked", true, tw::test::Refusal::Locked, 1,
+                                                      "Failed to Clear Check Out Flag for Document 4 Version 1",
+                                                      "Clear Check Out Flags Not Done"},
+                                         RefusedCase {"CheckOutReadOnly", false, tw::test::Refusal::ReadOnly, 4,
+                                                      "Failed to Checkout Document 2 Version 1 as ${DIR}2_1.doc",
+                                                      "Check Out Not Done"}),
+                         [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.label); });
 
 } // namespace

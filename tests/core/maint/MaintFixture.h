@@ -3,14 +3,27 @@
 #include "RunFixture.h"
 #include "core/maint/MaintDefinition.h"
 #include "gw/ObjectModel.h"
+#include "store/Store.h"
 #include "store/StoreBuilder.h"
+#include "support/ReadOnlyFolder.h"
+#include "support/WriteLock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <memory>
 
 namespace tw::test {
+
+// How a store refuses every change: it is read-only, or another program holds its write lock
+// (each change then waits the store's busy timeout before it fails).
+enum class Refusal { ReadOnly, Locked };
+
+inline void PrintTo(Refusal refusal, std::ostream* os)
+{
+    *os << (refusal == Refusal::Locked ? "Locked" : "ReadOnly");
+}
 
 // The run fixture's library with a check-out directory beside the report
 // directory, and helpers to read back what a Check In/Out run left.
@@ -79,8 +92,25 @@ protected:
 
     bool logHas(const QString& line) { return logText().contains(QLatin1Char('\t') + line + QStringLiteral("\r\n")); }
 
+    // Makes the store refuse changes until the test ends; before open(), which opens the store
+    // as the program does. Skips the test when the store cannot be made read-only here.
+    void refuseChanges(Refusal refusal)
+    {
+        if (refusal == Refusal::Locked) {
+            m_lock = std::make_unique<WriteLock>(m_fixture.store().databasePath());
+            ASSERT_EQ(m_lock->error(), QString());
+            return;
+        }
+        m_readOnly = std::make_unique<ReadOnlyFolder>(m_fixture.path());
+        if (!m_readOnly->usable())
+            GTEST_SKIP() << "the store cannot be made read-only (" << m_readOnly->how().toStdString()
+                         << "): " << m_readOnly->reason().toStdString();
+    }
+
     QTemporaryDir m_checkOutDir;
     QTemporaryDir m_scratch;
+    std::unique_ptr<ReadOnlyFolder> m_readOnly;
+    std::unique_ptr<WriteLock> m_lock;
 };
 
 } // namespace tw::test

@@ -99,6 +99,22 @@ TEST_F(ExportDocsTest, ExportLstIsWalkedInTextOrderOnceEachWithBadLinesAsFailure
     EXPECT_EQ(contentOf(top() + "2_1.doc"), "word file");
 }
 
+// A line too long to read is one more line the run could not use: logged and counted so.
+TEST_F(ExportDocsTest, ATooLongExportLstLineIsLoggedAndCountedAsAFailure)
+{
+    open();
+    QFile list(m_programDir.path() + "/Export.lst");
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("2\r\n" + QByteArray(5000, '3') + "\r\n");
+    list.close();
+    m_useList = true;
+    const tw::RunOutcome outcome = exportAll({}, {});
+    EXPECT_EQ(outcome.failures, 1);
+    EXPECT_TRUE(logText().contains("\tExport.lst error: <line 2: more than 4096 characters> is not a number ("))
+        << logText().toStdString();
+    EXPECT_EQ(contentOf(top() + "2_1.doc"), "word file");
+}
+
 TEST_F(ExportDocsTest, AMissingExportLstFindsNoDocuments)
 {
     open();

@@ -1,7 +1,9 @@
+#include "core/app/BoundedLineReader.h"
 #include "core/reports/ExportList.h"
 #include "core/reports/ExportNaming.h"
 #include "core/reports/SafeName.h"
 #include "support/GTestQt.h"
+#include "support/PeakMemory.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,6 +182,37 @@ TEST(ExportList, ReadsLinesWithEitherLineEndAndNoEntryForTheFinalOne)
     file.write("12\r\n5\n12\r\n100\r\n");
     file.close();
     EXPECT_EQ(tw::ExportList::read(file.fileName()), (QStringList {"100", "12", "5"}));
+}
+
+// A line longer than the longest read stands as an entry of its own that is no number, so that
+// the run counts and logs it with the other lines it cannot use; a line at the limit is read.
+TEST(ExportList, ALineTooLongStandsAsAnEntryThatIsNoNumber)
+{
+    QTemporaryDir dir;
+    QFile file(dir.path() + "/Export.lst");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray longest(tw::BoundedLineReader::kMaxCharacters, '7');
+    file.write("5\n" + longest + "1\r\n" + longest + "\n12\n");
+    file.close();
+    EXPECT_EQ(tw::ExportList::read(file.fileName()),
+              (QStringList {"12", "5", QString::fromLatin1(longest), tw::ExportList::tooLongEntry(2)}));
+    EXPECT_EQ(tw::ExportList::tooLongEntry(2), "<line 2: more than 4096 characters>");
+}
+
+// A file of 300 MB (a hole, so that it takes no disk) is read in the memory of a few lines.
+TEST(ExportList, AHugeFileIsReadWithoutBeingHeld)
+{
+    QTemporaryDir dir;
+    QFile file(dir.path() + "/Export.lst");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.seek(300LL * 1024 * 1024));
+    file.write("\n7\n");
+    file.close();
+    const qint64 before = tw::test::peakResidentBytes();
+    const QStringList entries = tw::ExportList::read(file.fileName());
+    EXPECT_LT(tw::test::peakResidentBytes() - before, 8 * 1024 * 1024);
+    // Compared without printing: a wrong entry here may be the whole file.
+    EXPECT_TRUE(entries == (QStringList {"7", tw::ExportList::tooLongEntry(1)})) << entries.size() << " entries";
 }
 
 TEST(ExportOptions, DefaultsAndExplanation)

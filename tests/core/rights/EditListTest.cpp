@@ -1,6 +1,8 @@
 #include "core/rights/EditList.h"
 
+#include "core/app/BoundedLineReader.h"
 #include "support/GTestQt.h"
+#include "support/PeakMemory.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,7 +104,9 @@ TEST_P(EditListLoadTest, ReadsWhatItCanAndCountsTheRest)
     EXPECT_EQ(result.leftOut, GetParam().leftOut);
 }
 
-const QByteArray kLong(100000, 'n');
+// A line of exactly the longest length read, and one a character longer.
+const QByteArray kLongest(tw::BoundedLineReader::kMaxCharacters - int(sizeof("0\t\t-\tDelete\t0") - 1), 'n');
+const QByteArray kTooLong = kLongest + 'n';
 
 INSTANTIATE_TEST_SUITE_P(
     Files, EditListLoadTest,
@@ -124,8 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1|Ann|Bob|Replace|0"},
                   0},
         LoadCase {"wideTick", "\xf0\x90\x90\x80\tAnn\t-\tDelete\t0\r\n", {"0|Ann|-|Delete|0"}, 0},
-        LoadCase {
-            "longLine", "0\t" + kLong + "\t-\tDelete\t0\r\n", {"0|" + QString::fromLatin1(kLong) + "|-|Delete|0"}, 0}),
+        LoadCase {"longestLine",
+                  "0\t" + kLongest + "\t-\tDelete\t0\r\n",
+                  {"0|" + QString::fromLatin1(kLongest) + "|-|Delete|0"},
+                  0},
+        LoadCase {"tooLongLine", "0\t" + kTooLong + "\t-\tDelete\t0\r\n0\tC\t-\tDelete\t0\r\n", {"0|C|-|Delete|0"}, 1}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
 // A list loaded and saved again loads as it was: no name loses half a character on the way.
@@ -148,6 +155,30 @@ TEST(EditListTest, ALoadedListSavedAgainLoadsTheSame)
     EXPECT_EQ(rowsOf(again),
               QStringList {QString::fromUtf8("1|\xf0\x9f\x98\x80"
                                              "Ann|Bob|Replace|0")});
+}
+
+// A field of 20 MB is passed over as one line left out, without the list's load holding it: the
+// memory the load takes stays far below the field's size.
+TEST(EditListTest, AHugeFieldIsLeftOutWithoutBeingHeld)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("EditList.txt");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1\tA\tB\tReplace\t0\r\n0\t");
+        const QByteArray megabyte(1024 * 1024, 'n');
+        for (int i = 0; i < 20; ++i)
+            file.write(megabyte);
+        file.write("\t-\tDelete\t0\r\n0\tC\t-\tDelete\t0\r\n");
+    }
+    const qint64 before = tw::test::peakResidentBytes();
+    EditList list;
+    const EditList::LoadResult result = list.load(path);
+    EXPECT_LT(tw::test::peakResidentBytes() - before, 8 * 1024 * 1024);
+    // Compared without printing: a wrong row here may hold the whole field.
+    EXPECT_TRUE(rowsOf(list) == (QStringList {"1|A|B|Replace|0", "0|C|-|Delete|0"})) << list.size() << " rows";
+    EXPECT_EQ(result.leftOut, 1);
 }
 
 TEST(EditListTest, LoadingAMissingFileLeavesTheListEmpty)

@@ -102,6 +102,19 @@ TEST(ScriptTest, KeepsLinesWithTheirNumbersAndCommandsInLowerCase)
     EXPECT_EQ(script.failure(script.lines().at(1), QStringLiteral("late")), QStringLiteral("s.tw:4: wait: late"));
 }
 
+// A NUL would end the printed failure where it stands: the line and the reason show it escaped.
+TEST(ScriptTest, AFailureShowsControlCharactersEscaped)
+{
+    const QString text = QStringLiteral("frob") + QChar(0) + QStringLiteral("nicate\x01 now");
+    try {
+        tw::Script::parse(QStringLiteral("nightly.tw"), text);
+        FAIL() << "accepted a line with a NUL";
+    } catch (const tw::ScriptError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("nightly.tw:1: frob\\x00nicate\\x01 now: unknown command \"frob\\x00nicate\\x01\""));
+    }
+}
+
 TEST(ScriptTest, UnreadableFileIsAnError)
 {
     QTemporaryDir dir;

@@ -13,11 +13,15 @@
 #include "support/DailyLog.h"
 #include "support/FixtureStore.h"
 #include "support/GTestQt.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/ScriptedHost.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlQuery>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 using tw::LibrarySession;
 using tw::test::FixtureStore;
@@ -164,6 +168,92 @@ TEST_F(LibrarySessionTest, AHalfBuiltStoreIsNamedInTheDailyLog)
     EXPECT_EQ(host.messages[0].text, "Could not create a GroupWise Ole object.");
     EXPECT_TRUE(logText().contains("is half built")) << logText().toStdString();
 }
+
+// A store that cannot be used gives the one message the program has for it; the daily log names
+// the cause beside it.
+struct UnusableStore
+{
+    const char* label;
+    const char* cause; // what the log line says after the message
+    // Spoils the store just built at `path` (or removes it); false when that cannot be done here.
+    std::function<bool(const QString& path, std::unique_ptr<tw::test::ReadOnlyFolder>& readOnly)> spoil;
+};
+
+void PrintTo(const UnusableStore& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
+class UnusableStoreTest : public testing::TestWithParam<UnusableStore>
+{
+};
+
+bool resize(const QString& file, qint64 size)
+{
+    QFile f(file);
+    return f.resize(size);
+}
+
+// As a newer program would leave the store.
+bool raiseSchemaVersion(const QString& path)
+{
+    const auto built = store::Store::open(path);
+    QSqlDatabase db = built->database();
+    return QSqlQuery(db).exec("UPDATE meta SET value = '99' WHERE key = 'schema_version'");
+}
+
+bool overwriteStart(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadWrite) && f.write(QByteArray(100, 'x')) == 100;
+}
+
+TEST_P(UnusableStoreTest, TheMessageStaysAndTheLogNamesTheCause)
+{
+    const UnusableStore& c = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("store");
+    store::Store::create(path).reset();
+    std::unique_ptr<tw::test::ReadOnlyFolder> readOnly;
+    if (!c.spoil(path, readOnly))
+        GTEST_SKIP() << "the store cannot be spoilt so here"
+                     << (readOnly ? ": " + readOnly->reason().toStdString() : std::string());
+    QTemporaryDir logDir;
+    ScriptedHost host;
+    tw::OperationLog log(logDir.path(), "Tarnwick (1.0.0.1)", &host);
+    tw::GwRefs refs;
+    tw::RunState state;
+    RecordingView view;
+    store::StorePlatform platform(path);
+    LibrarySession session(platform, {refs, state, log, host, view});
+    EXPECT_FALSE(session.GWLogin());
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_EQ(host.messages[0].caption, "Error");
+    EXPECT_EQ(host.messages[0].text, "Could not create a GroupWise Ole object.");
+    const QString text = tw::test::dailyLogText(log);
+    const QStringList lines = text.split("\r\n").filter("\tCould not create a GroupWise Ole object. ");
+    ASSERT_EQ(lines.size(), 1) << text.toStdString();
+    EXPECT_TRUE(lines[0].contains(QString::fromUtf8(c.cause))) << lines[0].toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stores, UnusableStoreTest,
+    testing::Values(UnusableStore {"Missing", "No library store at ",
+                                   [](const QString& path, auto&) { return QDir(path).removeRecursively(); }},
+                    UnusableStore {"ReadOnly", "The library store is read-only (",
+                                   [](const QString& path, auto& readOnly) {
+                                       readOnly = std::make_unique<tw::test::ReadOnlyFolder>(path);
+                                       return readOnly->usable();
+                                   }},
+                    UnusableStore {"Truncated", "database disk image is malformed",
+                                   [](const QString& path, auto&) { return resize(path + "/store.db", 8192); }},
+                    UnusableStore {"Corrupt", "file is not a database",
+                                   [](const QString& path, auto&) { return overwriteStart(path + "/store.db"); }},
+                    UnusableStore {"Empty", "holds no library store tables",
+                                   [](const QString& path, auto&) { return resize(path + "/store.db", 0); }},
+                    UnusableStore {"NewerSchema", "has schema version 99 of a newer program",
+                                   [](const QString& path, auto&) { return raiseSchemaVersion(path); }}),
+    [](const testing::TestParamInfo<UnusableStore>& info) { return std::string(info.param.label); });
 
 struct LoginFault
 {

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -186,6 +189,29 @@ TEST_F(StrayScanTest, UnreadableDirectoriesAreCountedInOneLogLine)
     EXPECT_TRUE(m_host.statusLines.contains("Last Operation Directory " + top() + "closed2/ cannot be read"));
     EXPECT_EQ(logMessages().filter("cannot be read"), QStringList {}) << "no line per directory";
     EXPECT_TRUE(logHas("3 Directories could not be read"));
+}
+
+// A name that is not plain text has no text that names its file: it is never listed (a deletion
+// by that text would miss the copy or hit another file), and the log tells it escaped.
+TEST_F(StrayScanTest, NamesThatAreNotPlainTextAreToldEscapedAndNeverListed)
+{
+    addFile("2-1.doc", 9);
+    addFile("sub/keep.txt");
+    const auto pathOf = [this](const char* name) { return QByteArray(QFile::encodeName(top()) + name); };
+    for (const char* name : {"2-1\n.doc", "sub/2-1.do\xE7"}) {
+        const int fd = ::open(pathOf(name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0) << name;
+        ::close(fd);
+    }
+    ASSERT_EQ(::mkdir(pathOf("dir\xFF").constData(), 0755), 0);
+    open();
+    scan(false);
+    EXPECT_EQ(judged(), QStringList {"[x] 2-1.doc: 02/01/2026 10:00:00"});
+    for (const QString& line :
+         QStringList {"File " + top() + "2-1\\n.doc has a name that is not plain text and is not checked",
+                      "File " + top() + "sub/2-1.do\\xE7 has a name that is not plain text and is not checked",
+                      "Directory " + top() + "dir\\xFF has a name that is not plain text and is not scanned"})
+        EXPECT_TRUE(logHas(line)) << line.toStdString();
 }
 
 // A library store kept under the scanned tree holds content files named like users' copies

@@ -84,6 +84,31 @@ TEST_F(StoreCliTest, BuildsAStoreAndImportsDocuments)
     EXPECT_TRUE(info.out.contains("client user:    ANN"));
 }
 
+// A store the tool cannot use is refused with its real cause, not as a store of schema version 0.
+TEST_F(StoreCliTest, NamesTheCauseOfAnUnusableStore)
+{
+    ASSERT_EQ(run({"init"}).code, 0);
+    const QString database = store() + "/store.db";
+    const struct
+    {
+        qint64 keep; // bytes kept of the database; the first 100 after them are overwritten
+        const char* cause;
+    } cases[] = {{0, "file is not a database"}, {-1, "holds no library store tables"}};
+    for (const auto& c : cases) {
+        QFile f(database);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        if (c.keep < 0)
+            ASSERT_TRUE(f.resize(0));
+        else
+            ASSERT_TRUE(f.seek(c.keep) && f.write(QByteArray(100, 'x')) == 100);
+        f.close();
+        const Outcome o = run({"info"});
+        EXPECT_EQ(o.code, 1);
+        EXPECT_TRUE(o.err.contains(c.cause)) << o.err.toStdString();
+        EXPECT_FALSE(o.err.contains("schema version 0")) << o.err.toStdString();
+    }
+}
+
 struct BadCase
 {
     const char* label;
@@ -120,6 +145,22 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase {"MissingArguments", {"flag", "Main", "1"}, 2, "missing arguments"},
         BadCase {"NegativeNumber", {"flag", "Main", "-1", "1", "archived", "on"}, 2, "DOCUMENT must be a whole number"},
         BadCase {"HugeNumber", {"purge", "Main", "99999999999999999999", "1"}, 2, "DOCUMENT must be a whole number"},
+        // Numbers that fit the tool's widest type but not the one they are stored in.
+        BadCase {"VersionBeyondItsType",
+                 {"checkout", "Main", "1", "4294967297"},
+                 2,
+                 "VERSION must be a whole number from 1 to 2147483647, not \"4294967297\""},
+        BadCase {"PurgedVersionBeyondItsType", {"purge", "Main", "1", "4294967298"}, 2, "VERSION must be"},
+        BadCase {
+            "FlagVersionBeyondItsType", {"flag", "Main", "1", "4294967297", "archived", "on"}, 2, "VERSION must be"},
+        BadCase {"RightsBeyondTheirType",
+                 {"library", "grant", "Main", "*", "--rights", "4294967303"},
+                 2,
+                 "--rights must be a whole number from 0 to 2147483647"},
+        BadCase {"FaultOccurrenceBeyondItsType",
+                 {"fault", "add", "Subject", "boom", "--occurrence", "4294967297"},
+                 2,
+                 "--occurrence must be"},
         BadCase {"BadFlagValue", {"flag", "Main", "1", "1", "archived", "maybe"}, 2, "on or off"},
         BadCase {"UnknownLibrary", {"import", "Nowhere", "@FILE"}, 1, "Nowhere"},
         BadCase {"UnknownField", {"import", "Main", "@FILE", "--field", "Colour=red"}, 1, "Colour"},
