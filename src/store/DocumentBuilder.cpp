@@ -315,42 +315,47 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
     const qint64 deletor = requireUserRow(deletorId);
     const QString deletorName
         = Sql::scalar(db, QStringLiteral("SELECT display_name FROM users WHERE id = ?"), {deletor}).toString();
-    const QString name
-        = Sql::scalar(db, QStringLiteral("SELECT content_file FROM versions WHERE id = ?"), {versionRow}).toString();
     const QString folder = libraryFolderOf(lib);
-    const QString path = ContentFiles(m_store.libraryDirectory(folder)).pathOf(name);
-    if (name.isEmpty() || !QFileInfo(path).isFile()) {
-        throw StoreError(
-            QStringLiteral("Version %1 of document %2 has no content file to purge").arg(version).arg(number));
-    }
-    // The write order: the purge is recorded, the deletion event committed with it, and only
-    // then is the file moved; a move that fails takes the event back, so nothing has changed.
-    PendingChange change(m_store,
-                         {PendingChange::Kind::Purge, versionRow, folder, QString(), name,
-                          QJsonObject {{QStringLiteral("by"), deletorName}}});
+    // The write order: the purge is recorded with its deletion event in one transaction, and only
+    // then is the file moved; a move that fails takes the event back, so nothing has changed. The
+    // content file purged is the one current under that transaction's lock.
+    std::optional<PendingChange> change;
+    QString path;
     qint64 event = 0;
     try {
         WriteTransaction sp(db);
+        const QString name
+            = Sql::scalar(db, QStringLiteral("SELECT content_file FROM versions WHERE id = ?"), {versionRow})
+                  .toString();
+        path = ContentFiles(m_store.libraryDirectory(folder)).pathOf(name);
+        if (name.isEmpty() || !QFileInfo(path).isFile()) {
+            throw StoreError(
+                QStringLiteral("Version %1 of document %2 has no content file to purge").arg(version).arg(number));
+        }
+        change.emplace(m_store,
+                       PendingChange::Spec {PendingChange::Kind::Purge, versionRow, folder, QString(), name,
+                                            QJsonObject {{QStringLiteral("by"), deletorName}}});
         EventLog::record(db, versionRow, gw::EventDeleted, deletor, deletorName, path);
         event = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-        change.committed(db, name);
+        change->committed(db, name);
         sp.commit();
     } catch (...) {
-        change.abandon();
+        if (change)
+            change->abandon();
         throw;
     }
     if (!ContentFiles::salvage(path, deletorName)) {
         try {
             WriteTransaction sp(db);
             Sql::run(db, QStringLiteral("DELETE FROM events WHERE id = ?"), {event});
-            Sql::run(db, QStringLiteral("DELETE FROM pending WHERE id = ?"), {change.row()});
+            Sql::run(db, QStringLiteral("DELETE FROM pending WHERE id = ?"), {change->row()});
             sp.commit();
         } catch (const StoreError&) {
             // Locked now: the change stays committed, and the next open moves the file.
         }
         throw StoreError(QStringLiteral("Cannot move %1 into the salvage area").arg(path));
     }
-    change.finish();
+    change->finish();
 }
 
 void DocumentBuilder::setRights(const QString& library, qint64 number, const RightsSpec& rights)

@@ -14,10 +14,11 @@ namespace store {
 PendingChange::PendingChange(Store& store, const Spec& spec) : m_store(store), m_spec(spec)
 {
     // Inside a caller's transaction the row would only go in with the batch it is part of: the
-    // batch answers for its files (a store built beside its place). A hold belongs to its own
-    // check-out's transaction and is recorded there.
+    // batch answers for its files (a store built beside its place). A hold and a purge belong to
+    // their own database step's transaction and are recorded there: nothing of theirs reaches a
+    // file before it commits.
     QSqlDatabase db = m_store.database();
-    if (WriteTransaction::active(db) && spec.kind != Kind::Hold)
+    if (WriteTransaction::active(db) && spec.kind != Kind::Hold && spec.kind != Kind::Purge)
         return;
     const QVariant version = spec.versionRow ? QVariant(spec.versionRow) : QVariant(QMetaType(QMetaType::LongLong));
     const QString detail = spec.detail.isEmpty()

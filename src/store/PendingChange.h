@@ -37,7 +37,7 @@ public:
     // Records the change: the row is committed at once, before any file step. Inside a caller's
     // transaction (a batch that builds a store beside its place) nothing is recorded: the
     // batch's own build answers for what a kill leaves. A hold is recorded in the transaction
-    // of its check-out.
+    // of its check-out, a purge in that of its deletion event.
     PendingChange(Store& store, const Spec& spec);
 
     qint64 row() const { return m_row; }
