@@ -20,15 +20,7 @@ class CheckInScene : public KillScene
 public:
     CheckInScene()
     {
-        store::NewDocument doc;
-        doc.library = "BULK";
-        doc.author = "ANN";
-        store::NewVersion version;
-        version.fileType = "dat";
-        for (int n = 1; n <= kDocuments; ++n) {
-            version.content = "original " + QByteArray::number(n);
-            builder().importDocument(doc, version);
-        }
+        importDocuments(kDocuments, "dat", [](int n) -> QByteArray { return "original " + QByteArray::number(n); });
         const auto lib = library();
         for (int n = 1; n <= kDocuments; ++n) {
             lib->GetDocument(QString::number(n))->DocumentVersions()->Item(1)->CheckOut(fileOf(n));

@@ -19,15 +19,7 @@ class ClearFlagsScene : public KillScene
 public:
     ClearFlagsScene()
     {
-        store::NewDocument doc;
-        doc.library = "BULK";
-        doc.author = "ANN";
-        store::NewVersion version;
-        version.fileType = "dat";
-        for (int n = 1; n <= kDocuments; ++n) {
-            version.content = "original " + QByteArray::number(n);
-            builder().importDocument(doc, version);
-        }
+        importDocuments(kDocuments, "dat", [](int n) -> QByteArray { return "original " + QByteArray::number(n); });
         const auto lib = library();
         for (int n = 1; n <= kDocuments; ++n) {
             lib->GetDocument(QString::number(n))->DocumentVersions()->Item(1)->CheckOut(stagedOf(n));

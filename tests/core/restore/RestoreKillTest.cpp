@@ -24,15 +24,7 @@ class RestoreScene : public KillScene
 public:
     RestoreScene()
     {
-        store::NewDocument doc;
-        doc.library = "BULK";
-        doc.author = "ANN";
-        store::NewVersion version;
-        version.fileType = "txt";
-        for (int n = 1; n <= kDocuments; ++n) {
-            version.content = original(n);
-            builder().importDocument(doc, version);
-        }
+        importDocuments(kDocuments, "txt", original);
         const auto lib = library();
         for (int n = 1; n <= kDocuments; ++n) {
             const QString edit = dir("edits") + QStringLiteral("/%1.txt").arg(n);

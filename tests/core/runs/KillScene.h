@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tw::test {
@@ -38,6 +39,20 @@ public:
         return path;
     }
     store::StoreBuilder& builder() { return m_fixture.builder(); }
+    // Documents 1..count of library BULK by ANN, each with one version of `fileType` holding
+    // content(n).
+    void importDocuments(int count, const QString& fileType, const std::function<QByteArray(int)>& content)
+    {
+        store::NewDocument doc;
+        doc.library = QStringLiteral("BULK");
+        doc.author = QStringLiteral("ANN");
+        store::NewVersion version;
+        version.fileType = fileType;
+        for (int n = 1; n <= count; ++n) {
+            version.content = content(n);
+            builder().importDocument(doc, version);
+        }
+    }
 
     // The child that runs `mode` on this scene.
     virtual KilledChild child() = 0;

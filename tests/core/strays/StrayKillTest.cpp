@@ -22,17 +22,11 @@ class StrayScene : public KillScene
 public:
     StrayScene()
     {
-        store::NewDocument doc;
-        doc.library = "BULK";
-        doc.author = "ANN";
-        store::NewVersion version;
-        version.fileType = "dat";
+        importDocuments(kDocuments, "dat", [](int n) -> QByteArray { return "content " + QByteArray::number(n); });
         store::VersionState retrieved;
         retrieved.retriever = QStringLiteral("BOB");
         retrieved.retrieved = kRetrieved;
         for (int n = 1; n <= kDocuments; ++n) {
-            version.content = "content " + QByteArray::number(n);
-            builder().importDocument(doc, version);
             builder().setVersionState("BULK", n, 1, retrieved);
             QFile copy(copyPath(n));
             EXPECT_TRUE(copy.open(QIODevice::WriteOnly));
