@@ -6,11 +6,14 @@ namespace tw {
 
 // The flags every query and mass run shares. OperationIdle keeps a second
 // operation from starting, the window from closing and most tabs from being
-// left; CancelRequested is set by the Cancel button and tested between steps.
+// left; CancelRequested is set by the Cancel button and tested between steps. DryRun is the
+// "Options" > "Dry Run" mark: a run that changes the library started while it is set changes
+// nothing and writes what it would do (see ChangeGate).
 struct RunState
 {
     bool OperationIdle = true;
     bool CancelRequested = false;
+    bool DryRun = false;
     bool LibrarianAccess = false;
     QString QueryString;
 };

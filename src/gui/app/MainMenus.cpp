@@ -31,6 +31,10 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window)
     options->addSeparator();
     m_actions.ShowPDF = option(QStringLiteral("ShowPDF"), QStringLiteral("Show PDFs"));
     options->addAction(m_actions.ShowPDF);
+    options->addSeparator();
+    // Cleared at every start, like every mark: a run only changes nothing when someone asked.
+    m_actions.DryRun1 = option(QStringLiteral("DryRun1"), QStringLiteral("Dry Run"));
+    options->addAction(m_actions.DryRun1);
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));

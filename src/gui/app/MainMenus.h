@@ -25,6 +25,7 @@ public:
         QAction* Delete1 = nullptr;
         QAction* Automatic1 = nullptr;
         QAction* ShowPDF = nullptr;
+        QAction* DryRun1 = nullptr;
         QAction* About1 = nullptr;
     };
 

@@ -196,6 +196,7 @@ void TMainScreen::connectHandlers()
     connect(m_close, &QPushButton::clicked, this, &TMainScreen::BCloseClick);
     connect(m_menus->actions().Exit1, &QAction::triggered, this, &TMainScreen::Exit1Click);
     connect(m_menus->actions().About1, &QAction::triggered, this, &TMainScreen::About1Click);
+    connect(m_menus->actions().DryRun1, &QAction::toggled, this, &TMainScreen::DryRun1Click);
     connect(m_libs, &QComboBox::activated, this, &TMainScreen::ComboB_LibsChange);
     m_pageControl->setChangingGuard([this](int from, int to) { return PageControl1Changing(from, to); });
     connect(m_pageControl, &PageControl::currentChanged, this, &TMainScreen::PageControl1Change);
@@ -370,7 +371,7 @@ bool TMainScreen::event(QEvent* event)
     if (event->type() == QEvent::StatusTip) {
         // The hint handler: the long hint of the control under the mouse goes to the second panel.
         if (m_hintHandlerInstalled)
-            m_statusHint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+            showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     if (event->type() == QEvent::WindowActivate && !m_activatedOnce && !m_gate->busy()) {
@@ -416,6 +417,19 @@ bool TMainScreen::FormClose()
     return true;
 }
 
+void TMainScreen::DryRun1Click(bool checked)
+{
+    m_state.DryRun = checked;
+    showHint(QString());
+}
+
+// While "Dry Run" is ticked the hint panel says so and shows no hints: no one mistakes a dry run
+// for the real one.
+void TMainScreen::showHint(const QString& hint)
+{
+    m_statusHint->setText(m_state.DryRun ? QStringLiteral("Dry Run") : hint);
+}
+
 void TMainScreen::About1Click()
 {
     TSplash about(kProgramTitle, this);
@@ -443,7 +457,7 @@ bool TMainScreen::PageControl1Changing(int from, int) const
 
 void TMainScreen::PageControl1Change(int index)
 {
-    m_statusHint->clear();
+    showHint(QString());
     switch (index) {
     case DocInfo:
         m_docInfo->ui().Edit1->setFocus();

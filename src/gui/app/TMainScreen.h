@@ -87,6 +87,8 @@ public:
     void BCloseClick();
     void Exit1Click();
     void About1Click();
+    void DryRun1Click(bool checked);
+    void showHint(const QString& hint);
     bool PageControl1Changing(int from, int to) const;
     void PageControl1Change(int index);
     void UseUserID1Click();

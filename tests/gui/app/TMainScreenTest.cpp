@@ -55,6 +55,7 @@ private Q_SLOTS:
     void lateFirstActivationKeepsARunBusy();
     void startAndCloseAreLogged();
     void statusBarPanels();
+    void dryRunMarkSetsTheRunStateAndHoldsTheHintPanel();
     void longStatusIsCutWithDotsAndWholeInItsToolTip();
     void unwritableLogIsReportedOnce();
     void sessionDrivesTheWindow();
@@ -128,6 +129,8 @@ void TMainScreenTest::optionMarks_data()
                                 << "Automatic" << false;
     QTest::addRow("ShowPDF") << "ShowPDF"
                              << "Show PDFs" << false;
+    QTest::addRow("DryRun1") << "DryRun1"
+                             << "Dry Run" << false;
 }
 
 void TMainScreenTest::optionMarks()
@@ -442,6 +445,33 @@ void TMainScreenTest::statusBarPanels()
     QVERIFY(operation->isVisible());
     screen.pageControl()->setCurrentIndex(TMainScreen::Query);
     QCOMPARE(hint->text(), QString());
+}
+
+void TMainScreenTest::dryRunMarkSetsTheRunStateAndHoldsTheHintPanel()
+{
+    MainScreenFixture fixture;
+    TMainScreen& screen = fixture.screen();
+    screen.show();
+    QLabel* hint = screen.statusPanel(1);
+    auto* mark = fixture.find<QAction>(QStringLiteral("DryRun1"));
+    QVERIFY(mark);
+    QVERIFY(!screen.runState().DryRun);
+
+    mark->trigger();
+    QVERIFY(screen.runState().DryRun);
+    QCOMPARE(hint->text(), QStringLiteral("Dry Run"));
+    // Neither a hint nor a change of tab takes the panel while the mark is set.
+    QStatusTipEvent tip(QStringLiteral("Select Required Library"));
+    QApplication::sendEvent(&screen, &tip);
+    QCOMPARE(hint->text(), QStringLiteral("Dry Run"));
+    screen.pageControl()->setCurrentIndex(TMainScreen::Query);
+    QCOMPARE(hint->text(), QStringLiteral("Dry Run"));
+
+    mark->trigger();
+    QVERIFY(!screen.runState().DryRun);
+    QCOMPARE(hint->text(), QString());
+    QApplication::sendEvent(&screen, &tip);
+    QCOMPARE(hint->text(), QStringLiteral("Select Required Library"));
 }
 
 void TMainScreenTest::longStatusIsCutWithDotsAndWholeInItsToolTip()
