@@ -27,7 +27,9 @@ RunDefinition ClearCheckOut::definition(const RunState& state)
     texts.cancelText = QStringLiteral("Cancelling Clear Check Out Flags - Successful = ");
     texts.completionText = QStringLiteral("Clear Check Out Flags Completed - Successful = ");
     texts.finalStatus = QStringLiteral("Clear Check Out Flags Completed");
-    return maintDefinition(texts, state);
+    RunDefinition d = maintDefinition(texts, state);
+    d.changesLibrary = true;
+    return d;
 }
 
 std::optional<RunOutcome> ClearCheckOut::BCOClearClick(const MaintInputs& inputs)
@@ -40,8 +42,10 @@ std::optional<RunOutcome> ClearCheckOut::BCOClearClick(const MaintInputs& inputs
     if (m_services.host.askYesNo(kProgramTitle, QStringLiteral("Absolutely Sure About This ?")))
         outcome = ClearCheckOutRun(inputs);
     // Also after No, which stops nothing.
-    log.ErrorCheck(RunFrame::endText(QStringLiteral("Completed Clear Check Out"), outcome.value_or(RunOutcome {})),
-                   true, true);
+    const ChangeGate gate(m_services.state);
+    log.ErrorCheck(
+        gate.closing(RunFrame::endText(QStringLiteral("Completed Clear Check Out"), outcome.value_or(RunOutcome {}))),
+        true, true);
     return outcome;
 }
 
@@ -58,13 +62,13 @@ RunOutcome ClearCheckOut::ClearCheckOutRun(const MaintInputs& inputs)
     RunDefinition d = definition(m_services.state);
     const QString directory = inputs.checkOutDirectory;
     m_owner.reset();
-    d.versionWork = [this, directory](RunReport&) { return clearVersion(directory); };
+    d.versionWork = [this, directory](RunReport& report) { return clearVersion(directory, report.gate()); };
     RunInputs runInputs = inputs.run;
     runInputs.listEntries = nullptr;
     return RunFrame(m_services).run(d, runInputs);
 }
 
-RunDefinition::Outcome ClearCheckOut::clearVersion(const QString& directory)
+RunDefinition::Outcome ClearCheckOut::clearVersion(const QString& directory, const ChangeGate& gate)
 {
     GwRefs& refs = m_services.refs;
     gw::Version& version = *refs.currentVersion;
@@ -84,23 +88,32 @@ RunDefinition::Outcome ClearCheckOut::clearVersion(const QString& directory)
         } else {
             shown = version.StagedFileName();
             m_services.view.setOutput(shown);
-            version.CheckIn();
-            if (!version.CheckedOut()) {
+            if (checkIn(version, gate)) {
                 outcome = {RunDefinition::Count::Success, QStringLiteral("Success\t")};
-                log.ErrorCheck(QStringLiteral("Successfully Cleared Check Out for ") + which, true, true);
+                log.ErrorCheck(gate.outcome(QStringLiteral("Successfully Cleared Check Out for ") + which), true, true);
             } else {
                 outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
-                log.ErrorCheck(QStringLiteral("Failed to Clear Check Out for ") + which, true, true);
+                log.ErrorCheck(gate.outcome(QStringLiteral("Failed to Clear Check Out for ") + which), true, true);
             }
         }
     } catch (const gw::Error& error) {
-        log.ErrorCheck(QStringLiteral("Failed to Clear Check Out Flag for ") + which, true, true);
+        log.ErrorCheck(gate.outcome(QStringLiteral("Failed to Clear Check Out Flag for ") + which), true, true);
         outcome = {RunDefinition::Count::Failure, QStringLiteral("Failure\t")};
         if (error.storeUnavailable())
             outcome.storeUnavailable = error.message();
     }
     outcome.line += CheckOutDocs::reportColumns(shown, d, v);
     return outcome;
+}
+
+// True when the flag is cleared. A dry run stops at the gate, so its version is one the real run
+// would check in: held by this user, everything read that the real run reads.
+bool ClearCheckOut::checkIn(gw::Version& version, const ChangeGate& gate)
+{
+    if (!gate.mayChange())
+        return true;
+    version.CheckIn();
+    return !version.CheckedOut();
 }
 
 } // namespace tw

@@ -6,7 +6,13 @@
 
 #include <optional>
 
+namespace gw {
+class Version;
+} // namespace gw
+
 namespace tw {
+
+class ChangeGate;
 
 // Clearing check-out flags: every chosen version checked out by the logged-in
 // user (its retriever's display name is the account owner's) is checked back
@@ -27,7 +33,8 @@ public:
     static RunDefinition definition(const RunState& state);
 
 private:
-    RunDefinition::Outcome clearVersion(const QString& directory);
+    RunDefinition::Outcome clearVersion(const QString& directory, const ChangeGate& gate);
+    bool checkIn(gw::Version& version, const ChangeGate& gate);
     const QString& ownerName();
 
     RunServices m_services;

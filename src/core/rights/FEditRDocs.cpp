@@ -52,7 +52,9 @@ RunDefinition FEditRDocs::definition()
     texts.cancelText = QStringLiteral("Cancelling Rights Edit Report of Documents");
     texts.completionText = QStringLiteral("Rights Edit Report of Documents Completed");
     texts.finalStatus = QStringLiteral("Rights Edit Report Completed");
-    return rightsDefinition(texts, RunDefinition::Unit::Document);
+    RunDefinition d = rightsDefinition(texts, RunDefinition::Unit::Document);
+    d.changesLibrary = true;
+    return d;
 }
 
 RunOutcome FEditRDocs::FEditRDocsRun(const RunInputs& inputs)
@@ -138,7 +140,7 @@ QString FEditRDocs::documentText() const
 void FEditRDocs::outcome(RunReport& report, const QString& text)
 {
     // One text per line: the names in it start no column.
-    report.append(TabText::cell(text));
+    report.append(report.gate().outcome(TabText::cell(text)));
 }
 
 // The document is edited in one change: another program editing it waits until the change is
@@ -146,7 +148,9 @@ void FEditRDocs::outcome(RunReport& report, const QString& text)
 // as if one had run after the other. The report lines and messages of the edit wait until then
 // too: a message box must not hold the other program up, and a program stopped before the change
 // is kept has done nothing it could report. A document that cannot be read is told as in every
-// rights run (the error leaves through here, and the change is undone on the way).
+// rights run (the error leaves through here, and the change is undone on the way). A dry run edits
+// the document as the real run does, each step seeing the ones before it, and drops the change
+// where the real run keeps it: its lines tell what the real run would keep.
 RunDefinition::Outcome FEditRDocs::editDocument(RunReport& report)
 {
     gw::Document& document = *m_services.refs.currentDocument;
@@ -169,7 +173,10 @@ RunDefinition::Outcome FEditRDocs::editDocument(RunReport& report)
     PendingReport pending(report);
     editRows(document, pending);
     try {
-        change->Commit();
+        if (report.gate().mayChange())
+            change->Commit();
+        else
+            change.reset();
     } catch (const gw::Error& error) {
         return notSaved(report, error);
     }
@@ -181,8 +188,8 @@ RunDefinition::Outcome FEditRDocs::editDocument(RunReport& report)
 RunDefinition::Outcome FEditRDocs::notSaved(RunReport& report, const gw::Error& error)
 {
     const QString text = errorText(QStringLiteral("Error: Rights Edit Not Saved for ") + documentText(), error);
-    m_services.log.ErrorCheck(text, true, true);
-    report.append(text);
+    m_services.log.ErrorCheck(report.gate().outcome(text), true, true);
+    report.append(report.gate().outcome(text));
     RunDefinition::Outcome outcome;
     outcome.count = RunDefinition::Count::Failure;
     return outcome;

@@ -14,6 +14,7 @@ public:
     void append(const QString& line) override { m_lines.append(line); }
     void appendLines(const QStringList& lines) override { m_lines.append(lines); }
     qint64 runCounter() const override { return m_report.runCounter(); }
+    const ChangeGate& gate() const override { return m_report.gate(); }
 
     // Writes the lines held back, in one write.
     void release()

@@ -68,6 +68,11 @@ struct RunDefinition
     // address entries and may ask for the run to stop after the first document).
     std::function<void()> beforeWalk;
 
+    // A run that changes the library: in a dry run its units skip their change (ChangeGate), each
+    // outcome's line begins with "Dry Run: " and the closing and status texts end in " (Dry Run)".
+    // A unit that writes outcome lines of its own marks them through its report's gate.
+    bool changesLibrary = false;
+
     Unit unit = Unit::Version;
     CountedPer countedPer = CountedPer::Version;
     // What a document that cannot be fetched adds to (by number or result index).

@@ -60,6 +60,7 @@ RunOutcome RunFrame::run(const RunDefinition& definition, const RunInputs& input
     m_definition = &definition;
     m_inputs = &inputs;
     m_outcome = RunOutcome {};
+    m_gate = definition.changesLibrary ? ChangeGate(m_services.state) : ChangeGate();
     m_headWritten = false;
     m_closingWritten = false;
     // A report removed during the run starts again, in a new file, with the head a new file gets.
@@ -154,8 +155,8 @@ void RunFrame::walk(const Span& span)
         m_definition->beforeWalk();
     m_services.view.setProgress(0);
     const int modeIndex = static_cast<int>(m_outcome.mode);
-    m_services.log.ErrorCheck(m_definition->modeLogTexts.value(modeIndex), true, true);
-    m_services.view.setRunStatus(m_definition->modeStatusTexts.value(modeIndex));
+    m_services.log.ErrorCheck(m_gate.closing(m_definition->modeLogTexts.value(modeIndex)), true, true);
+    m_services.view.setRunStatus(m_gate.closing(m_definition->modeStatusTexts.value(modeIndex)));
     writeHead();
 
     for (qint64 index = span.low; index <= span.high; ++index) {
@@ -165,7 +166,7 @@ void RunFrame::walk(const Span& span)
         m_services.host.pumpEvents();
         if (m_services.state.CancelRequested) {
             m_outcome.cancelled = true;
-            m_services.log.ErrorCheck(closingText(m_definition->cancelText), true, true);
+            m_services.log.ErrorCheck(m_gate.closing(closingText(m_definition->cancelText)), true, true);
             break;
         }
     }
@@ -178,7 +179,8 @@ void RunFrame::walk(const Span& span)
 void RunFrame::writeClosing()
 {
     m_closingWritten = true;
-    const QString closing = closingText(endText(m_definition->completionText(m_outcome.cancelled), m_outcome));
+    const QString closing
+        = m_gate.closing(closingText(endText(m_definition->completionText(m_outcome.cancelled), m_outcome)));
     m_services.log.ErrorCheck(closing, true, true);
     if (m_definition->closingLineInReport && m_headWritten) {
         m_report.checkPathBeforeNextWrite();
@@ -311,7 +313,7 @@ void RunFrame::handleOutcome(const RunDefinition::Outcome& outcome)
     }
     if (outcome.line.isEmpty())
         return;
-    QString line = outcome.line;
+    QString line = m_gate.outcome(outcome.line);
     if (m_definition->customFieldColumns) {
         FieldColumns columns(m_services.catalogue, m_services.customFields);
         line += columns.values(m_inputs->extraFields);
@@ -375,8 +377,9 @@ void RunFrame::endRun()
     }
     m_services.state.CancelRequested = false;
     m_services.view.clearFilesInProcess();
-    m_services.view.setRunStatus(m_outcome.nothingDone() ? notDoneText(m_definition->finalStatus)
-                                                         : endText(m_definition->finalStatus, m_outcome));
+    m_services.view.setRunStatus(m_gate.closing(m_outcome.nothingDone()
+                                                    ? notDoneText(m_definition->finalStatus)
+                                                    : endText(m_definition->finalStatus, m_outcome)));
     m_services.refs.currentDocument.reset();
     m_services.refs.currentVersion.reset();
     m_services.host.setBusyCursor(false);

@@ -65,6 +65,7 @@ private:
     void append(const QString& line) override;
     void appendLines(const QStringList& lines) override;
     qint64 runCounter() const override { return m_counter; }
+    const ChangeGate& gate() const override { return m_gate; }
     void writeReport(const QStringList& lines, const QStringList& header = {});
     bool hasReport() const;
     void endRun();
@@ -74,6 +75,8 @@ private:
     const RunDefinition* m_definition = nullptr;
     const RunInputs* m_inputs = nullptr;
     RunOutcome m_outcome;
+    // Shut for the whole run when it changes the library and was started as a dry run.
+    ChangeGate m_gate;
     qint64 m_counter = 0;
     bool m_headWritten = false;
     bool m_closingWritten = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChangeGate.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,8 @@ public:
     // full-library modes, the result's position from 1 for a query, the list
     // entry's position for a list file.
     virtual qint64 runCounter() const = 0;
+    // The gate a unit of a run that changes the library asks before its first change.
+    virtual const ChangeGate& gate() const = 0;
 };
 
 } // namespace tw
