@@ -3,9 +3,11 @@
 #include "FileLines.h"
 #include "core/app/RunState.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
@@ -13,9 +15,10 @@
 
 namespace tw::test {
 
-// Every file under `folder` (its relative path and its bytes), to tell that a run changed nothing
-// there. SQLite's shared-memory index ("*-shm") is left out: every reader rewrites it, and it holds
-// nothing of the store; the database and its write-ahead log are compared as they are.
+// Every file under `folder` (its relative path, and its bytes followed by its permissions and
+// modification time), to tell that a run changed nothing there. SQLite's shared-memory index
+// ("*-shm") is left out: every reader rewrites it, and it holds nothing of the store; the database
+// and its write-ahead log are compared as they are.
 inline QMap<QString, QByteArray> folderBytes(const QString& folder)
 {
     QMap<QString, QByteArray> files;
@@ -26,7 +29,11 @@ inline QMap<QString, QByteArray> folderBytes(const QString& folder)
         if (path.endsWith(QLatin1String("-shm")))
             continue;
         QFile file(path);
-        files.insert(root.relativeFilePath(path), file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>");
+        QByteArray state = file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+        const QFileInfo info(path);
+        state += "\n" + QByteArray::number(int(info.permissions())) + ' '
+            + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+        files.insert(root.relativeFilePath(path), state);
     }
     return files;
 }
@@ -71,8 +78,10 @@ inline DryThenReal dryThenReal(RunState& state, const QStringList& folders, cons
         }
         return all;
     };
+    // A run without a report file reports in the daily log alone.
+    const auto reportLines = [&report] { return report.isEmpty() ? QStringList() : fileLines(report); };
     DryThenReal result;
-    const qsizetype before = fileLines(report).size();
+    const qsizetype before = reportLines().size();
     const auto untouched = snapshot();
     state.DryRun = true;
     run();
@@ -86,9 +95,9 @@ inline DryThenReal dryThenReal(RunState& state, const QStringList& folders, cons
         if (!untouched.contains(it.key()))
             result.changedFiles.append(it.key());
     }
-    result.dry = fileLines(report).mid(before);
+    result.dry = reportLines().mid(before);
     run();
-    result.real = fileLines(report).mid(before + result.dry.size());
+    result.real = reportLines().mid(before + result.dry.size());
     return result;
 }
 

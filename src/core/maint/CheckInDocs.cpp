@@ -31,6 +31,11 @@ void CheckInDocs::log(const QString& text, bool show, bool write)
     m_services.log.ErrorCheck(text, show, write);
 }
 
+void CheckInDocs::outcome(const QString& text, bool write)
+{
+    log(m_gate.outcome(text), true, write);
+}
+
 void CheckInDocs::BCheckInClick(const QString& directory)
 {
     log(QStringLiteral("Starting Document Check In"), true, false);
@@ -38,7 +43,7 @@ void CheckInDocs::BCheckInClick(const QString& directory)
          {QString(), QString(QStringLiteral("Starting Document Check In from ") + directory), QString()})
         log(line, false, true);
     CheckInDocsRun(directory);
-    log(QStringLiteral("Completed Document Check In"), true, true);
+    log(m_gate.closing(QStringLiteral("Completed Document Check In")), true, true);
 }
 
 void CheckInDocs::CheckInDocsRun(const QString& directory)
@@ -49,6 +54,7 @@ void CheckInDocs::CheckInDocsRun(const QString& directory)
     s.host.setBusyCursor(true);
     m_checkedIn = 0;
     m_storeUnavailable.clear();
+    m_gate = ChangeGate(s.state);
     // Whatever ends the walk, the program is idle again with the boxes emptied.
     struct End
     {
@@ -97,7 +103,7 @@ void CheckInDocs::endRun()
 {
     RunServices& s = m_services;
     s.view.clearFilesInProcess();
-    s.view.setRunStatus(nothingDone() ? RunFrame::notDoneText(kCompleted) : kCompleted);
+    s.view.setRunStatus(m_gate.closing(nothingDone() ? RunFrame::notDoneText(kCompleted) : kCompleted));
     s.refs.currentVersion.reset();
     s.refs.currentDocument.reset();
     s.host.setBusyCursor(false);
@@ -146,9 +152,8 @@ void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entr
     // that is not UTF-8 has no text that names the file. Either is told by its escaped form. A
     // TAB is no such harm: the log shows it as a blank, and the file is checked in as before.
     if (!entry.plain && !EscapedText::isPlain(QByteArray(entry.bytes).replace('\t', ' '))) {
-        log(QStringLiteral("FAIL - File ") + entry.shown()
-                + QStringLiteral(" has a name that is not plain text and is not Checked In"),
-            true, true);
+        outcome(QStringLiteral("FAIL - File ") + entry.shown()
+                + QStringLiteral(" has a name that is not plain text and is not Checked In"));
         return;
     }
     const QString name = entry.name;
@@ -157,7 +162,7 @@ void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entr
     s.view.setDocumentNumber(parsed.numberText);
     s.view.setVersion(parsed.versionText);
     if (!parsed.valid) {
-        log(QStringLiteral("FAIL - Invalid File Name Format Found ") + name, true, false);
+        outcome(QStringLiteral("FAIL - Invalid File Name Format Found ") + name, false);
         return;
     }
     // Regular files only: a link would make the library take whatever file it points to, one
@@ -165,10 +170,9 @@ void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entr
     // one put in place after this look is refused as well.
     const QFileInfo file(directory + name);
     if (file.isSymLink() || !file.isFile()) {
-        log(QStringLiteral("FAIL - File ") + name
+        outcome(QStringLiteral("FAIL - File ") + name
                 + (file.isSymLink() ? QStringLiteral(" is a symbolic link and is not Checked In")
-                                    : QStringLiteral(" is not a regular file and is not Checked In")),
-            true, true);
+                                    : QStringLiteral(" is not a regular file and is not Checked In")));
         return;
     }
     const QString which
@@ -184,7 +188,7 @@ void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entr
                 s.refs.currentVersion = version;
         }
         if (!s.refs.currentVersion) {
-            log(QStringLiteral("FAIL - ") + which + QStringLiteral(" not found"), true, true);
+            outcome(QStringLiteral("FAIL - ") + which + QStringLiteral(" not found"));
             return;
         }
         log(QStringLiteral("Starting Check In Process for File ") + name + QStringLiteral(" as Document ")
@@ -192,17 +196,16 @@ void CheckInDocs::checkInEntry(const QString& directory, const FolderEntry& entr
             true, true);
         if (!s.refs.currentVersion->CheckedOut()) {
             if (!checkedInBefore(*s.refs.currentVersion, parsed, directory + name))
-                log(QStringLiteral("FAIL - ") + which + QStringLiteral(" not Checked Out"), true, true);
+                outcome(QStringLiteral("FAIL - ") + which + QStringLiteral(" not Checked Out"));
             return;
         }
         checkInVersion(*s.refs.currentVersion, parsed, directory + name);
     } catch (const gw::Error& error) {
-        log(QStringLiteral("FAIL - Invalid Document Found ") + name, true, false);
+        outcome(QStringLiteral("FAIL - Invalid Document Found ") + name, false);
         // Not the document's fault: the store is locked, read-only or full, and the log says so.
         if (error.storeUnavailable()) {
             m_storeUnavailable = error.message();
-            log(QStringLiteral("FAIL - File ") + name + QStringLiteral(" not Checked In: ") + error.message(), true,
-                true);
+            outcome(QStringLiteral("FAIL - File ") + name + QStringLiteral(" not Checked In: ") + error.message());
         }
     }
 }
@@ -211,12 +214,20 @@ void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed
 {
     const QString oldType = version.OriginalFileType();
     const bool altered = oldType.toUpper() != parsed.extension.toUpper();
-    if (altered) {
-        log(QStringLiteral("Altered Document Version Extension from ") + oldType + QStringLiteral(" to ")
-                + parsed.extension,
-            true, true);
-        version.setOriginalFileType(parsed.extension);
+    const QString which
+        = QStringLiteral(" Document ") + parsed.numberText + QStringLiteral(" Version ") + parsed.versionText;
+    if (altered)
+        outcome(QStringLiteral("Altered Document Version Extension from ") + oldType + QStringLiteral(" to ")
+                + parsed.extension);
+    // Everything the real check-in reads and tests is behind: a dry run names the check-in it
+    // would make, and leaves the version and the file as they are.
+    if (!m_gate.mayChange()) {
+        ++m_checkedIn;
+        outcome(QStringLiteral("SUCCESS - Successfully Checked In") + which);
+        return;
     }
+    if (altered)
+        version.setOriginalFileType(parsed.extension);
     // A check-in that does not take leaves the version as it was, its file type included,
     // and the log says so, since it said the type was altered.
     const auto putTypeBack = [&] {
@@ -237,22 +248,23 @@ void CheckInDocs::checkInVersion(gw::Version& version, const CheckInName& parsed
         putTypeBack();
         throw;
     }
-    const QString which
-        = QStringLiteral(" Document ") + parsed.numberText + QStringLiteral(" Version ") + parsed.versionText;
     if (version.CheckedOut()) {
         putTypeBack();
-        log(QStringLiteral("FAIL - Failed to Check In") + which, true, true);
+        outcome(QStringLiteral("FAIL - Failed to Check In") + which);
         return;
     }
     ++m_checkedIn;
-    log(QStringLiteral("SUCCESS - Successfully Checked In") + which, true, true);
+    outcome(QStringLiteral("SUCCESS - Successfully Checked In") + which);
     deleteCheckedIn(path);
 }
 
 // The store takes a file that its version already holds as checked in again and changes
 // nothing; any other file of a version that is not checked out it refuses.
+// A dry run cannot ask without the check-in itself, and names the version as not checked out.
 bool CheckInDocs::checkedInBefore(gw::Version& version, const CheckInName& parsed, const QString& path)
 {
+    if (!m_gate.mayChange())
+        return false;
     try {
         version.CheckIn(path, 0);
     } catch (const gw::Error&) {
@@ -260,9 +272,8 @@ bool CheckInDocs::checkedInBefore(gw::Version& version, const CheckInName& parse
     }
     if (version.CheckedOut())
         return false;
-    log(QStringLiteral("SUCCESS - Document Number ") + parsed.numberText + QStringLiteral(" Version ")
-            + parsed.versionText + QStringLiteral(" already Checked In"),
-        true, true);
+    outcome(QStringLiteral("SUCCESS - Document Number ") + parsed.numberText + QStringLiteral(" Version ")
+            + parsed.versionText + QStringLiteral(" already Checked In"));
     deleteCheckedIn(path);
     return true;
 }
@@ -271,7 +282,7 @@ void CheckInDocs::deleteCheckedIn(const QString& path)
 {
     // Deleted only now that the version holds it.
     if (!QFile::remove(path))
-        log(QStringLiteral("PARTIAL - Failed to Delete File ") + path, true, true);
+        outcome(QStringLiteral("PARTIAL - Failed to Delete File ") + path);
 }
 
 } // namespace tw

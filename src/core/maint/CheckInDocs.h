@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/runs/ChangeGate.h"
 #include "core/runs/RunServices.h"
 
 #include <QString>
@@ -45,12 +46,16 @@ private:
     bool checkedInBefore(gw::Version& version, const CheckInName& parsed, const QString& path);
     void deleteCheckedIn(const QString& path);
     void log(const QString& text, bool show, bool write);
+    // A file's outcome line, marked in a dry run.
+    void outcome(const QString& text, bool write = true);
     bool nothingDone() const;
     void endRun();
 
     RunServices m_services;
     int m_pauseMs = 50;
     int m_checkedIn = 0;
+    // Set at each run from the "Dry Run" mark.
+    ChangeGate m_gate;
     QString m_storeUnavailable; // the last message of a store that refused a file
 };
 

@@ -94,6 +94,7 @@ QString RestoreFile::lookUp(const QString& file)
 void RestoreFile::BRestoreClick(const QString& numberText, const QString& version, HistoryRow& row)
 {
     report(QString(), false, true);
+    m_gate = ChangeGate(m_services.state);
     report(QStringLiteral("Starting Restore Document"));
     report(QString(), false, true);
     if (m_services.host.askYesNo(kProgramTitle, QStringLiteral("Absolutely Sure About This ?"))) {
@@ -103,7 +104,7 @@ void RestoreFile::BRestoreClick(const QString& numberText, const QString& versio
             m_services.host.showMessage(kProgramTitle, error.message(), RunHost::Icon::Error);
         }
     }
-    report(QStringLiteral("Completed Restore Document"));
+    report(m_gate.closing(QStringLiteral("Completed Restore Document")));
 }
 
 void RestoreFile::RestoreDoc(const QString& numberText, const QString& version, HistoryRow& row)
@@ -126,7 +127,7 @@ void RestoreFile::RestoreDoc(const QString& numberText, const QString& version, 
     gw::Version& target = *refs.currentVersion;
     const QString suffix = QStringLiteral(" for Document ") + numberText + QStringLiteral(" Version ") + version;
     if (target.Archived() || target.CheckedOut() || target.ConnectedReadWrite() || target.InUse()) {
-        report(QStringLiteral("Currently Checked Out Status") + suffix);
+        report(m_gate.outcome(QStringLiteral("Currently Checked Out Status") + suffix));
         return;
     }
     const Where where = split(row.file);
@@ -137,7 +138,13 @@ void RestoreFile::RestoreDoc(const QString& numberText, const QString& version, 
     if (salvaged == Salvage::Stopped)
         return; // a failing salvage call, shown
     if (salvaged == Salvage::NotFound) {
-        report(QStringLiteral("Failed to Reimport File") + suffix);
+        report(m_gate.outcome(QStringLiteral("Failed to Reimport File") + suffix));
+        return;
+    }
+    if (salvaged == Salvage::Named) {
+        // What the real restore does next with the file it brought back.
+        report(m_gate.outcome(QStringLiteral("Successfully Reimported File") + suffix));
+        report(m_gate.outcome(QStringLiteral("Successfully Deleted Restored File") + suffix));
         return;
     }
     row.state = FileState::Salvaged;
@@ -158,6 +165,11 @@ RestoreFile::Salvage RestoreFile::salvage(const Where& where, const QString& suf
     while (scan.next(entry)) {
         if (entry.name.compare(where.name, Qt::CaseInsensitive) != 0)
             continue;
+        // The file the real restore brings back first; a dry run names it and leaves it there.
+        if (!m_gate.mayChange()) {
+            report(m_gate.outcome(QStringLiteral("Successfully Restored File") + suffix));
+            return Salvage::Named;
+        }
         if (!scan.recover(entry))
             return Salvage::Stopped;
         *recovered = QDir(where.directory).absoluteFilePath(entry.name);

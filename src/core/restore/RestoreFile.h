@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/runs/ChangeGate.h"
 #include "core/runs/RunServices.h"
 
 #include <QString>
@@ -40,7 +41,8 @@ private:
     static Where split(const QString& file);
     QString lookUp(const QString& file);
     void RestoreDoc(const QString& numberText, const QString& version, HistoryRow& row);
-    enum class Salvage { Done, NotFound, Stopped };
+    // Named: a dry run found the file it would bring back and left it where it is.
+    enum class Salvage { Done, Named, NotFound, Stopped };
     Salvage salvage(const Where& where, const QString& suffix, QString* recovered);
     static QString presentFile(const QString& directory, const QString& name);
     void reimport(gw::Version& version, const QString& path, const QString& suffix);
@@ -48,6 +50,8 @@ private:
 
     RunServices m_services;
     FileServerSource m_fileServer;
+    // Set at each restore from the "Dry Run" mark.
+    ChangeGate m_gate;
 };
 
 } // namespace tw

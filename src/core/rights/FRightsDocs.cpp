@@ -6,6 +6,7 @@
 #include "core/app/OperationLog.h"
 #include "core/app/RunHost.h"
 #include "core/lists/ResultSink.h"
+#include "core/runs/ChangeGate.h"
 #include "core/runs/RunFrame.h"
 #include "gw/ObjectModel.h"
 
@@ -30,6 +31,8 @@ RunDefinition FRightsDocs::definition()
 RunOutcome FRightsDocs::FRightsDocsRun(const RunInputs& inputs, const Options& options)
 {
     RunDefinition d = definition();
+    // A report alone changes nothing; only the removal of denies makes it a run that changes the library.
+    d.changesLibrary = options.removeDenies;
     d.beforeWalk = [this] { m_list.clearRows(); };
     d.documentWork = [this, options](RunReport& report) {
         return rightsWork(m_services.log, report, [&] { return reportDocument(options, report); });
@@ -48,7 +51,7 @@ RunDefinition::Outcome FRightsDocs::reportDocument(const Options& options, RunRe
         return {};
     const bool denied = writeEntries(document, *lines, report);
     if (denied && options.removeDenies)
-        removeDenies(document, counter, options.automatic);
+        removeDenies(document, counter, options.automatic, report.gate());
     report.append(QString());
     return {};
 }
@@ -78,7 +81,7 @@ bool FRightsDocs::writeEntries(gw::Document& document, const RightsLines& lines,
     return denied;
 }
 
-void FRightsDocs::removeDenies(gw::Document& document, qint64 counter, bool automatic)
+void FRightsDocs::removeDenies(gw::Document& document, qint64 counter, bool automatic, const ChangeGate& gate)
 {
     const QString question = QStringLiteral("Remove Any Explicit Deny Rights from Document ")
         + paddedNumber(document.DocumentNumber()) + QStringLiteral(" ?");
@@ -87,7 +90,7 @@ void FRightsDocs::removeDenies(gw::Document& document, qint64 counter, bool auto
     // A pass repeats while the one before found an explicit deny (a failure counts as found),
     // but not for ever.
     for (int pass = 1; pass <= kRemovalPasses; ++pass) {
-        if (!removalPass(document, counter))
+        if (!removalPass(document, counter, gate))
             return;
     }
     m_services.log.ErrorCheck(QStringLiteral("Document ") + QString::number(counter)
@@ -99,8 +102,10 @@ void FRightsDocs::removeDenies(gw::Document& document, qint64 counter, bool auto
 // One pass from the last entry to the first; true when it found an explicit deny. The pass is
 // one change of the document: an entry read as a deny is still one when it is deleted, and a
 // program removing the same denies meanwhile waits for this pass and then finds them gone. Its
-// log lines wait until the change is kept; a pass undone tells only of its failure.
-bool FRightsDocs::removalPass(gw::Document& document, qint64 counter)
+// log lines wait until the change is kept; a pass undone tells only of its failure. A dry run makes
+// the first pass as the real run does and drops its change where the real run keeps it; it stops
+// there, since every pass after it would find the same denies again.
+bool FRightsDocs::removalPass(gw::Document& document, qint64 counter, const ChangeGate& gate)
 {
     const QString failure = QStringLiteral("Document ") + QString::number(counter)
         + QStringLiteral(" Error Removing Explicit Deny Rights");
@@ -129,14 +134,15 @@ bool FRightsDocs::removalPass(gw::Document& document, qint64 counter)
                 found = true;
             }
         }
-        change->Commit();
+        if (gate.mayChange())
+            change->Commit();
     } catch (const gw::Error&) {
         lines = QStringList {failure};
         found = true;
     }
     for (const QString& line : lines)
-        m_services.log.ErrorCheck(line, true, true);
-    return found;
+        m_services.log.ErrorCheck(gate.outcome(line), true, true);
+    return found && gate.mayChange();
 }
 
 } // namespace tw

@@ -11,6 +11,7 @@ class Document;
 
 namespace tw {
 
+class ChangeGate;
 class ResultSink;
 class RightsLines;
 
@@ -38,8 +39,8 @@ public:
 private:
     RunDefinition::Outcome reportDocument(const Options& options, RunReport& report);
     bool writeEntries(gw::Document& document, const RightsLines& lines, RunReport& report);
-    void removeDenies(gw::Document& document, qint64 counter, bool automatic);
-    bool removalPass(gw::Document& document, qint64 counter);
+    void removeDenies(gw::Document& document, qint64 counter, bool automatic, const ChangeGate& gate);
+    bool removalPass(gw::Document& document, qint64 counter, const ChangeGate& gate);
 
     RunServices m_services;
     ResultSink& m_list;

@@ -4,6 +4,7 @@
 #include "core/app/RunHost.h"
 #include "core/app/RunState.h"
 #include "core/lists/ResultSink.h"
+#include "core/runs/ChangeGate.h"
 #include "core/runs/RunServices.h"
 #include "gw/FileServer.h"
 
@@ -30,7 +31,8 @@ void makeWritable(const QString& path, const QFileInfo& file, OperationLog& log)
                    true, false);
 }
 
-void deleteOne(const ResultRow& row, OperationLog& log, gw::FileServer& server)
+// The tests before the gate are the real run's, so a dry run names exactly the files it would delete.
+void deleteOne(const ResultRow& row, OperationLog& log, gw::FileServer& server, const ChangeGate& gate)
 {
     const QString path = row.texts.value(1) + row.texts.value(0);
     log.ErrorCheck(QStringLiteral("Deleting File ") + path, true, false);
@@ -38,13 +40,19 @@ void deleteOne(const ResultRow& row, OperationLog& log, gw::FileServer& server)
     if (!file.exists() && !file.isSymLink())
         return; // gone already
     if (server.IsServerArea(path)) {
-        log.ErrorCheck(QStringLiteral("File ") + path + QStringLiteral(" holds library content and was not deleted"),
-                       true, true);
+        log.ErrorCheck(
+            gate.outcome(QStringLiteral("File ") + path + QStringLiteral(" holds library content and was not deleted")),
+            true, true);
         return;
     }
     if (QString::number(file.size()) != row.hidden || file.lastModified().toMSecsSinceEpoch() != row.stamp) {
-        log.ErrorCheck(QStringLiteral("File ") + path + QStringLiteral(" changed since the scan and was not deleted"),
+        log.ErrorCheck(gate.outcome(QStringLiteral("File ") + path
+                                    + QStringLiteral(" changed since the scan and was not deleted")),
                        true, true);
+        return;
+    }
+    if (!gate.mayChange()) {
+        log.ErrorCheck(gate.outcome(QStringLiteral("File ") + path + QStringLiteral(" deleted")), true, true);
         return;
     }
     makeWritable(path, file, log);
@@ -72,18 +80,19 @@ MarkedTotals MarkedTotals::of(const StrayRows& rows)
 void deleteMarkedStrays(const StrayRows& rows, const RunServices& services, gw::FileServer& server)
 {
     OperationLog& log = services.log;
-    log.ErrorCheck(QStringLiteral("Divavi Marked File Deletion Started"), true, true);
+    const ChangeGate gate(services.state);
+    log.ErrorCheck(gate.closing(QStringLiteral("Divavi Marked File Deletion Started")), true, true);
     for (int i = 0; i < rows.count(); ++i) {
         const ResultRow& row = rows.at(i);
         if (isMarked(row))
-            deleteOne(row, log, server);
+            deleteOne(row, log, server, gate);
         services.host.pumpEvents();
         if (services.state.CancelRequested) {
-            log.ErrorCheck(QStringLiteral("Divavi Marked File Deletion Cancelled"), true, true);
+            log.ErrorCheck(gate.closing(QStringLiteral("Divavi Marked File Deletion Cancelled")), true, true);
             return;
         }
     }
-    log.ErrorCheck(QStringLiteral("Divavi Marked File Deletion Completed"), true, true);
+    log.ErrorCheck(gate.closing(QStringLiteral("Divavi Marked File Deletion Completed")), true, true);
 }
 
 } // namespace tw

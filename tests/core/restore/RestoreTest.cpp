@@ -8,6 +8,7 @@
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
+#include "support/DryRun.h"
 #include "support/GTestQt.h"
 
 #include <QDir>
@@ -373,6 +374,67 @@ TEST_F(RestoreTest, RefusesAVersionThatIsCheckedOutAndAnAnswerOfNo)
     EXPECT_EQ(created.state, "");
     EXPECT_EQ(contentOfVersion1(), "edited alpha");
 }
+
+struct DryRestoreCase
+{
+    const char* name;
+    bool checkedOut; // version 1 checked out before the restores
+    bool answer;
+    QStringList outcomes; // of the real restore
+};
+
+class DryRestoreTest : public RestoreTest, public testing::WithParamInterface<DryRestoreCase>
+{
+protected:
+    // The daily log's messages (after the time stamp) from line `from` to line `to`.
+    QStringList outcomes(qsizetype from, qsizetype to = -1)
+    {
+        static const QRegularExpression outcome("^(Dry Run: )?(Successfully|Failed|Currently|Error)");
+        QStringList messages;
+        for (const QString& line : logText().split("\r\n"))
+            messages.append(line.section('\t', 1));
+        return messages.mid(from, to < 0 ? -1 : to - from).filter(outcome);
+    }
+};
+
+// The same restore made dry and then for real: the dry run asks the same question, changes
+// nothing in the store or the salvage area and names, line for line, what the real restore does.
+TEST_P(DryRestoreTest, ADryRestoreNamesWhatTheRealOneDoes)
+{
+    const DryRestoreCase& c = GetParam();
+    info().GetRestoreDocument("1");
+    tw::HistoryRow& created = rowOf("Created");
+    if (c.checkedOut)
+        m_refs.selectedLibrary->GetDocument("1")->DocumentVersions()->Item(1)->CheckOut(reportDir() + "out.txt");
+    QList<qsizetype> sizes {logText().split("\r\n").size() - 1};
+    const auto runs
+        = tw::test::dryThenReal(m_state, {m_fixture.path(), QFileInfo(created.file).path()}, QString(), [&] {
+              m_host.yesNoAnswers.enqueue(c.answer);
+              file().BRestoreClick("1", "1", created);
+              sizes.append(logText().split("\r\n").size() - 1);
+          });
+    EXPECT_EQ(runs.changedFiles, QStringList());
+    const QStringList dry = outcomes(sizes[0], sizes[1]);
+    const QStringList real = outcomes(sizes[1]);
+    EXPECT_EQ(tw::test::dryRunLines(dry), dry);
+    EXPECT_EQ(tw::test::withoutDryRunMarks(dry), real);
+    EXPECT_EQ(real, c.outcomes);
+    EXPECT_EQ(m_host.questions.size(), 2);
+    EXPECT_TRUE(logText().contains("Completed Restore Document (Dry Run)"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DryRestoreTest,
+    testing::Values(DryRestoreCase {"salvageable",
+                                    false,
+                                    true,
+                                    {"Successfully Restored File for Document 1 Version 1",
+                                     "Successfully Reimported File for Document 1 Version 1",
+                                     "Successfully Deleted Restored File for Document 1 Version 1"}},
+                    DryRestoreCase {
+                        "checkedOut", true, true, {"Currently Checked Out Status for Document 1 Version 1"}},
+                    DryRestoreCase {"declined", false, false, {}}),
+    [](const testing::TestParamInfo<DryRestoreCase>& info) { return std::string(info.param.name); });
 
 // A file that appeared at the salvaged file's place since the lookup is never overwritten.
 TEST_F(RestoreTest, ARecoveryNeverReplacesAFile)

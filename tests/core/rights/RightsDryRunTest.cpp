@@ -1,6 +1,7 @@
 #include "RightsFixture.h"
 #include "core/rights/EditList.h"
 #include "core/rights/FEditRDocs.h"
+#include "core/rights/FRightsDocs.h"
 #include "store/FaultRule.h"
 #include "store/Store.h"
 #include "support/DryRun.h"
@@ -106,5 +107,65 @@ INSTANTIATE_TEST_SUITE_P(
             {"Document 1 - Rights Found, but NOT removed for Zed Gone", "Document 4 - Rights removed for Old One"},
             true}),
     [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
+
+struct DenyCase
+{
+    const char* name;
+    bool automatic;
+    QList<bool> answers; // for documents 1 and 2, each with an explicit deny; the same in both runs
+    QStringList outcomes; // the real run's log lines of the removal
+};
+
+class DenyDryRunTest : public tw::test::RightsFixture, public testing::WithParamInterface<DenyCase>
+{
+};
+
+// The full rights report removing explicit denies, run dry and then for real: the dry run asks
+// the same questions, changes no byte of the store and names in the daily log the removals the
+// real run then makes; both write the same report.
+TEST_P(DenyDryRunTest, DenyRemovalDryNamesWhatTheRealRunDoes)
+{
+    const DenyCase& c = GetParam();
+    open();
+    const QStringList before = sharing(1) + sharing(2);
+    tw::RunInputs in;
+    in.useQuery = false;
+    in.reportDirectory = reportDir();
+    QList<qsizetype> logSizes {logMessages().size()};
+    const auto runs = tw::test::dryThenReal(m_state, {m_fixture.path()}, reportDir() + "FRights.rpt", [&] {
+        for (const bool answer : c.answers)
+            m_host.yesNoAnswers.enqueue(answer);
+        tw::FRightsDocs(services(), m_rows).FRightsDocsRun(in, {true, c.automatic});
+        logSizes.append(logMessages().size());
+    });
+    EXPECT_EQ(runs.changedFiles, QStringList());
+    EXPECT_EQ(tw::test::withoutDryRunMarks(runs.dry).mid(2), runs.real);
+    EXPECT_EQ(m_host.questions.size(), 2 * c.answers.size()) << "the dry run asks what the real run asks";
+    const QStringList log = logMessages();
+    const QRegularExpression removal("Explicit Deny Rights");
+    const QStringList dry = log.mid(logSizes[0], logSizes[1] - logSizes[0]).filter(removal);
+    const QStringList real = log.mid(logSizes[1]).filter(removal);
+    EXPECT_EQ(real, c.outcomes);
+    EXPECT_EQ(tw::test::dryRunLines(dry), dry) << "every removal the dry run names is marked";
+    EXPECT_EQ(tw::test::withoutDryRunMarks(dry), real);
+    EXPECT_EQ(sharing(1) + sharing(2) != before, !c.outcomes.isEmpty());
+    EXPECT_TRUE(logHas("Rights Check Report of Documents Completed (Dry Run)"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, DenyDryRunTest,
+    testing::Values(DenyCase {"ok",
+                              false,
+                              {true, true},
+                              {"Document 1 Explicit Deny Rights removed for Team",
+                               "Document 2 Explicit Deny Rights removed for Team"}},
+                    DenyCase {"declined", false, {false, true}, {"Document 2 Explicit Deny Rights removed for Team"}},
+                    DenyCase {"declinedBoth", false, {false, false}, {}},
+                    DenyCase {"automatic",
+                              true,
+                              {},
+                              {"Document 1 Explicit Deny Rights removed for Team",
+                               "Document 2 Explicit Deny Rights removed for Team"}}),
+    [](const testing::TestParamInfo<DenyCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "RightsFixture.h"
 #include "core/strays/StrayDelete.h"
 #include "store/Store.h"
+#include "support/DryRun.h"
 #include "support/GTestQt.h"
 
 #include <QDir>
@@ -330,6 +331,48 @@ TEST_F(StrayScanTest, DeletesOnlyMarkedFilesThatAreStillAsScanned)
     EXPECT_TRUE(logHas("Divavi Marked File Deletion Started"));
     EXPECT_TRUE(logHas("Divavi Marked File Deletion Completed"));
     EXPECT_EQ(m_rows.rows.size(), 5u) << "the rows stay";
+}
+
+// The same marked rows deleted dry and then for real: the dry run changes nothing in the tree or
+// the store (a read-only file stays read-only) and names, line for line, what the real delete does,
+// a file changed since the scan and one in the store's own area included.
+TEST_F(StrayScanTest, ADryRunNamesWhatTheRealDeleteDoes)
+{
+    addFile("2-1.doc", 0);
+    addFile("a/2v1.doc", 1);
+    addFile("b/2-C.doc", 2);
+    addFile("c/2-1.doc", 3);
+    QFile::setPermissions(top() + "a/2v1.doc", QFileDevice::ReadOwner);
+    open();
+    scan(false);
+    addFile("b/2-C.doc", 2, 99);
+    QFile::remove(top() + "c/2-1.doc");
+    tw::ResultRow content;
+    content.checked = true;
+    content.texts = QStringList {"store.db", m_fixture.path() + "/"};
+    m_rows.rows.push_back(content);
+    const qsizetype from = logMessages().size();
+    qsizetype middle = 0;
+    const auto runs = tw::test::dryThenReal(m_state, {m_tree.path(), m_fixture.path()}, QString(), [&] {
+        deleteMarked();
+        middle = middle ? middle : logMessages().size();
+    });
+    EXPECT_EQ(runs.changedFiles, QStringList());
+    const QRegularExpression outcome("^(Dry Run: )?File ");
+    const QStringList dry = logMessages().mid(from, middle - from).filter(outcome);
+    const QStringList real = logMessages().mid(middle).filter(outcome);
+    EXPECT_EQ(tw::test::dryRunLines(dry), dry);
+    EXPECT_EQ(tw::test::withoutDryRunMarks(dry), real);
+    // Told in the scan's order; compared in name order.
+    QStringList expected {"File " + top() + "2-1.doc deleted", "File " + top() + "a/2v1.doc deleted",
+                          "File " + top() + "b/2-C.doc changed since the scan and was not deleted",
+                          "File " + m_fixture.path() + "/store.db holds library content and was not deleted"};
+    QStringList sorted = real;
+    expected.sort();
+    sorted.sort();
+    EXPECT_EQ(sorted, expected);
+    EXPECT_FALSE(QFile::exists(top() + "a/2v1.doc"));
+    EXPECT_TRUE(logHas("Divavi Marked File Deletion Completed (Dry Run)"));
 }
 
 TEST_F(StrayScanTest, TheMarkedTotalsAreRecountedOverAllRows)
