@@ -105,6 +105,7 @@ private Q_SLOTS:
     void refusedTabWhileRunning();
     void libraryLineEndsWithItsSelection();
     void checkOutEditCheckInAndClear();
+    void dryCheckInAndClearChangeNothing();
     void rightsCheckFullReportAndEdit();
     void presetAndScanWithDeletion();
     void restoreOfAPurgedVersion();
@@ -383,6 +384,65 @@ expect GBLibrary "Currently Selected Library - Contracts"
 )"));
     QCOMPARE(run.failures, QStringList());
     QCOMPARE(run.exitCode, 0);
+}
+
+// Through the window: with "Options/Dry Run" ticked the check-in and the clear say so on their
+// tab and in the status bar and leave the files and the versions as they were; the next start
+// has the mark cleared again and runs for real.
+void ScriptRunTest::dryCheckInAndClearChangeNothing()
+{
+    FixtureStore fixture;
+    buildLibrary(fixture);
+    QTemporaryDir work;
+    const QString reports = work.filePath(QStringLiteral("reports"));
+    const QString files = work.filePath(QStringLiteral("files"));
+    QDir().mkpath(reports);
+    QDir().mkpath(files);
+    const QString setUp = QStringLiteral(R"(tab Query
+set MaskEdit1 1
+leave MaskEdit1
+set MaskEdit2 4
+leave MaskEdit2
+tab Export
+set EDocOutputDir "%1"
+leave EDocOutputDir
+tab "Check In/Out"
+choose RadioGroup7 "Full Library"
+set Edit15 "%2"
+leave Edit15
+set Edit16 "%2"
+leave Edit16
+)")
+                              .arg(reports, files);
+    const ScriptRun checkOut(fixture.path(), work.path(), setUp + QStringLiteral("click BCheckOut\nwait 60\n"));
+    QVERIFY2(checkOut.failures.isEmpty(), qPrintable(checkOut.failures.join(QLatin1Char('\n'))));
+    const QStringList out = QDir(files).entryList(QDir::Files);
+    QCOMPARE(out.size(), 4);
+
+    const ScriptRun dry(fixture.path(), work.path(), setUp + QStringLiteral(R"S(menu "Options/Dry Run"
+expect StatusPanel1 "Dry Run"
+click BCheckIn
+wait 60
+expect Label58 "Check In Completed (Dry Run)"
+status "Last Operation Completed Document Check In (Dry Run)"
+answer yes
+click BCOClear
+wait 60
+expect Label57 "Clear Check Out Flags Completed (Dry Run)"
+)S"));
+    QVERIFY2(dry.failures.isEmpty(), qPrintable(dry.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(QDir(files).entryList(QDir::Files), out);
+    const QStringList cleared = fileLines(reports + QStringLiteral("/ClearChk.rpt")).filter(QStringLiteral("\t1\t1"));
+    QCOMPARE(cleared.size(), 1);
+    QVERIFY2(cleared.first().startsWith(QStringLiteral("Dry Run: Success\t")), qPrintable(cleared.first()));
+
+    const ScriptRun real(fixture.path(), work.path(), setUp + QStringLiteral(R"(expect StatusPanel1 ""
+click BCheckIn
+wait 60
+expect Label58 "Check In Completed"
+)"));
+    QVERIFY2(real.failures.isEmpty(), qPrintable(real.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(QDir(files).entryList(QDir::Files), QStringList());
 }
 
 void ScriptRunTest::checkOutEditCheckInAndClear()
