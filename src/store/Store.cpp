@@ -169,15 +169,11 @@ QSqlDatabase Store::database()
 QSqlDatabase Store::connect(const QString& name)
 {
     const auto backend = m_databaseUrl.isEmpty() ? Dialect::Backend::Sqlite : Dialect::Backend::Postgres;
-    QSqlDatabase db = QSqlDatabase::addDatabase(Dialect::driverName(backend), name);
+    QSqlDatabase db;
     if (backend == Dialect::Backend::Postgres) {
-        const StoreConf::Connection c = StoreConf::parse(m_databaseUrl);
-        db.setHostName(c.host);
-        db.setPort(c.port);
-        db.setUserName(c.user);
-        db.setDatabaseName(c.database);
-        db.setConnectOptions(c.options);
+        db = StoreConf::addConnection(m_databaseUrl, name);
     } else {
+        db = QSqlDatabase::addDatabase(Dialect::driverName(backend), name);
         db.setDatabaseName(databasePath());
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     }

@@ -50,6 +50,18 @@ StoreConf::Connection StoreConf::parse(const QString& url)
     return c;
 }
 
+QSqlDatabase StoreConf::addConnection(const QString& url, const QString& connectionName)
+{
+    const Connection c = parse(url);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    db.setHostName(c.host);
+    db.setPort(c.port);
+    db.setUserName(c.user);
+    db.setDatabaseName(c.database);
+    db.setConnectOptions(c.options);
+    return db;
+}
+
 QString StoreConf::read(const QString& directory)
 {
     QFile file(pathIn(directory));

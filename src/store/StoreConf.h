@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QString>
 
 namespace store {
@@ -31,6 +32,8 @@ public:
         QString options; // key=value;key=value (the URL's query)
     };
     static Connection parse(const QString& url);
+    // A Qt connection (QPSQL) to the database of `url`, added under `connectionName`, not opened.
+    static QSqlDatabase addConnection(const QString& url, const QString& connectionName);
 };
 
 } // namespace store

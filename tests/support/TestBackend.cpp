@@ -31,20 +31,13 @@ QString openAdmin()
         return QString();
     if (serverUrl().isEmpty())
         return QStringLiteral("TARNWICK_TEST_PG names no PostgreSQL server (scripts/test starts one)");
-    const store::StoreConf::Connection c = store::StoreConf::parse(serverUrl());
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), kAdminConnection);
-    db.setHostName(c.host);
-    db.setPort(c.port);
-    db.setUserName(c.user);
-    db.setDatabaseName(c.database);
-    db.setConnectOptions(c.options);
+    QSqlDatabase db = store::StoreConf::addConnection(serverUrl(), kAdminConnection);
     if (!db.open())
         return QStringLiteral("cannot connect to %1: %2").arg(serverUrl(), db.lastError().text());
     return QString();
 }
 
-// The tests' databases are left to the throwaway cluster, which goes as a whole; a
-// developer's own server keeps them, named by the process that made them.
+// The databases this process made; dropped when its tests are done (each takes some megabytes).
 QStringList s_made;
 
 // Skips every test of a PostgreSQL run that has no server to run on.
@@ -58,6 +51,16 @@ public:
         const QString reason = openAdmin();
         if (!reason.isEmpty())
             GTEST_SKIP() << "PostgreSQL run skipped: " << reason.toStdString();
+    }
+    void TearDown() override
+    {
+        if (s_made.isEmpty())
+            return;
+        // A store still open in this process loses its connections with FORCE.
+        QSqlQuery q(QSqlDatabase::database(kAdminConnection));
+        for (const QString& name : std::as_const(s_made))
+            q.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name));
+        s_made.clear();
     }
 };
 
@@ -75,7 +78,8 @@ QString newDatabaseUrl()
     const QString reason = openAdmin();
     if (!reason.isEmpty())
         throw std::runtime_error(reason.toStdString());
-    const QString name = QStringLiteral("tw_%1_%2").arg(::getpid()).arg(s_made.size() + 1);
+    static int made = 0;
+    const QString name = QStringLiteral("tw_%1_%2").arg(::getpid()).arg(++made);
     QSqlQuery q(QSqlDatabase::database(kAdminConnection));
     if (!q.exec(QStringLiteral("CREATE DATABASE %1").arg(name)))
         throw std::runtime_error(q.lastError().text().toStdString());
