@@ -1,6 +1,6 @@
-#include "store/Dialect.h"
 #include "store/model/StoreRightsHolder.h"
 
+#include "store/Dialect.h"
 #include "store/Sql.h"
 #include "store/model/DirectRead.h"
 #include "store/model/Guard.h"

@@ -1,7 +1,7 @@
-#include "store/Dialect.h"
 #include "store//model/StoreSharingList.h"
 
 #include "gw/Error.h"
+#include "store/Dialect.h"
 #include "store/Sql.h"
 #include "store/model/DirectRead.h"
 #include "store/model/Guard.h"

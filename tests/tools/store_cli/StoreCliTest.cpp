@@ -403,7 +403,11 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase {"CommandHelp", {"import", "--help"}, 0, "usage: tarnwick-store import LIBRARY FILE-OR-FOLDER", ""},
         HelpCase {"HelpAfterArguments", {"flag", "Main", "1", "--help"}, 0, "usage: tarnwick-store flag LIBRARY", ""},
         HelpCase {"HelpWithStore", {"--store", "@STORE", "demo", "--help"}, 0, "usage: tarnwick-store demo", ""},
-        HelpCase {"InitHelp", {"init", "--help", "--store=@STORE"}, 0, "usage: tarnwick-store init\n", ""},
+        HelpCase {"InitHelp",
+                  {"init", "--help", "--store=@STORE"},
+                  0,
+                  "usage: tarnwick-store init [--database postgresql://ROLE@HOST/DATABASE]\n",
+                  ""},
         HelpCase {"HelpCommand", {"help", "generate"}, 0, "usage: tarnwick-store generate LIBRARY DOCUMENTS", ""},
         HelpCase {"Overview", {"--help"}, 0, "usage: tarnwick-store [--store DIR] COMMAND", ""},
         HelpCase {"NoCommand", {}, 2, "", "usage: tarnwick-store [--store DIR] COMMAND"},
@@ -415,7 +419,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"init", "extra", "--store", "@STORE"},
                   2,
                   "",
-                  "tarnwick-store init: unexpected argument \"extra\"\nusage: tarnwick-store init\n"}),
+                  "tarnwick-store init: unexpected argument \"extra\"\nusage: tarnwick-store init [--database "
+                  "postgresql://ROLE@HOST/DATABASE]\n"}),
     [](const testing::TestParamInfo<HelpCase>& info) { return info.param.label; });
 
 } // namespace
