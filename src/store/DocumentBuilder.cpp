@@ -3,6 +3,7 @@
 #include "gw/VersionEvent.h"
 #include "gw/VersionSecurity.h"
 #include "store/ContentFiles.h"
+#include "store/Dialect.h"
 #include "store/EventLog.h"
 #include "store/FieldValue.h"
 #include "store/PendingChange.h"
@@ -116,7 +117,7 @@ qint64 DocumentBuilder::insertDocument(qint64 lib, const NewDocument& document, 
         QStringLiteral("INSERT INTO documents(library_id, number, subject, author_id, creator_id, type_id, created) "
                        "VALUES(?, ?, ?, ?, ?, ?, ?)"),
         {lib, number, document.subject, authorRow, creatorRow, typeRow, Sql::fromDate(created)});
-    const qint64 docRow = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 docRow = Dialect::lastInsertedId(db);
     Sql::run(db,
              QStringLiteral("INSERT INTO rights(document_id, kind, official, current, other) VALUES(?, 0, ?, ?, ?), "
                             "(?, 1, 0, 0, 0)"),
@@ -244,7 +245,7 @@ int DocumentBuilder::addVersionTo(qint64 docRow, const NewVersion& version, Stor
                             "file_type, content_file, size) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
              {docRow, versionNumber, creator.row, Sql::fromDate(created), Sql::fromDate(version.expires),
               version.description, content.fileType, content.name, content.size});
-    const qint64 versionRow = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 versionRow = Dialect::lastInsertedId(db);
     Sql::run(db, QStringLiteral("UPDATE documents SET current_version = ? WHERE id = ?"), {versionNumber, docRow});
     const QString creatorName
         = Sql::scalar(db, QStringLiteral("SELECT display_name FROM users WHERE id = ?"), {creator.row}).toString();
@@ -268,7 +269,9 @@ void DocumentBuilder::setFieldValueOf(qint64 documentRow, const QString& field, 
     if (!q.next()) {
         throw StoreError(QStringLiteral("The library defines no field %1").arg(field));
     }
-    Sql::run(db, QStringLiteral("INSERT OR REPLACE INTO field_values(document_id, field_id, value) VALUES(?, ?, ?)"),
+    Sql::run(db,
+             QStringLiteral("INSERT INTO field_values(document_id, field_id, value) VALUES(?, ?, ?) "
+                            "ON CONFLICT(document_id, field_id) DO UPDATE SET value = excluded.value"),
              {documentRow, q.value(0), FieldValue::toStored(q.value(1).toInt(), value)});
 }
 
@@ -336,7 +339,7 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
                        PendingChange::Spec {PendingChange::Kind::Purge, versionRow, folder, QString(), name,
                                             QJsonObject {{QStringLiteral("by"), deletorName}}});
         EventLog::record(db, versionRow, gw::EventDeleted, deletor, deletorName, path);
-        event = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+        event = Dialect::lastInsertedId(db);
         change->committed(db, name);
         sp.commit();
     } catch (...) {

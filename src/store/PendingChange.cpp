@@ -1,5 +1,6 @@
 #include "store/PendingChange.h"
 
+#include "store/Dialect.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
@@ -29,7 +30,7 @@ PendingChange::PendingChange(Store& store, const Spec& spec) : m_store(store), m
                                           "detail, created) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
                            {m_store.ownerToken(), int(spec.kind), version, spec.folder, spec.newFile, spec.oldFile,
                             detail, QDateTime::currentMSecsSinceEpoch()});
-    m_row = q.lastInsertId().toLongLong();
+    m_row = Dialect::lastInsertedId(db);
 }
 
 void PendingChange::committed(QSqlDatabase& db, const QString& oldFile)

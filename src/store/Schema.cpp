@@ -1,5 +1,6 @@
 #include "store/Schema.h"
 
+#include "store/Dialect.h"
 #include "store/StoreError.h"
 #include "store/StorePaths.h"
 
@@ -104,8 +105,12 @@ const char* const kStatements[] = {
 void Schema::create(QSqlDatabase& db)
 {
     QSqlQuery q(db);
+    const Dialect::Backend backend = Dialect::of(db);
+    for (const QString& statement : Dialect::schemaPreamble(backend)) {
+        exec(q, statement, "prepare the database for the store's tables");
+    }
     for (const char* statement : kStatements) {
-        exec(q, QString::fromLatin1(statement), "create the store's tables");
+        exec(q, Dialect::schemaStatement(backend, QString::fromLatin1(statement)), "create the store's tables");
     }
     q.prepare(QStringLiteral("INSERT INTO meta(key, value) VALUES('schema_version', ?)"));
     q.addBindValue(QString::number(Version));
@@ -119,8 +124,7 @@ int Schema::versionOf(QSqlDatabase& db)
     // The catalogue is read first: a file that is not a database, a damaged one or one that
     // cannot be read fails here with SQLite's reason, rather than passing for a version of 0.
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'meta'"))
-        || !q.next()) {
+    if (!q.exec(Dialect::metaTableCount(Dialect::of(db))) || !q.next()) {
         throw StoreError::fromSql(QStringLiteral("Cannot read the library store's database %1").arg(db.databaseName()),
                                   q.lastError());
     }
@@ -139,7 +143,8 @@ void Schema::migrate(QSqlDatabase& db, int from)
 {
     QSqlQuery q(db);
     if (from < 2) {
-        exec(q, QString::fromLatin1(kPendingTable), "add the table of changes under way");
+        exec(q, Dialect::schemaStatement(Dialect::of(db), QString::fromLatin1(kPendingTable)),
+             "add the table of changes under way");
     }
     if (from < 3) {
         StorePaths::migrateAll(db);

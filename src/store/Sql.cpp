@@ -1,5 +1,6 @@
 #include "store/Sql.h"
 
+#include "store/Dialect.h"
 #include "store/StoreError.h"
 #include "store/model/DirectRead.h"
 
@@ -21,6 +22,10 @@ QVariant bindable(const QVariant& value)
     // on purpose (an absent date or row).
     if (value.typeId() == QMetaType::QString && value.toString().isNull()) {
         return QStringLiteral("");
+    }
+    // A flag is stored as 0 or 1; PostgreSQL would not take a boolean into an integer column.
+    if (value.typeId() == QMetaType::Bool) {
+        return value.toBool() ? 1 : 0;
     }
     return value;
 }
@@ -44,6 +49,11 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    if (binds.isEmpty() && !Dialect::prepares(db, sql)) {
+        if (!q.exec(sql))
+            throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
+        return q;
+    }
     if (!q.prepare(sql)) {
         throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
@@ -125,6 +135,12 @@ namespace {
 std::optional<StoreError> failureOf(QSqlDatabase& db, const QString& sql, const QString& what = QString())
 {
     try {
+        if (!Dialect::preparesTransactionStatements(db)) {
+            QSqlQuery q(db);
+            if (!q.exec(sql))
+                return StoreError::fromSql(what, q.lastError());
+            return std::nullopt;
+        }
         QSqlQuery& q = prepared(db, sql);
         const bool done = q.exec();
         const QSqlError error = q.lastError();
@@ -139,8 +155,12 @@ std::optional<StoreError> failureOf(QSqlDatabase& db, const QString& sql, const 
 }
 
 // A statement of the connection that has begun reading and not finished, or an empty text.
+// PostgreSQL's driver reads a statement's rows whole when it runs, so there nothing stays open
+// on the connection; a query object still being read there is the caller's to finish.
 QString readInProgress(QSqlDatabase& db)
 {
+    if (Dialect::isPostgres(db))
+        return QString();
     sqlite3* handle = DirectRead::handleOf(db);
     for (sqlite3_stmt* s = sqlite3_next_stmt(handle, nullptr); s; s = sqlite3_next_stmt(handle, s)) {
         if (sqlite3_stmt_busy(s))
@@ -150,6 +170,19 @@ QString readInProgress(QSqlDatabase& db)
 }
 
 enum class Kind { Read, Write };
+
+std::optional<StoreError> beginOutermost(QSqlDatabase& db, Kind kind, const QString& what)
+{
+    const QStringList statements = kind == Kind::Write ? Dialect::beginWrite(db) : QStringList {Dialect::beginRead(db)};
+    for (int i = 0; i < statements.size(); ++i) {
+        if (auto failure = failureOf(db, statements.at(i), what)) {
+            if (i > 0)
+                failureOf(db, QStringLiteral("ROLLBACK"));
+            return failure;
+        }
+    }
+    return std::nullopt;
+}
 
 // Begins a transaction, or a savepoint inside the one open; the savepoint's name, empty for a
 // transaction.
@@ -164,8 +197,7 @@ QString begin(QSqlDatabase& db, Kind kind)
         if (!reading.isEmpty())
             failure = StoreError(what + QStringLiteral(": ") + reading);
         else
-            failure = failureOf(db, kind == Kind::Write ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"),
-                                what);
+            failure = beginOutermost(db, kind, what);
     } else if (kind == Kind::Write && !open.writing) {
         failure = StoreError(what + QStringLiteral(": a write cannot begin inside a read transaction"));
     } else {

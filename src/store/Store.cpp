@@ -1,8 +1,10 @@
 #include "store/Store.h"
 
+#include "store/Dialect.h"
 #include "store/Recovery.h"
 #include "store/Schema.h"
 #include "store/Sql.h"
+#include "store/StoreConf.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -18,7 +20,10 @@
 
 namespace store {
 
-Store::Store(const QString& directory) : m_directory(QDir(directory).absolutePath()) { }
+Store::Store(const QString& directory, const QString& databaseUrl)
+    : m_directory(QDir(directory).absolutePath()), m_databaseUrl(databaseUrl)
+{
+}
 
 Store::~Store()
 {
@@ -40,7 +45,7 @@ Store::~Store()
 
 bool Store::exists(const QString& directory)
 {
-    return QFileInfo::exists(QDir(directory).filePath(QStringLiteral("store.db")));
+    return QFileInfo::exists(QDir(directory).filePath(QStringLiteral("store.db"))) || StoreConf::existsIn(directory);
 }
 
 QString Store::defaultLocation()
@@ -58,7 +63,8 @@ std::shared_ptr<Store> Store::open(const QString& directory)
     if (!exists(directory)) {
         throw StoreError(QStringLiteral("No library store at %1").arg(QDir(directory).absolutePath()));
     }
-    std::shared_ptr<Store> store(new Store(directory));
+    const QString url = StoreConf::existsIn(directory) ? StoreConf::read(directory) : QString();
+    std::shared_ptr<Store> store(new Store(directory, url));
     const bool migrated = store->openDatabase(Opening::Existing);
     // The entry is made before the recovery looks at the others, so that a program opening
     // the store meanwhile counts this one in.
@@ -71,32 +77,44 @@ std::shared_ptr<Store> Store::open(const QString& directory)
     return store;
 }
 
-std::shared_ptr<Store> Store::create(const QString& directory)
+std::shared_ptr<Store> Store::create(const QString& directory, const QString& databaseUrl)
 {
     if (exists(directory)) {
         return open(directory);
     }
-    if (!QDir().mkpath(QDir(directory).filePath(QStringLiteral("files")))) {
-        throw StoreError(QStringLiteral("Cannot create the store directory %1").arg(directory));
-    }
-    std::shared_ptr<Store> store(new Store(directory));
-    store->openDatabase(Opening::New);
-    store->m_owner = StoreOwner::claim(store->m_directory);
-    return store;
+    return createNew(directory, databaseUrl, false);
 }
 
-std::shared_ptr<Store> Store::createUnfinished(const QString& directory)
+std::shared_ptr<Store> Store::createUnfinished(const QString& directory, const QString& databaseUrl)
 {
     if (exists(directory)) {
         throw StoreError(QStringLiteral("A store exists already in %1").arg(QDir::toNativeSeparators(directory)));
     }
+    return createNew(directory, databaseUrl, true);
+}
+
+std::shared_ptr<Store> Store::createNew(const QString& directory, const QString& databaseUrl, bool unfinished)
+{
+    if (!databaseUrl.isEmpty()) {
+        StoreConf::parse(databaseUrl);
+    }
     if (!QDir().mkpath(QDir(directory).filePath(QStringLiteral("files")))) {
         throw StoreError(QStringLiteral("Cannot create the store directory %1").arg(directory));
     }
-    std::shared_ptr<Store> store(new Store(directory));
-    store->openDatabase(Opening::NewUnfinished);
+    std::shared_ptr<Store> store(new Store(directory, databaseUrl));
+    store->openDatabase(unfinished ? Opening::NewUnfinished : Opening::New);
+    // store.conf is written once the tables are there: a folder naming a database that holds
+    // no store would not open.
+    if (!databaseUrl.isEmpty()) {
+        StoreConf::write(directory, databaseUrl);
+    }
     store->m_owner = StoreOwner::claim(store->m_directory);
     return store;
+}
+
+QString Store::backendName() const
+{
+    return m_databaseUrl.isEmpty() ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL");
 }
 
 void Store::markFinished()
@@ -142,21 +160,33 @@ QSqlDatabase Store::database()
         }
     }
     const QString name = connectionName();
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(databasePath());
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    QSqlDatabase db = connect(name);
+    QMutexLocker lock(&m_connectionsMutex);
+    m_connections.insert(thread, name);
+    return db;
+}
+
+QSqlDatabase Store::connect(const QString& name)
+{
+    const auto backend = m_databaseUrl.isEmpty() ? Dialect::Backend::Sqlite : Dialect::Backend::Postgres;
+    QSqlDatabase db;
+    if (backend == Dialect::Backend::Postgres) {
+        db = StoreConf::addConnection(m_databaseUrl, name);
+    } else {
+        db = QSqlDatabase::addDatabase(Dialect::driverName(backend), name);
+        db.setDatabaseName(databasePath());
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    }
     if (!db.open()) {
         const QString error = db.lastError().text();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
-        throw StoreError(QStringLiteral("Cannot open the library store %1: %2").arg(databasePath(), error));
+        const QString where = backend == Dialect::Backend::Postgres ? m_databaseUrl : databasePath();
+        throw StoreError(QStringLiteral("Cannot open the library store %1: %2").arg(where, error));
     }
     QSqlQuery q(db);
-    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    q.exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
-    QMutexLocker lock(&m_connectionsMutex);
-    m_connections.insert(thread, name);
+    for (const QString& statement : Dialect::connectionSetup(backend))
+        q.exec(statement);
     return db;
 }
 
@@ -266,7 +296,10 @@ void Store::setSetting(const QString& key, const QString& value)
         throw StoreError(QStringLiteral("A setting needs a name"));
     }
     QSqlDatabase db = database();
-    Sql::run(db, QStringLiteral("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)"), {key, value});
+    Sql::run(db,
+             QStringLiteral("INSERT INTO settings(key, value) VALUES(?, ?) ON CONFLICT(key) DO UPDATE SET value = "
+                            "excluded.value"),
+             {key, value});
 }
 
 QString Store::clientUser()

@@ -12,9 +12,9 @@
 
 namespace store {
 
-// A library store: a directory holding store.db (SQLite, WAL) and files/<library>/ with the
-// libraries' content files. Qt SQL connections belong to their thread, so database() gives
-// each thread its own connection to the same database; a worker thread calls
+// A library store: a directory holding its database, store.db (SQLite, WAL) or store.conf naming
+// a PostgreSQL database (StoreConf), and files/<library>/ with the libraries' content files. Qt SQL connections belong
+// to their thread, so database() gives each thread its own connection to the same database; a worker thread calls
 // releaseThreadConnection() before it ends.
 //
 // A store is built with a StoreBuilder; the store itself holds its settings, its fault rules
@@ -31,11 +31,12 @@ public:
     // one or it is half built. A store of an earlier schema version is brought to this one. The
     // changes that programs now gone left under way are finished or rolled back first (Recovery).
     static std::shared_ptr<Store> open(const QString& directory);
-    // Creates an empty store (or opens the one already there).
-    static std::shared_ptr<Store> create(const QString& directory);
+    // Creates an empty store (or opens the one already there). With a connection string its
+    // database is the empty PostgreSQL database it names (written to store.conf), else store.db.
+    static std::shared_ptr<Store> create(const QString& directory, const QString& databaseUrl = QString());
     // Creates an empty store marked half built, for a builder that fills it and then calls
     // markFinished(); until then it opens with a message that says so.
-    static std::shared_ptr<Store> createUnfinished(const QString& directory);
+    static std::shared_ptr<Store> createUnfinished(const QString& directory, const QString& databaseUrl = QString());
     void markFinished();
     static bool exists(const QString& directory);
     // TARNWICK_STORE, else the per-user data folder's "tarnwick/store".
@@ -43,6 +44,10 @@ public:
 
     QString directory() const { return m_directory; }
     QString databasePath() const;
+    // The PostgreSQL connection string of store.conf, empty for a store on SQLite.
+    QString databaseUrl() const { return m_databaseUrl; }
+    // "SQLite" or "PostgreSQL".
+    QString backendName() const;
     QString filesDirectory() const;
     QString libraryDirectory(const QString& libraryFolder) const;
 
@@ -68,13 +73,16 @@ public:
     qint64 libraryRow(const QString& library); // raises StoreError when ambiguous
 
 private:
-    explicit Store(const QString& directory);
+    Store(const QString& directory, const QString& databaseUrl);
+    static std::shared_ptr<Store> createNew(const QString& directory, const QString& databaseUrl, bool unfinished);
+    QSqlDatabase connect(const QString& name);
     enum class Opening { Existing, New, NewUnfinished };
     // True when the database was brought from an earlier schema version.
     bool openDatabase(Opening opening);
     QString connectionName() const;
 
     QString m_directory;
+    QString m_databaseUrl;
     std::shared_ptr<StoreOwner> m_owner;
     FaultRules m_faults;
     QMutex m_connectionsMutex;

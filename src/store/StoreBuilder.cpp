@@ -1,6 +1,7 @@
 #include "StoreBuilder.h"
 
 #include "store/ContentFiles.h"
+#include "store/Dialect.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
@@ -100,7 +101,7 @@ qint64 StoreBuilder::addPostOffice(const QString& domain, const QString& name)
     }
     const QString dn = QStringLiteral("CN=%1.O=%2").arg(po, domain.trimmed());
     Sql::run(db, QStringLiteral("INSERT INTO post_offices(domain_id, name, dn) VALUES(?, ?, ?)"), {domainRow, po, dn});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     transaction.commit();
     return row;
 }
@@ -145,10 +146,12 @@ qint64 StoreBuilder::addDistributionList(const QString& postOffice, const QStrin
     const qint64 po = postOfficeRow(db, postOffice);
     Sql::run(db, QStringLiteral("INSERT INTO distribution_lists(post_office_id, name, display_name) VALUES(?, ?, ?)"),
              {po, list, list});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     for (const QString& member : memberIds) {
-        Sql::run(db, QStringLiteral("INSERT OR IGNORE INTO distribution_members(list_id, user_id) VALUES(?, ?)"),
-                 {row, userRowOf(db, member)});
+        Sql::run(
+            db,
+            QStringLiteral("INSERT INTO distribution_members(list_id, user_id) VALUES(?, ?) ON CONFLICT DO NOTHING"),
+            {row, userRowOf(db, member)});
     }
     transaction.commit();
     return row;
@@ -159,7 +162,7 @@ void StoreBuilder::addDomainAdministrator(const QString& domain, const QString& 
     QSqlDatabase db = m_store.database();
     const qint64 domainRow = requireRow(db, QStringLiteral("SELECT id FROM domains WHERE name = ?"), domain.trimmed(),
                                         QStringLiteral("domain"));
-    Sql::run(db, QStringLiteral("INSERT OR IGNORE INTO domain_admins(domain_id, user_id) VALUES(?, ?)"),
+    Sql::run(db, QStringLiteral("INSERT INTO domain_admins(domain_id, user_id) VALUES(?, ?) ON CONFLICT DO NOTHING"),
              {domainRow, userRowOf(db, userId)});
 }
 
@@ -182,7 +185,7 @@ qint64 StoreBuilder::addLibrary(const QString& postOffice, const QString& name, 
              QStringLiteral("INSERT INTO libraries(post_office_id, name, description, dn, directory) "
                             "VALUES(?, ?, ?, ?, ?)"),
              {po, library, description, dn, folder});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     if (!QDir().mkpath(m_store.libraryDirectory(folder))) {
         throw StoreError(
             QStringLiteral("Cannot create the library directory %1").arg(m_store.libraryDirectory(folder)));
@@ -199,8 +202,9 @@ void StoreBuilder::setLibraryRights(const QString& library, const QString& userI
         throw StoreError(QStringLiteral("No library %1 in the store").arg(library));
     }
     Sql::run(db,
-             QStringLiteral("INSERT OR REPLACE INTO library_rights(library_id, user_id, librarian, rights) "
-                            "VALUES(?, ?, ?, ?)"),
+             QStringLiteral("INSERT INTO library_rights(library_id, user_id, librarian, rights) VALUES(?, ?, ?, ?) "
+                            "ON CONFLICT(library_id, user_id) DO UPDATE SET librarian = excluded.librarian, "
+                            "rights = excluded.rights"),
              {lib, userRowOf(db, userId), librarian ? 1 : 0, rights});
 }
 
@@ -243,7 +247,7 @@ qint64 StoreBuilder::addDocumentType(const QString& library, const QString& name
              QStringLiteral("INSERT INTO document_types(library_id, name, position) VALUES(?, ?, "
                             "(SELECT COALESCE(MAX(position), 0) + 1 FROM document_types WHERE library_id = ?))"),
              {lib, type, lib});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     transaction.commit();
     return row;
 }
@@ -269,7 +273,7 @@ qint64 StoreBuilder::addFieldDefinition(const QString& library, const QString& n
              QStringLiteral("INSERT INTO field_definitions(library_id, name, field_type, position) VALUES(?, ?, ?, "
                             "(SELECT COALESCE(MAX(position), 0) + 1 FROM field_definitions WHERE library_id = ?))"),
              {lib, field, fieldType, lib});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     transaction.commit();
     return row;
 }

@@ -21,6 +21,17 @@ StoreError unavailable(const QString& state, const QString& detail)
 StoreError StoreError::fromSql(const QString& what, const QSqlError& error)
 {
     const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // PostgreSQL names its errors by five-character SQLSTATE codes; SQLite's are shorter numbers.
+    const QString state = error.nativeErrorCode();
+    if (state.size() == 5) {
+        if (state == QLatin1String("55P03") || state == QLatin1String("40P01"))
+            return unavailable(QStringLiteral("locked by another program"), detail);
+        if (state == QLatin1String("25006"))
+            return unavailable(QStringLiteral("read-only"), detail);
+        if (state == QLatin1String("53100"))
+            return unavailable(QStringLiteral("full"), detail);
+        return StoreError(QStringLiteral("%1: %2").arg(what, detail));
+    }
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric) & 0xFF;
     if (numeric) {

@@ -1,5 +1,6 @@
 #include "FixtureStore.h"
 
+#include "TestBackend.h"
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/StorePlatform.h"
@@ -10,8 +11,7 @@ namespace {
 const QString kContext = QStringLiteral("OU=Staff.O=Org");
 }
 
-FixtureStore::FixtureStore()
-    : m_store(store::Store::create(path())), m_builder(std::make_unique<store::StoreBuilder>(*m_store))
+FixtureStore::FixtureStore() : m_store(createStore(path())), m_builder(std::make_unique<store::StoreBuilder>(*m_store))
 {
     buildDomain();
 }

@@ -13,11 +13,17 @@ std::shared_ptr<store::Store> openStore(const QString& directory)
 
 void init(const QString& dir, const QStringList& arguments, QTextStream& out)
 {
-    Args(arguments, {}, {}).expectCount(0, 0);
+    const Args args(arguments, {QStringLiteral("database")}, {});
+    args.expectCount(0, 0);
     // Built beside its place and renamed into it, as a demo is: a kill leaves no store that
     // does not open. A store there already, whole or half built, is refused and named.
-    store::StagedStore::build(dir, [](store::Store&) {});
-    out << "created an empty store at " << dir << "\n";
+    const QString database = args.value(QStringLiteral("database"));
+    store::StagedStore::build(
+        dir, [](store::Store&) {}, database);
+    out << "created an empty store at " << dir;
+    if (!database.isEmpty())
+        out << " on the PostgreSQL database " << database;
+    out << "\n";
 }
 
 void login(const QString& dir, const QStringList& arguments, QTextStream& out)
@@ -139,8 +145,13 @@ void library(const QString& dir, const QStringList& arguments, QTextStream& out)
 void info(const QString& dir, const QStringList& arguments, QTextStream& out)
 {
     Args(arguments, {}, {}).expectCount(0, 0);
-    const store::StoreInfo i = openStore(dir)->info();
+    const auto s = openStore(dir);
+    const store::StoreInfo i = s->info();
     out << "store:          " << dir << "\n"
+        << "database:       " << s->backendName();
+    if (!s->databaseUrl().isEmpty())
+        out << " (" << s->databaseUrl() << ")";
+    out << "\n"
         << "schema version: " << i.schemaVersion << "\n"
         << "client user:    " << i.clientUser << "\n"
         << "major version:  " << i.majorVersion << "\n"
@@ -158,7 +169,7 @@ void info(const QString& dir, const QStringList& arguments, QTextStream& out)
 QList<Command> setupCommands()
 {
     return {
-        {"init", "init", init},
+        {"init", "init [--database postgresql://ROLE@HOST/DATABASE]", init},
         {"login", "login USERID", login},
         {"setting", "setting KEY [VALUE]            (e.g. MajorVersion 3)", setting},
         {"user",

@@ -1,5 +1,6 @@
 #include "AddressBookWriter.h"
 
+#include "store/Dialect.h"
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
@@ -19,7 +20,7 @@ qint64 AddressBookWriter::addBook(Store& store, const QString& name, const QStri
     }
     QSqlDatabase db = store.database();
     Sql::run(db, QStringLiteral("INSERT INTO address_books(name, owner_id) VALUES(?, ?)"), {name.trimmed(), owner});
-    return Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    return Dialect::lastInsertedId(db);
 }
 
 void AddressBookWriter::addEntry(Store& store, qint64 book, const QString& name, const QString& displayName)

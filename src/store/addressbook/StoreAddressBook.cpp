@@ -34,7 +34,7 @@ std::shared_ptr<gw::AddressEntries> StoreAddressBook::AddressBookEntries()
     const QString sql = m_row == 0
         ? QStringLiteral("SELECT id, 0, display_name FROM users WHERE active <> 0"
                          " UNION ALL SELECT 0, id, display_name FROM distribution_lists ORDER BY 3, 1, 2")
-        : QStringLiteral("SELECT IFNULL(user_id, 0), IFNULL(list_id, 0), display_name FROM address_entries"
+        : QStringLiteral("SELECT COALESCE(user_id, 0), COALESCE(list_id, 0), display_name FROM address_entries"
                          " WHERE book_id = ? ORDER BY id");
     auto rows = Sql::run(db, sql, m_row == 0 ? QVariantList() : QVariantList {m_row});
     std::vector<std::shared_ptr<gw::AddressEntry>> entries;

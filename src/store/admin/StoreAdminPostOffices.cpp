@@ -1,6 +1,8 @@
 #include "StoreAdminPostOffices.h"
 
 #include "gw/Error.h"
+#include "store/Dialect.h"
+#include "store/Store.h"
 #include "store/admin/AdminRowIterator.h"
 #include "store/admin/StoreAdminDomain.h"
 #include "store/admin/StoreAdminPostOffice.h"
@@ -28,8 +30,11 @@ std::shared_ptr<gw::AdminPostOffice> StoreAdminPostOffices::Item(const QString& 
 {
     m_data->checkFault(QStringLiteral("Item"));
     const QString domainName = domain ? domain->Name() : QString();
+    QSqlDatabase db = m_data->store().database();
     const auto rows = m_data->rows(QStringLiteral("SELECT p.id FROM post_offices p JOIN domains d ON d.id = p.domain_id"
-                                                  " WHERE d.name = ? COLLATE NOCASE AND p.name = ? COLLATE NOCASE"),
+                                                  " WHERE %1 AND %2")
+                                       .arg(Dialect::equalsIgnoringCase(db, QStringLiteral("d.name")),
+                                            Dialect::equalsIgnoringCase(db, QStringLiteral("p.name"))),
                                    {domainName, name.trimmed()});
     if (rows.isEmpty())
         throw gw::Error(

@@ -2,6 +2,7 @@
 
 #include "store/Sql.h"
 #include "store/Store.h"
+#include "store/StoreConf.h"
 #include "store/StoreError.h"
 #include "store/StoreOwner.h"
 
@@ -40,9 +41,14 @@ bool markedHalfBuilt(const QString& directory)
     const QString name = QStringLiteral("tw_staged_store_check");
     bool marked = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        db.setDatabaseName(QDir(directory).filePath(QStringLiteral("store.db")));
+        QSqlDatabase db;
+        if (StoreConf::existsIn(directory)) {
+            db = StoreConf::addConnection(StoreConf::read(directory), name);
+        } else {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            db.setDatabaseName(QDir(directory).filePath(QStringLiteral("store.db")));
+        }
         if (db.open()) {
             QSqlQuery q(db);
             marked = q.exec(QStringLiteral("SELECT 1 FROM meta WHERE key = 'building'")) && q.next();
@@ -54,12 +60,13 @@ bool markedHalfBuilt(const QString& directory)
 
 // Builds the store among the other files of `target` and, should the build fail, removes what
 // it made there and nothing else.
-std::shared_ptr<Store> buildAmongOthers(const QString& target, const std::function<void(Store&)>& fill)
+std::shared_ptr<Store> buildAmongOthers(const QString& target, const std::function<void(Store&)>& fill,
+                                        const QString& databaseUrl)
 {
     const QDir place(target);
     const QStringList before = place.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     try {
-        auto store = Store::createUnfinished(target);
+        auto store = Store::createUnfinished(target, databaseUrl);
         fillAndFinish(*store, fill);
         return store;
     } catch (...) {
@@ -86,7 +93,8 @@ QString StagedStore::besideOf(const QString& place)
     return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".building");
 }
 
-std::shared_ptr<Store> StagedStore::build(const QString& place, const std::function<void(Store&)>& fill)
+std::shared_ptr<Store> StagedStore::build(const QString& place, const std::function<void(Store&)>& fill,
+                                          const QString& databaseUrl)
 {
     const QString target = QDir::cleanPath(QDir(place).absolutePath());
     if (Store::exists(target) && markedHalfBuilt(target))
@@ -97,7 +105,7 @@ std::shared_ptr<Store> StagedStore::build(const QString& place, const std::funct
         throw StoreError(QStringLiteral("A store exists already in %1").arg(QDir::toNativeSeparators(target)));
     if (!emptyOrMissing(target)) {
         // Other files are there: the store is built among them, half built until the end.
-        return buildAmongOthers(target, fill);
+        return buildAmongOthers(target, fill, databaseUrl);
     }
     const QString beside = besideOf(target);
     if (QFileInfo::exists(beside)) {
@@ -108,7 +116,7 @@ std::shared_ptr<Store> StagedStore::build(const QString& place, const std::funct
     }
     try {
         {
-            auto store = Store::createUnfinished(beside);
+            auto store = Store::createUnfinished(beside, databaseUrl);
             fillAndFinish(*store, fill);
         }
         // rename(2) takes the place of an empty folder in one step, and of nothing else.

@@ -18,8 +18,10 @@ class StagedStore
 public:
     // `fill` builds the store's content in one transaction. Raises StoreError when a store
     // exists at the place already or another program is building it; a failure removes what
-    // the build made.
-    static std::shared_ptr<Store> build(const QString& place, const std::function<void(Store&)>& fill);
+    // the build made. With a connection string the store's database is that PostgreSQL
+    // database, which must be empty; the folder is staged as ever, naming it in store.conf.
+    static std::shared_ptr<Store> build(const QString& place, const std::function<void(Store&)>& fill,
+                                        const QString& databaseUrl = QString());
     static QString besideOf(const QString& place);
 };
 

@@ -15,7 +15,7 @@ void DirectoryWriter::putObject(Store& store, const QString& dn, const QString& 
         throw StoreError(QStringLiteral("Not a directory name: \"%1\"").arg(dn));
     QSqlDatabase db = store.database();
     WriteTransaction savepoint(db);
-    Sql::run(db, QStringLiteral("INSERT OR IGNORE INTO directory_objects(dn, object_class) VALUES(?, ?)"),
+    Sql::run(db, QStringLiteral("INSERT INTO directory_objects(dn, object_class) VALUES(?, ?) ON CONFLICT DO NOTHING"),
              {dn, objectClass});
     const qint64 id
         = Sql::scalar(db, QStringLiteral("SELECT id FROM directory_objects WHERE dn = ?"), {dn}).toLongLong();

@@ -1,5 +1,7 @@
 #include "store/model/DirectRead.h"
 
+#include "store/Dialect.h"
+#include "store/Sql.h"
 #include "store/StoreError.h"
 
 #include <QSqlDriver>
@@ -23,8 +25,25 @@ sqlite3* DirectRead::handleOf(QSqlDatabase& db)
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
-DirectRead::DirectRead(QSqlDatabase& db, const char* sql, std::initializer_list<qint64> binds) : m_db(handleOf(db))
+namespace {
+
+QVariantList variants(std::initializer_list<qint64> binds)
 {
+    QVariantList list;
+    for (const qint64 value : binds)
+        list << value;
+    return list;
+}
+
+} // namespace
+
+DirectRead::DirectRead(QSqlDatabase& db, const char* sql, std::initializer_list<qint64> binds)
+{
+    if (Dialect::isPostgres(db)) {
+        m_query = &Sql::cached(db, QString::fromLatin1(sql), variants(binds));
+        return;
+    }
+    m_db = handleOf(db);
     sqlite3_stmt*& statement = t_statements[db.connectionName()][sql];
     if (!statement && sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK)
         fail();
@@ -38,12 +57,18 @@ DirectRead::DirectRead(QSqlDatabase& db, const char* sql, std::initializer_list<
 
 DirectRead::~DirectRead()
 {
+    if (m_query) {
+        m_query->finish();
+        return;
+    }
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
 }
 
 bool DirectRead::next()
 {
+    if (m_query)
+        return m_query->next();
     const int result = sqlite3_step(m_statement);
     if (result == SQLITE_ROW)
         return true;
@@ -54,16 +79,22 @@ bool DirectRead::next()
 
 bool DirectRead::isNull(int column) const
 {
+    if (m_query)
+        return m_query->isNull(column);
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
 }
 
 qint64 DirectRead::integer(int column) const
 {
+    if (m_query)
+        return m_query->value(column).toLongLong();
     return sqlite3_column_int64(m_statement, column);
 }
 
 QString DirectRead::text(int column) const
 {
+    if (m_query)
+        return m_query->value(column).toString();
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     return bytes ? QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, column)) : QString();
 }

@@ -3,6 +3,7 @@
 #include "store/model/StoredDate.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <initializer_list>
 
@@ -15,7 +16,8 @@ namespace store {
 // connection, for the reads every document of a mass run makes: it spares
 // the conversion of every column into a variant and back. The prepared
 // statement stays in this thread's cache; the read resets it when it ends.
-// Throws StoreError as Sql does.
+// Throws StoreError as Sql does. On PostgreSQL the read goes through this thread's prepared
+// statement of Sql::cached instead: its driver reads the rows whole anyway.
 class DirectRead
 {
 public:
@@ -40,6 +42,7 @@ private:
 
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_statement = nullptr;
+    QSqlQuery* m_query = nullptr; // PostgreSQL
 };
 
 } // namespace store

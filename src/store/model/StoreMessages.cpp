@@ -1,6 +1,7 @@
 #include "store/model/StoreMessages.h"
 
 #include "gw/Error.h"
+#include "store/Dialect.h"
 #include "store/Services.h"
 #include "store/Sql.h"
 #include "store/model/Guard.h"
@@ -78,7 +79,7 @@ std::shared_ptr<gw::Message> StoreMessages::Add(const QString& className, const 
                                   .toUpper();
     Sql::run(db, QStringLiteral("INSERT INTO refs(owner_id, version_id, message_id, created) VALUES(?, ?, ?, ?)"),
              {m_context->userRow, target->row(), messageId, Sql::fromDate(QDateTime::currentDateTime())});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     return std::make_shared<StoreMessage>(m_context, row, target->row(), messageId);
 }
 

@@ -1,5 +1,6 @@
 #include "store/model/StoreRightsHolder.h"
 
+#include "store/Dialect.h"
 #include "store/Sql.h"
 #include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
@@ -39,7 +40,7 @@ qint64 StoreRightsHolder::holderRow(const ContextPtr& context, qint64 documentRo
     Sql::run(db,
              QStringLiteral("INSERT INTO rights(document_id, kind, official, current, other) VALUES(?, ?, ?, ?, ?)"),
              {documentRow, kind, mask, mask, mask});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     transaction.commit();
     return row;
 }

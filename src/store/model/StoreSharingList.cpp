@@ -1,6 +1,7 @@
 #include "store//model/StoreSharingList.h"
 
 #include "gw/Error.h"
+#include "store/Dialect.h"
 #include "store/Sql.h"
 #include "store/model/DirectRead.h"
 #include "store/model/Guard.h"
@@ -81,7 +82,7 @@ std::shared_ptr<gw::SharingEntry> StoreSharingList::Add(const std::shared_ptr<gw
                        "kind = 2), ?, ?, ?, ?, ?)")
             .arg(column),
         {m_documentRow, m_documentRow, who, address->name(), mask, mask, mask});
-    const qint64 row = Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 row = Dialect::lastInsertedId(db);
     RightsWriter::recordChange(m_context, m_documentRow);
     transaction.commit();
     const std::vector<qint64> all = rows();

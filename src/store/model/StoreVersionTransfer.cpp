@@ -8,6 +8,7 @@
 #include "gw/VersionSecurity.h"
 #include "store//Access.h"
 #include "store/ContentFiles.h"
+#include "store/Dialect.h"
 #include "store/EventLog.h"
 #include "store/PendingChange.h"
 #include "store/Sql.h"
@@ -124,7 +125,7 @@ void StoreVersion::markCheckedOut(const QString& stagedFile, const QString& writ
                 {QStringLiteral("at"), now.toMSecsSinceEpoch()},
                 {QStringLiteral("retriever"), locked.retrieverRow ? QJsonValue(locked.retrieverRow) : QJsonValue()},
                 {QStringLiteral("retrieved"), jsonDate(locked.retrieved)},
-                {QStringLiteral("event"), Sql::scalar(db, QStringLiteral("SELECT last_insert_rowid()")).toLongLong()}};
+                {QStringLiteral("event"), Dialect::lastInsertedId(db)}};
             PendingChange(*m_context->store, {PendingChange::Kind::Hold, m_row.row, m_library->folder, {}, {}, hold});
         }
         transaction.commit();

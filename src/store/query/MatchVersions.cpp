@@ -14,12 +14,12 @@ namespace store {
 std::vector<qint64> matchVersions(const ContextPtr& context, const QString& expression,
                                   const std::vector<qint64>& versionIds)
 {
-    const QueryPlan plan(QueryParser::parse(expression));
     if (versionIds.empty()) {
         return {};
     }
-    QHash<qint64, bool> matched;
     QSqlDatabase db = context->store->database();
+    const QueryPlan plan(QueryParser::parse(expression), Dialect::of(db));
+    QHash<qint64, bool> matched;
     ScanScope scope;
     scope.versions = versionIds;
     VersionScan scan(db, plan, scope);

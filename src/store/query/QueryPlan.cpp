@@ -56,7 +56,7 @@ const char* flagColumn(QueryField field)
 
 } // namespace
 
-QueryPlan::QueryPlan(const ParsedQuery& parsed) : m_parsed(parsed)
+QueryPlan::QueryPlan(const ParsedQuery& parsed, Dialect::Backend backend) : m_parsed(parsed), m_backend(backend)
 {
     collectNeeds(*parsed.root);
     collectConditions(*parsed.root);
@@ -185,7 +185,7 @@ void QueryPlan::addSubjectCondition(const QueryTerm& term)
             continue;
         }
         const QString pattern = likePattern(word) + QLatin1Char('%');
-        m_conditions << QStringLiteral("(d.subject LIKE ? ESCAPE '\\' OR instr(d.subject, char(0)) > 0)");
+        m_conditions << Dialect::likeIgnoringCase(m_backend, QStringLiteral("d.subject"));
         m_binds << (term.op == QueryOp::Contains ? QLatin1Char('%') + pattern : pattern);
     }
 }

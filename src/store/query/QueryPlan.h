@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParsedQuery.h"
+#include "store/Dialect.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,7 +28,8 @@ public:
         NeedAll = 0xffu
     };
 
-    explicit QueryPlan(const ParsedQuery& parsed);
+    // The SQL prefilter is written for the store's database (`backend`).
+    explicit QueryPlan(const ParsedQuery& parsed, Dialect::Backend backend = Dialect::Backend::Sqlite);
 
     const ParsedQuery& parsed() const { return m_parsed; }
     bool needs(Need need) const { return (m_needs & need) != 0; }
@@ -46,6 +48,7 @@ private:
     static QString likePattern(const QString& word);
 
     ParsedQuery m_parsed;
+    Dialect::Backend m_backend;
     unsigned m_needs = 0;
     QStringList m_userFields;
     QStringList m_conditions;

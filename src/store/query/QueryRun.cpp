@@ -49,7 +49,7 @@ void QueryRun::scan()
     // One read transaction: the librarian check, the field names and every row
     // come from the same snapshot, and in WAL mode it never holds up a writer.
     ReadTransaction snapshot(db);
-    const QueryPlan plan(m_parsed);
+    const QueryPlan plan(m_parsed, Dialect::of(db));
     ScanScope scope;
     scope.libraries = m_libraries;
     scope.userRow = m_context->userRow;

@@ -2,6 +2,7 @@
 
 #include "gw/Error.h"
 #include "store/Access.h"
+#include "store/Dialect.h"
 
 #include <QSqlError>
 #include <algorithm>
@@ -114,8 +115,8 @@ void VersionScan::resolveFields(QSqlDatabase& db)
     m_fieldIds.clear();
     for (const QString& name : m_plan.userFields()) {
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT MIN(id) FROM field_definitions WHERE name = ? COLLATE NOCASE "
-                                 "GROUP BY library_id"));
+        q.prepare(QStringLiteral("SELECT MIN(id) FROM field_definitions WHERE %1 GROUP BY library_id")
+                      .arg(Dialect::equalsIgnoringCase(db, QStringLiteral("name"))));
         q.addBindValue(name);
         if (!q.exec()) {
             throw gw::Error(QStringLiteral("The query cannot be run: %1").arg(q.lastError().text()));

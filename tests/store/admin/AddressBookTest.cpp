@@ -5,6 +5,7 @@
 #include "store/addressbook/AddressBookService.h"
 #include "store/addressbook/AddressBookWriter.h"
 #include "store/addressbook/AddressFilter.h"
+#include "support/TestBackend.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -91,7 +92,7 @@ class AddressBookFixture
 public:
     AddressBookFixture()
     {
-        store = store::Store::create(m_dir.filePath("store"));
+        store = tw::test::createStore(m_dir.filePath("store"));
         store::StoreBuilder build(*store);
         build.addPostOffice("TARNDOM", "HQPO");
         build.addUser("HQPO", "JSMITH", "John", "Smith");

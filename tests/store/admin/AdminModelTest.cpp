@@ -4,6 +4,7 @@
 #include "store/Store.h"
 #include "store/StoreBuilder.h"
 #include "store/admin/StoreAdminAccessRights.h"
+#include "support/TestBackend.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ class AdminFixture
 public:
     AdminFixture()
     {
-        store = store::Store::create(m_dir.filePath("store"));
+        store = tw::test::createStore(m_dir.filePath("store"));
         store::StoreBuilder build(*store);
         build.addPostOffice("TARNDOM", "HQPO");
         build.addPostOffice("TARNDOM", "BRANCHPO");

@@ -5,6 +5,7 @@
 #include "store/Store.h"
 #include "store/StoreError.h"
 #include "store/StorePlatform.h"
+#include "support/TestBackend.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,7 @@ using store::Generator;
 class GeneratorTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_store = store::Store::create(path()); }
+    void SetUp() override { m_store = tw::test::createStore(path()); }
     QString path() const { return m_dir.filePath("store"); }
 
     qint64 count(const QString& sql)

@@ -2,6 +2,7 @@
 
 #include "store/Store.h"
 #include "store/directory/DirectoryWriter.h"
+#include "support/TestBackend.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ public:
 
     DirectoryFixture()
     {
-        m_store = store::Store::create(m_dir.filePath("store"));
+        m_store = tw::test::createStore(m_dir.filePath("store"));
         DirectoryWriter::setNameContext(*m_store, "OU=Staff.O=Tarnwick");
         DirectoryWriter::putObject(*m_store, "CN=JSMITH.OU=Staff.O=Tarnwick", "User",
                                    {{"NGW: Object ID", {"JSMITH"}},

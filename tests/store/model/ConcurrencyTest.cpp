@@ -84,13 +84,13 @@ public:
                 auto other = store::Store::open(storePath);
                 {
                     QSqlDatabase db = other->database();
-                    store::Sql::run(db, QStringLiteral("BEGIN IMMEDIATE"));
+                    store::WriteTransaction transaction(db);
                     for (const QString& sql : statements)
                         store::Sql::run(db, sql);
                     locked.set_value();
                     told = true;
                     QThread::msleep(400);
-                    store::Sql::run(db, QStringLiteral("COMMIT"));
+                    transaction.commit();
                 }
                 other->releaseThreadConnection();
             } catch (const gw::Error& e) {

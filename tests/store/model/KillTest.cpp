@@ -1,6 +1,7 @@
 #include "ModelFixture.h"
 #include "store/Sql.h"
 #include "store/StoreBuilder.h"
+#include "support/TestBackend.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -41,7 +42,10 @@ TEST_F(KillTest, AKilledClientLeavesWholeContent)
 
         auto reopened = store::Store::open(m_store->directory());
         QSqlDatabase db = reopened->database();
-        EXPECT_EQ(store::Sql::scalar(db, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        if (!tw::test::onPostgres()) { // a server's database stays whole through a client's kill
+            EXPECT_EQ(store::Sql::scalar(db, QStringLiteral("PRAGMA integrity_check")).toString(),
+                      QStringLiteral("ok"));
+        }
         QSqlQuery q = store::Sql::run(db,
                                       QStringLiteral("SELECT l.directory, v.content_file, v.size FROM versions v JOIN "
                                                      "documents d ON d.id = v.document_id JOIN libraries l ON "

@@ -2,6 +2,7 @@
 
 #include "store/StoreBuilder.h"
 #include "store/model/StoreSession.h"
+#include "support/TestBackend.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,7 @@ const QByteArray ModelFixture::kVersion2 = QByteArray("second version\0with a ze
 void ModelFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
-    m_store = store::Store::create(path(QStringLiteral("store")));
+    m_store = tw::test::createStore(path(QStringLiteral("store")));
     store::StoreBuilder build(*m_store);
     build.addPostOffice(QStringLiteral("DOM"), QStringLiteral("PO1"));
     const struct

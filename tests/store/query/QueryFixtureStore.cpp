@@ -3,6 +3,7 @@
 #include "gw/VersionSecurity.h"
 #include "store/Sql.h"
 #include "store/StoreBuilder.h"
+#include "support/TestBackend.h"
 
 #include <QDateTime>
 #include <QSqlQuery>
@@ -52,7 +53,7 @@ store::SharingSpec entry(const char* name, int view, bool revokeAll)
 
 QueryFixtureStore::QueryFixtureStore()
 {
-    m_store = store::Store::create(m_dir.path() + QStringLiteral("/store"));
+    m_store = tw::test::createStore(m_dir.path() + QStringLiteral("/store"));
     build();
 }
 

@@ -3,6 +3,7 @@
 #include "store/Store.h"
 #include "store/salvage/FileServerCode.h"
 #include "store/salvage/SalvageArea.h"
+#include "support/TestBackend.h"
 
 #include <QDir>
 #include <QFile>
@@ -238,7 +239,7 @@ TEST_P(FileServerFaultTest, RuleGivesItsCode)
 {
     const auto& c = GetParam();
     QTemporaryDir dir;
-    auto storeObject = store::Store::create(dir.filePath("store"));
+    auto storeObject = tw::test::createStore(dir.filePath("store"));
     store::FaultRule rule;
     rule.member = c.member;
     rule.message = c.message;

@@ -1,6 +1,7 @@
 #include "store/Sql.h"
 #include "store/Store.h"
 #include "support/GTestQt.h"
+#include "support/TestBackend.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +83,22 @@ TEST_F(StoreCliTest, BuildsAStoreAndImportsDocuments)
     EXPECT_TRUE(info.out.contains("documents:      1")) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains("versions:       2"));
     EXPECT_TRUE(info.out.contains("client user:    ANN"));
+    EXPECT_TRUE(info.out.contains("database:       SQLite\n"));
+}
+
+TEST_F(StoreCliTest, InitOnAServerMakesAStoreThatInfoNamesSo)
+{
+    if (qEnvironmentVariableIsEmpty("TARNWICK_TEST_PG"))
+        GTEST_SKIP() << "needs a PostgreSQL server (TARNWICK_TEST_PG; scripts/test starts one)";
+    const QString url = tw::test::newDatabaseUrl();
+    const Outcome made = run({"init", "--database", url});
+    ASSERT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(store() + "/store.conf"));
+    EXPECT_FALSE(QFileInfo::exists(store() + "/store.db"));
+    EXPECT_EQ(run({"library", "domain", "DOM"}).code, 0);
+    const Outcome info = run({"info"});
+    EXPECT_TRUE(info.out.contains("database:       PostgreSQL (" + url + ")\n")) << info.out.toStdString();
+    EXPECT_EQ(run({"init", "--database", url}).code, 1);
 }
 
 // A store the tool cannot use is refused with its real cause, not as a store of schema version 0.
@@ -386,7 +403,11 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase {"CommandHelp", {"import", "--help"}, 0, "usage: tarnwick-store import LIBRARY FILE-OR-FOLDER", ""},
         HelpCase {"HelpAfterArguments", {"flag", "Main", "1", "--help"}, 0, "usage: tarnwick-store flag LIBRARY", ""},
         HelpCase {"HelpWithStore", {"--store", "@STORE", "demo", "--help"}, 0, "usage: tarnwick-store demo", ""},
-        HelpCase {"InitHelp", {"init", "--help", "--store=@STORE"}, 0, "usage: tarnwick-store init\n", ""},
+        HelpCase {"InitHelp",
+                  {"init", "--help", "--store=@STORE"},
+                  0,
+                  "usage: tarnwick-store init [--database postgresql://ROLE@HOST/DATABASE]\n",
+                  ""},
         HelpCase {"HelpCommand", {"help", "generate"}, 0, "usage: tarnwick-store generate LIBRARY DOCUMENTS", ""},
         HelpCase {"Overview", {"--help"}, 0, "usage: tarnwick-store [--store DIR] COMMAND", ""},
         HelpCase {"NoCommand", {}, 2, "", "usage: tarnwick-store [--store DIR] COMMAND"},
@@ -398,7 +419,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"init", "extra", "--store", "@STORE"},
                   2,
                   "",
-                  "tarnwick-store init: unexpected argument \"extra\"\nusage: tarnwick-store init\n"}),
+                  "tarnwick-store init: unexpected argument \"extra\"\nusage: tarnwick-store init [--database "
+                  "postgresql://ROLE@HOST/DATABASE]\n"}),
     [](const testing::TestParamInfo<HelpCase>& info) { return info.param.label; });
 
 } // namespace
