@@ -174,8 +174,8 @@ std::optional<StoreError> failureOf(QSqlDatabase& db, const QString& sql, const 
 }
 
 // A statement of the connection that has begun reading and not finished, or an empty text.
-// PostgreSQL's driver reads a statement's rows whole when it runs, so there nothing stays open
-// on the connection; a query object still being read there is the caller's to finish.
+// Qt's PostgreSQL driver has no list of the connection's statements to look at: there a query
+// still being read is the caller's to finish before a write transaction begins.
 QString readInProgress(QSqlDatabase& db)
 {
     if (Dialect::isPostgres(db))
