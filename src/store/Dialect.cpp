@@ -88,6 +88,15 @@ bool Dialect::prepares(const QSqlDatabase& db, const QString& sql)
     return query.match(sql).hasMatch();
 }
 
+bool Dialect::changeNeedsItsOwnLock(const QSqlDatabase& db, const QString& sql)
+{
+    if (!isPostgres(db))
+        return false;
+    static const QRegularExpression change(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return change.match(sql).hasMatch();
+}
+
 QStringList Dialect::beginWrite(const QSqlDatabase& db)
 {
     if (isPostgres(db))

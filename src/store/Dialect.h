@@ -47,6 +47,11 @@ public:
     // (no CREATE, DROP, ALTER, ...).
     static bool prepares(const QSqlDatabase& db, const QString& sql);
 
+    // Whether a change run on its own must take the store's write lock itself. SQLite's
+    // statement takes it; on PostgreSQL it would write past a write transaction under way (whose
+    // reads then went stale), so it runs in a write transaction of its own.
+    static bool changeNeedsItsOwnLock(const QSqlDatabase& db, const QString& sql);
+
     // Statements run once on every new connection.
     static QStringList connectionSetup(Backend backend);
 };

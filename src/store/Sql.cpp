@@ -45,8 +45,21 @@ thread_local std::unordered_map<QString, OpenTransactions> t_open;
 
 } // namespace
 
+namespace {
+
+// A write transaction for a change run outside one, where the backend needs it (Dialect).
+void lockAlone(std::optional<WriteTransaction>& own, QSqlDatabase& db, const QString& sql)
+{
+    if (!WriteTransaction::active(db) && Dialect::changeNeedsItsOwnLock(db, sql))
+        own.emplace(db);
+}
+
+} // namespace
+
 QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
 {
+    std::optional<WriteTransaction> own;
+    lockAlone(own, db, sql);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (binds.isEmpty() && !Dialect::prepares(db, sql)) {
@@ -63,6 +76,8 @@ QSqlQuery Sql::run(QSqlDatabase& db, const QString& sql, const QVariantList& bin
     if (!q.exec()) {
         throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
+    if (own)
+        own->commit();
     return q;
 }
 
@@ -90,6 +105,8 @@ QSqlQuery& prepared(QSqlDatabase& db, const QString& sql)
 
 QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList& binds)
 {
+    std::optional<WriteTransaction> own;
+    lockAlone(own, db, sql);
     QSqlQuery& q = prepared(db, sql);
     for (int i = 0; i < binds.size(); ++i) {
         q.bindValue(i, bindable(binds.at(i)));
@@ -97,6 +114,8 @@ QSqlQuery& Sql::cached(QSqlDatabase& db, const QString& sql, const QVariantList&
     if (!q.exec()) {
         throw StoreError::fromSql(QStringLiteral("Store statement failed"), q.lastError());
     }
+    if (own)
+        own->commit();
     return q;
 }
 
@@ -155,8 +174,8 @@ std::optional<StoreError> failureOf(QSqlDatabase& db, const QString& sql, const 
 }
 
 // A statement of the connection that has begun reading and not finished, or an empty text.
-// PostgreSQL's driver reads a statement's rows whole when it runs, so there nothing stays open
-// on the connection; a query object still being read there is the caller's to finish.
+// Qt's PostgreSQL driver has no list of the connection's statements to look at: there a query
+// still being read is the caller's to finish before a write transaction begins.
 QString readInProgress(QSqlDatabase& db)
 {
     if (Dialect::isPostgres(db))

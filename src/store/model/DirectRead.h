@@ -17,7 +17,7 @@ namespace store {
 // the conversion of every column into a variant and back. The prepared
 // statement stays in this thread's cache; the read resets it when it ends.
 // Throws StoreError as Sql does. On PostgreSQL the read goes through this thread's prepared
-// statement of Sql::cached instead: its driver reads the rows whole anyway.
+// statement of Sql::cached instead (libpq's own interface is not used yet).
 class DirectRead
 {
 public:

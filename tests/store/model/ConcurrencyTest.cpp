@@ -65,6 +65,44 @@ TEST_F(ConcurrencyTest, AReaderThreadAndAWriterDoNotDisturbEachOther)
     }
 }
 
+// Another program reads a setting under its write lock and writes it back changed; a write of
+// the same setting made meanwhile on its own, outside any transaction, waits for that change
+// and so comes after it, rather than being overwritten by what was read before it.
+TEST_F(ConcurrencyTest, AChangeOnItsOwnWaitsForAChangeUnderWay)
+{
+    m_store->setSetting(QStringLiteral("counter"), QStringLiteral("1"));
+    std::promise<void> locked;
+    QString otherError;
+    QThread* other = QThread::create([&] {
+        try {
+            auto store = store::Store::open(m_store->directory());
+            {
+                QSqlDatabase db = store->database();
+                store::WriteTransaction change(db);
+                const int read
+                    = store::Sql::scalar(db, QStringLiteral("SELECT value FROM settings WHERE key = 'counter'"))
+                          .toInt();
+                locked.set_value();
+                QThread::msleep(300);
+                store::Sql::run(db, QStringLiteral("UPDATE settings SET value = ? WHERE key = 'counter'"),
+                                {QString::number(read + 1)});
+                change.commit();
+            }
+            store->releaseThreadConnection();
+        } catch (const gw::Error& e) {
+            otherError = e.message();
+            locked.set_value();
+        }
+    });
+    other->start();
+    locked.get_future().wait();
+    m_store->setSetting(QStringLiteral("counter"), QStringLiteral("10"));
+    other->wait();
+    delete other;
+    EXPECT_TRUE(otherError.isEmpty()) << otherError.toStdString();
+    EXPECT_EQ(m_store->setting(QStringLiteral("counter")), QStringLiteral("10"));
+}
+
 } // namespace
 
 namespace {
