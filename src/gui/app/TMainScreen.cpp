@@ -59,6 +59,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
@@ -419,6 +420,12 @@ bool TMainScreen::FormClose()
 
 void TMainScreen::DryRun1Click(bool checked)
 {
+    if (m_gate->busy()) {
+        // A run keeps the mode it started in, and the mark shows that mode until it ends.
+        const QSignalBlocker keep(m_menus->actions().DryRun1);
+        m_menus->actions().DryRun1->setChecked(m_state.DryRun);
+        return;
+    }
     m_state.DryRun = checked;
     showHint(QString());
 }

@@ -115,13 +115,14 @@ public:
         bool visible = false;
         int tab = -1;
         QString library;
+        bool dryRun = false;
 
         bool operator==(const Snapshot& o) const
         {
             return std::tie(logLines, status, fileName, previews, clipboard, editRows, editListSize, prompts, visible,
-                            tab, library)
+                            tab, library, dryRun)
                 == std::tie(o.logLines, o.status, o.fileName, o.previews, o.clipboard, o.editRows, o.editListSize,
-                            o.prompts, o.visible, o.tab, o.library);
+                            o.prompts, o.visible, o.tab, o.library, o.dryRun);
         }
     };
     Snapshot snapshot()
@@ -139,6 +140,7 @@ public:
         s.visible = screen().isVisible();
         s.tab = screen().pageControl()->currentIndex();
         s.library = m_window.find<QComboBox>(QStringLiteral("ComboB_Libs"))->currentText();
+        s.dryRun = screen().menus().actions().DryRun1->isChecked();
         return s;
     }
 
@@ -223,12 +225,14 @@ const std::vector<Entry>& entries()
     return all;
 }
 
-// What a user can do besides starting an operation: close the window, leave the tab.
+// What a user can do besides starting an operation: close the window, leave the tab, change
+// the mode the next run starts in.
 const std::vector<Entry>& exits()
 {
     static const std::vector<Entry> all {
         {"Window Close", -1, [](GateWindow& w) { w.screen().close(); }, false, {}},
         {"File Exit", -1, [](GateWindow& w) { w.screen().menus().actions().Exit1->trigger(); }, false, {}},
+        {"Dry Run Mark", -1, [](GateWindow& w) { w.screen().menus().actions().DryRun1->trigger(); }, false, {}},
         {"Tab Change",
          -1,
          [](GateWindow& w) {
