@@ -204,7 +204,8 @@ DocumentBuilder::StoredContent DocumentBuilder::storeContent(const QString& fold
     const ContentFiles files(m_store.libraryDirectory(folder));
     content.name = files.freshName(content.fileType);
     content.change.emplace(
-        m_store, PendingChange::Spec {PendingChange::Kind::Import, 0, folder, content.name, QString(), QJsonObject()});
+        m_store,
+        PendingChange::Intent {PendingChange::Kind::Import, 0, folder, content.name, QString(), QJsonObject()});
     try {
         content.size = version.sourceFile.isEmpty() ? files.storeBytesAs(version.content, content.name)
                                                     : files.storeFileAs(version.sourceFile, content.name);
@@ -336,8 +337,8 @@ void DocumentBuilder::purgeVersion(const QString& library, qint64 number, int ve
                 QStringLiteral("Version %1 of document %2 has no content file to purge").arg(version).arg(number));
         }
         change.emplace(m_store,
-                       PendingChange::Spec {PendingChange::Kind::Purge, versionRow, folder, QString(), name,
-                                            QJsonObject {{QStringLiteral("by"), deletorName}}});
+                       PendingChange::Intent {PendingChange::Kind::Purge, versionRow, folder, QString(), name,
+                                              QJsonObject {{QStringLiteral("by"), deletorName}}});
         EventLog::record(db, versionRow, gw::EventDeleted, deletor, deletorName, path);
         event = Dialect::lastInsertedId(db);
         change->committed(db, name);

@@ -12,30 +12,30 @@
 
 namespace store {
 
-PendingChange::PendingChange(Store& store, const Spec& spec) : m_store(store), m_spec(spec)
+PendingChange::PendingChange(Store& store, const Intent& intent) : m_store(store), m_intent(intent)
 {
     // Inside a caller's transaction the row would only go in with the batch it is part of: the
     // batch answers for its files (a store built beside its place). A hold and a purge belong to
     // their own database step's transaction and are recorded there: nothing of theirs reaches a
     // file before it commits.
     QSqlDatabase db = m_store.database();
-    if (WriteTransaction::active(db) && spec.kind != Kind::Hold && spec.kind != Kind::Purge)
+    if (WriteTransaction::active(db) && intent.kind != Kind::Hold && intent.kind != Kind::Purge)
         return;
-    const QVariant version = spec.versionRow ? QVariant(spec.versionRow) : QVariant(QMetaType(QMetaType::LongLong));
-    const QString detail = spec.detail.isEmpty()
+    const QVariant version = intent.versionRow ? QVariant(intent.versionRow) : QVariant(QMetaType(QMetaType::LongLong));
+    const QString detail = intent.detail.isEmpty()
         ? QString()
-        : QString::fromUtf8(QJsonDocument(spec.detail).toJson(QJsonDocument::Compact));
+        : QString::fromUtf8(QJsonDocument(intent.detail).toJson(QJsonDocument::Compact));
     QSqlQuery q = Sql::run(db,
                            QStringLiteral("INSERT INTO pending(owner, kind, version_id, folder, new_file, old_file, "
                                           "detail, created) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
-                           {m_store.ownerToken(), int(spec.kind), version, spec.folder, spec.newFile, spec.oldFile,
-                            detail, QDateTime::currentMSecsSinceEpoch()});
+                           {m_store.ownerToken(), int(intent.kind), version, intent.folder, intent.newFile,
+                            intent.oldFile, detail, QDateTime::currentMSecsSinceEpoch()});
     m_row = Dialect::lastInsertedId(db);
 }
 
 void PendingChange::committed(QSqlDatabase& db, const QString& oldFile)
 {
-    m_spec.oldFile = oldFile;
+    m_intent.oldFile = oldFile;
     if (m_row == 0)
         return;
     Sql::cached(db, QStringLiteral("UPDATE pending SET stage = 1, old_file = ? WHERE id = ?"), {oldFile, m_row})
@@ -56,10 +56,10 @@ void PendingChange::finish()
 
 void PendingChange::abandon()
 {
-    if (!m_spec.newFile.isEmpty()) {
-        const QString directory = m_store.libraryDirectory(m_spec.folder);
-        QFile::remove(QDir(directory).filePath(m_spec.newFile));
-        removeTemporaries(directory, m_spec.newFile);
+    if (!m_intent.newFile.isEmpty()) {
+        const QString directory = m_store.libraryDirectory(m_intent.folder);
+        QFile::remove(QDir(directory).filePath(m_intent.newFile));
+        removeTemporaries(directory, m_intent.newFile);
     }
     finish();
 }

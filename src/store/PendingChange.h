@@ -24,7 +24,7 @@ public:
         Generate = 5, // detail "first", "count": the generated files G<first> ... of a batch
     };
 
-    struct Spec
+    struct Intent
     {
         Kind kind = Kind::CheckIn;
         qint64 versionRow = 0;
@@ -38,7 +38,7 @@ public:
     // transaction (a batch that builds a store beside its place) nothing is recorded: the
     // batch's own build answers for what a kill leaves. A hold is recorded in the transaction
     // of its check-out, a purge in that of its deletion event.
-    PendingChange(Store& store, const Spec& spec);
+    PendingChange(Store& store, const Intent& intent);
 
     qint64 row() const { return m_row; }
     // In the transaction of the change's database step: the change is committed from then on,
@@ -54,7 +54,7 @@ public:
 
 private:
     Store& m_store;
-    Spec m_spec;
+    Intent m_intent;
     qint64 m_row = 0;
 };
 
