@@ -31,6 +31,11 @@ protected:
     {
         store::Generator::generate(m_fixture.store(), "LIB1", documents, 1);
         m_fixture.builder().setLibraryRights("LIB1", "ANN", true);
+        login();
+    }
+    // ANN logged in with LIB1 selected, the query polled every 20 ms.
+    void login()
+    {
         m_refs.session = m_platform->CreateSession();
         m_refs.account = m_refs.session->Login(QString(), QString(), QString(), 0);
         for (int i = 1; i <= m_refs.account->DocumentLibraries()->Count(); ++i) {
@@ -106,13 +111,9 @@ TEST_F(QueryRunnerTest, AMalformedExpressionPropagatesAndLeavesTheCursorBack)
     EXPECT_FALSE(m_host.busyCursor);
 }
 
-} // namespace
-
-namespace {
-
 // LIB1 with documents whose subjects hold the characters of the query language, and a
 // run of the query the Query tab assembles from one hostile field.
-class HostileFieldTest : public testing::Test
+class HostileFieldTest : public QueryRunnerTest
 {
 protected:
     HostileFieldTest()
@@ -132,13 +133,7 @@ protected:
             version.content = "content";
             s.importDocument(document, version);
         }
-        m_refs.session = m_platform->CreateSession();
-        m_refs.account = m_refs.session->Login(QString(), QString(), QString(), 0);
-        for (int i = 1; i <= m_refs.account->DocumentLibraries()->Count(); ++i) {
-            if (m_refs.account->DocumentLibraries()->Item(i)->Name() == "LIB1")
-                m_refs.selectedLibrary = m_refs.account->DocumentLibraries()->Item(i);
-        }
-        m_runner.setPollIntervalForTesting(20);
+        login();
     }
     QList<qint64> hits(const tw::QueryFields& fields)
     {
@@ -150,16 +145,6 @@ protected:
         std::sort(numbers.begin(), numbers.end());
         return numbers;
     }
-
-    FixtureStore m_fixture;
-    QTemporaryDir m_logDir;
-    ScriptedHost m_host;
-    tw::OperationLog m_log {m_logDir.path(), "Tarnwick (1.0.0.1)", &m_host};
-    std::shared_ptr<store::StorePlatform> m_platform = m_fixture.platform();
-    tw::GwRefs m_refs;
-    tw::RunState m_state;
-    QString m_expression;
-    QueryRunner m_runner {m_refs, m_state, m_log, m_host, [this] { return m_expression; }};
 };
 
 // A field's text never becomes query syntax: the query finds exactly the documents whose

@@ -86,6 +86,26 @@ QString dailyLog(const QString& workDirectory)
     return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
 }
 
+// The lines that ready the Check In/Out tab: the runs' reports go to the Export tab's directory,
+// every run covers documents 1 to 4, and the check-out writes into `files`.
+QString checkInOutSetUp(const QString& reports, const QString& files)
+{
+    return QStringLiteral(R"(tab Query
+set MaskEdit1 1
+leave MaskEdit1
+set MaskEdit2 4
+leave MaskEdit2
+tab Export
+set EDocOutputDir "%1"
+leave EDocOutputDir
+tab "Check In/Out"
+choose RadioGroup7 "Full Library"
+set Edit15 "%2"
+leave Edit15
+)")
+        .arg(reports, files);
+}
+
 } // namespace
 
 // Scripts run by the real program against real stores: a small fixture
@@ -398,22 +418,8 @@ void ScriptRunTest::dryCheckInAndClearChangeNothing()
     const QString files = work.filePath(QStringLiteral("files"));
     QDir().mkpath(reports);
     QDir().mkpath(files);
-    const QString setUp = QStringLiteral(R"(tab Query
-set MaskEdit1 1
-leave MaskEdit1
-set MaskEdit2 4
-leave MaskEdit2
-tab Export
-set EDocOutputDir "%1"
-leave EDocOutputDir
-tab "Check In/Out"
-choose RadioGroup7 "Full Library"
-set Edit15 "%2"
-leave Edit15
-set Edit16 "%2"
-leave Edit16
-)")
-                              .arg(reports, files);
+    const QString setUp
+        = checkInOutSetUp(reports, files) + QStringLiteral("set Edit16 \"%1\"\nleave Edit16\n").arg(files);
     const ScriptRun checkOut(fixture.path(), work.path(), setUp + QStringLiteral("click BCheckOut\nwait 60\n"));
     QVERIFY2(checkOut.failures.isEmpty(), qPrintable(checkOut.failures.join(QLatin1Char('\n'))));
     const QStringList out = QDir(files).entryList(QDir::Files);
@@ -454,21 +460,7 @@ void ScriptRunTest::checkOutEditCheckInAndClear()
     const QString files = work.filePath(QStringLiteral("files"));
     QDir().mkpath(reports);
     QDir().mkpath(files);
-    // The runs' reports go to the Export tab's directory; every run covers documents 1 to 4.
-    const QString setUp = QStringLiteral(R"(tab Query
-set MaskEdit1 1
-leave MaskEdit1
-set MaskEdit2 4
-leave MaskEdit2
-tab Export
-set EDocOutputDir "%1"
-leave EDocOutputDir
-tab "Check In/Out"
-choose RadioGroup7 "Full Library"
-set Edit15 "%2"
-leave Edit15
-)")
-                              .arg(reports, files);
+    const QString setUp = checkInOutSetUp(reports, files);
     const ScriptRun checkOut(fixture.path(), work.path(), setUp + QStringLiteral(R"(click BCheckOut
 wait 60
 expect Label57 "Check Out Completed"
